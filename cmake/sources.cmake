@@ -1,0 +1,22 @@
+# Source lists by subsystem. Platform-neutral sources never include <windows.h>.
+
+set(SETTINGS_CORE_SOURCES
+  settings/text.cpp
+  settings/ansi_codepage.cpp
+  settings/ini_file.cpp
+  settings/portable_private_profile.cpp
+  settings/profile_defaults.cpp
+  settings/profile_file.cpp
+  settings/pointer_settings.cpp
+  settings/registry_path.cpp
+  settings/catalogue.cpp
+)
+
+# Win32 seams: the real implementations of the small interfaces above.
+set(PLATFORM_WIN32_SOURCES
+  platform/win32_private_profile.cpp
+  platform/win32_registry.cpp
+  platform/module_folder.cpp
+  platform/system_settings_context.cpp
+  settings/language_strings.cpp
+)

@@ -1,0 +1,51 @@
+# Windows build (mingw-w64): the two programs, the two libraries and the Wine test programs.
+
+enable_language(RC)
+
+# Unicode entry points; the runtime is linked statically so that no MinGW DLL has to ship.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# Programs, libraries and test programs share one folder, as in the installation.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+add_library(platform_win32 STATIC ${PLATFORM_WIN32_SOURCES})
+target_link_libraries(platform_win32 PUBLIC settings_core advapi32 user32)
+
+# lan.dll: a resource-only library holding the language strings.
+add_library(lan SHARED lang/lan.rc lang/resource_only.c)
+set_target_properties(lan PROPERTIES PREFIX "" OUTPUT_NAME lan LINKER_LANGUAGE C)
+target_include_directories(lan PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_options(lan PRIVATE -nostdlib -Wl,--entry=ResourceOnlyEntry)
+
+# KBHook.dll: the mouse-hook library with its three lower-case exports.
+add_library(KBHook SHARED kbhook/kbhook.cpp kbhook/kbhook.def)
+set_target_properties(KBHook PROPERTIES PREFIX "" OUTPUT_NAME KBHook)
+target_link_libraries(KBHook PRIVATE user32)
+
+add_executable(Monitor WIN32 monitor/monitor_main.cpp monitor/monitor.rc)
+target_link_options(Monitor PRIVATE -municode)
+target_link_libraries(Monitor PRIVATE platform_win32)
+
+add_executable(Option WIN32 option/option_main.cpp option/option.rc)
+target_link_options(Option PRIVATE -municode)
+target_link_libraries(Option PRIVATE platform_win32 gdi32)
+
+# --- Wine test programs --------------------------------------------------------------------------
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+file(GLOB WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS tests/windows/*.cpp)
+add_executable(windows_tests ${WINDOWS_TEST_SOURCES})
+target_link_libraries(windows_tests PRIVATE platform_win32 gtest_main)
+add_dependencies(windows_tests lan KBHook Monitor Option)
+gtest_discover_tests(windows_tests DISCOVERY_MODE PRE_TEST TEST_PREFIX "wine." DISCOVERY_TIMEOUT 120)
+
+# --- Installation folder: build/win/install -----------------------------------------------------
+install(TARGETS Monitor Option RUNTIME DESTINATION .)
+install(TARGETS KBHook lan RUNTIME DESTINATION . LIBRARY DESTINATION .)
+install(DIRECTORY DESTINATION config)
+install(DIRECTORY skins/ DESTINATION skins)
