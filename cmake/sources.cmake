@@ -2,6 +2,7 @@
 
 set(SETTINGS_CORE_SOURCES
   settings/text.cpp
+  settings/file_paths.cpp
   settings/ansi_codepage.cpp
   settings/ini_file.cpp
   settings/portable_private_profile.cpp

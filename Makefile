@@ -1,0 +1,45 @@
+# Entry points: `make run`, `make test`, `make build`. Each installs what is missing first.
+
+BUILD    := build
+NATIVE   := $(BUILD)/native
+SANITIZE := $(BUILD)/sanitize
+WIN      := $(BUILD)/win
+JOBS     ?= $(shell nproc)
+CMAKE_GEN := -G Ninja
+
+.PHONY: all deps build native sanitize win install test test-native test-sanitize test-win run clean format
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps native sanitize win
+
+native:
+	cmake -S . -B $(NATIVE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(NATIVE) -j $(JOBS)
+
+# clang, so that the fuzz targets (libFuzzer) build beside the sanitized suites.
+sanitize:
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DSANITIZE=ON -DFUZZ=ON
+	cmake --build $(SANITIZE) -j $(JOBS)
+
+win:
+	cmake -S . -B $(WIN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WIN) -j $(JOBS)
+	cmake --install $(WIN) --prefix $(WIN)/install
+
+test: build
+	bash scripts/test.sh
+
+run: deps win
+	bash scripts/run.sh
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h' '*.c')
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,8 @@
+#pragma once
+// How the two programs find each other: window titles and single-instance mutex names. Other
+// programs look for these exact texts, spelling included.
+
+inline constexpr char16_t kConfiguratorTitle[] = u"MOSUE DRIVER R305T";
+inline constexpr char16_t kConfiguratorMutex[] = u"VR-604_Gaming_Mouse_Normal_configure";
+inline constexpr char16_t kMonitorTitle[] = u"Amber Crane_Gaming_Mouse_Normal_Monitor";
+inline constexpr char16_t kMonitorMutex[] = u"VR-604_HidHost_Mutex";

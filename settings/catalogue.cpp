@@ -1,0 +1,62 @@
+#include "settings/catalogue.h"
+
+#include <cstring>
+#include <string>
+
+#include "settings/file_paths.h"
+#include "settings/ini_file.h"
+#include "settings/pointer_settings.h"
+#include "settings/profile_defaults.h"
+#include "settings/profile_file.h"
+
+Text ConfigIniPath(const Text& folder) { return folder + u"config.ini"; }
+
+Text SlotFilePath(const Text& folder, int slot) {
+  return folder + u"config\\Default" + FormatInt(slot) + u".gmp";
+}
+
+Text MacroLibraryPath(const Text& folder) { return folder + u"config\\sequence.dat"; }
+
+void ResetSettingsBlock(SharedSettingsBlock& block) {
+  std::memset(&block, 0, sizeof block);
+  block.CurrentProfile = -1;
+}
+
+void SetAllDefaults(SharedSettingsBlock& block) {
+  block.CurrentProfile = 0;
+  for (int slot = 0; slot < kProfileCount; ++slot) SetProfileDefaults(block.profiles[slot], slot);
+}
+
+int LoadAllSettings(SharedSettingsBlock& block, const SettingsContext& context) {
+  IniFile config(ConfigIniPath(context.folder), context.ini);
+  block.CurrentProfile = config.ReadInt(kConfigSection, u"CurrentProfile", -1);
+  block.MouseType = config.ReadInt(kConfigSection, u"MouseType", -1);
+  for (int slot = 0; slot < kProfileCount; ++slot) {
+    Text path = SlotFilePath(context.folder, slot);
+    if (CanOpenForReading(path)) {
+      LoadProfile(block.profiles[slot], path, context.ini);
+    } else {
+      SetProfileDefaults(block.profiles[slot], slot);
+    }
+  }
+  if (ProfileSettings* current = CurrentProfileOrNull(block)) {
+    ReadPointerSettings(*current, context.registry);
+  }
+  return 1;
+}
+
+void SaveAllSettings(const SharedSettingsBlock& block, const SettingsContext& context) {
+  if (const ProfileSettings* current = CurrentProfileOrNull(block)) {
+    WritePointerSettings(*current, context.registry);
+  }
+  IniFile config(ConfigIniPath(context.folder), context.ini);
+  config.WriteInt(kConfigSection, u"CurrentProfile", block.CurrentProfile);
+  config.WriteInt(kConfigSection, u"MouseType", block.MouseType);
+  for (int slot = 0; slot < kProfileCount; ++slot) {
+    SaveProfile(block.profiles[slot], SlotFilePath(context.folder, slot), context.ini);
+  }
+}
+
+void WriteMonitorStarted(const SettingsContext& context) {
+  IniFile(ConfigIniPath(context.folder), context.ini).WriteInt(kConfigSection, u"Device", 1);
+}

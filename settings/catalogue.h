@@ -1,0 +1,39 @@
+#pragma once
+// The catalogue of five profiles with config.ini: where it lives and how both programs load,
+// save, clear and default it.
+
+#include "settings/private_profile.h"
+#include "settings/registry.h"
+#include "settings/settings_block.h"
+#include "settings/text.h"
+
+inline constexpr char16_t kConfigSection[] = u"Setting";
+
+// Where the settings live and how they are reached: the installation folder (with its trailing
+// separator, or empty), the INI functions and the registry.
+struct SettingsContext {
+  Text folder;
+  PrivateProfile& ini;
+  Registry& registry;
+};
+
+Text ConfigIniPath(const Text& folder);                // folder + "config.ini"
+Text SlotFilePath(const Text& folder, int slot);       // folder + "config\\Default%d.gmp"
+Text MacroLibraryPath(const Text& folder);             // folder + "config\\sequence.dat"
+
+// Current index -1; profiles, mouse type and change flags all zero.
+void ResetSettingsBlock(SharedSettingsBlock& block);
+
+// Current index 0 and the defaults of every slot; fields that restoring defaults keeps stay.
+void SetAllDefaults(SharedSettingsBlock& block);
+
+// config.ini and the five slot files (defaults for a slot whose file cannot be opened); then, when
+// the current index names a slot, the live pointer settings into that profile. Always returns 1.
+int LoadAllSettings(SharedSettingsBlock& block, const SettingsContext& context);
+
+// The current profile's pointer settings to the registry (when the index names a slot),
+// config.ini and the five slot files. Failures are ignored.
+void SaveAllSettings(const SharedSettingsBlock& block, const SettingsContext& context);
+
+// The monitor marks each start with Device=1 in config.ini.
+void WriteMonitorStarted(const SettingsContext& context);
