@@ -38,11 +38,15 @@ set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
 
-file(GLOB WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS tests/windows/*.cpp)
+file(GLOB WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS tests/windows/*.cpp tests/support/*.cpp)
 add_executable(windows_tests ${WINDOWS_TEST_SOURCES})
 target_link_libraries(windows_tests PRIVATE platform_win32 gtest_main)
 add_dependencies(windows_tests lan KBHook Monitor Option)
-gtest_discover_tests(windows_tests DISCOVERY_MODE PRE_TEST TEST_PREFIX "wine." DISCOVERY_TIMEOUT 120)
+gtest_discover_tests(windows_tests
+  DISCOVERY_MODE PRE_TEST
+  TEST_PREFIX "wine."
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES ENVIRONMENT "SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 
 # --- Installation folder: build/win/install -----------------------------------------------------
 install(TARGETS Monitor Option RUNTIME DESTINATION .)

@@ -20,6 +20,7 @@ Text FormatInt(int32_t value) { return AsciiText(std::to_string(value)); }
 
 void CopyToField(char16_t* field, size_t capacity, TextView text) {
   if (capacity == 0) return;
+  text = text.substr(0, text.find(u'\0'));  // an embedded zero ends the text, as in the field
   size_t n = std::min(text.size(), capacity - 1);
   // A high surrogate whose partner was cut off would leave a broken character behind.
   if (n > 0 && n < text.size() && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;

@@ -114,8 +114,9 @@ TEST(ProfileFile, RoundTripsByteForByte) {
   }
 }
 
-// The committed file was written by this build; the Windows build checks the same file with the
-// system's INI functions, so a profile moves between the two byte for byte.
+// The committed file was written by this build (UPDATE_GOLDEN=1 writes it anew); the Windows build
+// checks the same file with the system's INI functions, so a profile moves between the two byte
+// for byte.
 std::filesystem::path GoldenFile() {
   const char* source = std::getenv("SOURCE_DIR");
   return std::filesystem::path(source ? source : ".") / "tests" / "data" / "sample_profile.gmp";
@@ -123,6 +124,10 @@ std::filesystem::path GoldenFile() {
 
 TEST(ProfileFile, GoldenFileMatchesBothWays) {
   const ProfileSettings sample = SampleProfile(kGoldenSampleSeed);
+  if (std::getenv("UPDATE_GOLDEN") != nullptr) {
+    std::filesystem::remove(GoldenFile());
+    SaveProfile(sample, GoldenFile().u16string());
+  }
   std::string golden = ReadFileBytes(GoldenFile());
   ASSERT_FALSE(golden.empty()) << GoldenFile();
 

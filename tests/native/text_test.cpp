@@ -16,6 +16,7 @@ TEST(Text, CopyToFieldCutsTerminatesAndClearsTheRest) {
       {u"abcdef", u"abc"},
       {u"ab\U0001F5B1", u"ab"},  // the cut would split a surrogate pair: drop the half
       {u"a\U0001F5B1", u"a\U0001F5B1"},
+      {Text(u"a\0bc", 4), u"a"},  // nothing after an embedded zero reaches the field
   };
   for (const auto& row : rows) {
     char16_t field[4] = {u'#', u'#', u'#', u'#'};
