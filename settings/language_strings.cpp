@@ -1,0 +1,42 @@
+#include "settings/language_strings.h"
+
+#include <windows.h>
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Text is passed to the wide Win32 functions");
+
+namespace {
+
+HMODULE g_hLanguageLibrary = nullptr;
+
+// The programs' text buffers hold 260 characters, so no text is longer than 259.
+constexpr int kStringBufferChars = 260;
+
+}  // namespace
+
+bool LoadLanguageLibrary(const Text& programFolder) {
+  if (g_hLanguageLibrary != nullptr) return true;
+  // An empty folder would leave a bare "lan.dll" to the DLL search path, which could pick up a
+  // library from some other folder; the texts must come from beside the programs.
+  if (programFolder.empty()) return false;
+  Text path = programFolder;
+  if (path.back() != u'\\' && path.back() != u'/') path += u'\\';
+  path += u"lan.dll";
+  g_hLanguageLibrary = LoadLibraryW(reinterpret_cast<const wchar_t*>(path.c_str()));
+  return g_hLanguageLibrary != nullptr;
+}
+
+void FreeLanguageLibrary() {
+  if (g_hLanguageLibrary == nullptr) return;
+  FreeLibrary(g_hLanguageLibrary);
+  g_hLanguageLibrary = nullptr;
+}
+
+Text LanguageString(uint16_t id) {
+  // LoadStringW with a null module would read the calling program's own string table instead.
+  if (g_hLanguageLibrary == nullptr) return Text();
+  wchar_t buffer[kStringBufferChars] = {};
+  const int length = LoadStringW(g_hLanguageLibrary, id, buffer, kStringBufferChars);
+  if (length <= 0) return Text();
+  // A table entry may hold an embedded zero; the text ends there, as it would in a C buffer.
+  return Text(FieldText(reinterpret_cast<const char16_t*>(buffer), static_cast<size_t>(length)));
+}
