@@ -154,9 +154,10 @@ TEST(SettingsStoreWindows, RegistryNumbersFromAwkwardValues) {
   for (const auto& row : rows) {
     int32_t value = ReadRegistryNumber(*key, row.name);
     if (Text(row.name) == u"unterminated") {
-      // 40 digits fill the 80 bytes; whatever the system does with the missing terminator, the
-      // number comes from those bytes only (wrapping modulo 2^32 like every conversion here).
-      EXPECT_EQ(value, ParseLeadingInt(Text(40, u'8'))) << "unterminated";
+      // 40 digits fill the 80 bytes without a terminator. Windows documents that such a value
+      // is returned as stored (no room for a terminator); Wine refuses it with ERROR_MORE_DATA.
+      // Either way the number is defined: 0, or the digits of those 80 bytes alone.
+      EXPECT_TRUE(value == 0 || value == ParseLeadingInt(Text(40, u'8'))) << value;
     } else {
       EXPECT_EQ(value, row.expected) << TextToAscii(row.name);
     }
@@ -191,6 +192,9 @@ TEST_F(PointerRegistryTest, CatalogueWithTheSystemsFunctions) {
   block->CurrentProfile = 3;
   block->MouseType = 2;
   block->profiles[3].MouseSpeed = 9;
+  // A level the acceleration table gives back unchanged, so the current profile round-trips.
+  block->profiles[3].AccelerationFlag = 1;
+  block->profiles[3].Acceleration = 8;
   SaveAllSettings(*block, context);
   EXPECT_EQ(Read(kMouseKey, u"MouseSensitivity"), u"9");
   EXPECT_EQ(ReadFileBytes(dir.path() / "config.ini"),
