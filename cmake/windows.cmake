@@ -17,7 +17,7 @@ target_link_libraries(platform_win32 PUBLIC settings_core advapi32 user32)
 add_library(lan SHARED lang/lan.rc lang/resource_only.c)
 set_target_properties(lan PROPERTIES PREFIX "" OUTPUT_NAME lan LINKER_LANGUAGE C)
 target_include_directories(lan PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_options(lan PRIVATE -nostdlib -Wl,--entry=ResourceOnlyEntry)
+target_link_options(lan PRIVATE -nostdlib -Wl,--entry=ResourceOnlyEntry -Wl,--exclude-all-symbols)
 
 # KBHook.dll: the mouse-hook library with its three lower-case exports.
 add_library(KBHook SHARED kbhook/kbhook.cpp kbhook/kbhook.def)
