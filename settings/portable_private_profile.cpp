@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/ansi_codepage.h"
+#include "settings/file_paths.h"
 
 namespace fs = std::filesystem;
 
@@ -40,45 +41,6 @@ struct Line {
 // the line goes on, and its bytes stay in the file).
 TextView UpToNul(TextView text) {
   return text.substr(0, text.find(u'\0'));
-}
-
-fs::path ToPath(const Text& text) {
-  const TextView name = UpToNul(text);
-#ifdef _WIN32
-  return fs::path(std::wstring(name.begin(), name.end()));
-#else
-  // The settings code builds Windows paths (folder + u"config\\Default0.gmp"). The UTF-8 is built
-  // here because the library's own conversion throws on a lone surrogate.
-  std::string utf8;
-  utf8.reserve(name.size());
-  for (size_t i = 0; i < name.size(); ++i) {
-    uint32_t c = name[i];
-    if (c == u'\\') {
-      c = u'/';
-    } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < name.size() && name[i + 1] >= 0xDC00 &&
-               name[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (name[++i] - 0xDC00);
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = 0xFFFD;
-    }
-    if (c < 0x80) {
-      utf8.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      utf8.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      utf8.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      utf8.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      utf8.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      utf8.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      utf8.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      utf8.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      utf8.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      utf8.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return fs::path(utf8);
-#endif
 }
 
 Document Load(const fs::path& path) {
@@ -207,7 +169,7 @@ Location Locate(TextView text, const Text& section, const Text& key) {
 
 // The value of the key, or nothing when the file, the section or the key is missing.
 std::optional<Text> FindValue(const Text& section, const Text& key, const Text& path) {
-  Document doc = Load(ToPath(path));
+  Document doc = Load(ToFilesystemPath(path));
   if (!doc.exists) return std::nullopt;
   Location where = Locate(doc.text, section, key);
   if (!where.key) return std::nullopt;
@@ -300,7 +262,7 @@ bool PortablePrivateProfile::WriteString(const Text& section, const Text& key, c
   const TextView section_name = UpToNul(section);
   const TextView key_name = UpToNul(key);
   const TextView value_text = UpToNul(value);
-  const fs::path file = ToPath(path);
+  const fs::path file = ToFilesystemPath(path);
   Document doc = Load(file);
   Text& text = doc.text;
   const Location where = Locate(text, section, key);
