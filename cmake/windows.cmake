@@ -54,4 +54,7 @@ gtest_discover_tests(windows_tests
 install(TARGETS Monitor Option RUNTIME DESTINATION .)
 install(TARGETS KBHook lan RUNTIME DESTINATION . LIBRARY DESTINATION .)
 install(DIRECTORY DESTINATION config)
-install(DIRECTORY skins/ DESTINATION skins)
+install(DIRECTORY DESTINATION skins)
+if(EXISTS ${CMAKE_SOURCE_DIR}/skins)
+  install(DIRECTORY skins/ DESTINATION skins)
+endif()
