@@ -303,6 +303,10 @@ TEST(PrivateProfileAgreement, ReadsAgree) {
         Struct(u"a", u"k", 4)}},
       {"integers of every form", IntFile(kIntValues), IntReads(kIntValues.size())},
       {"integer defaults", "[i]\r\nk=1\r\n", {Int(u"i", u"none", -2), Int(u"j", u"k", 12)}},
+      // The settings code reads every value into 4096 units (profile names, paths, macro texts).
+      {"value longer than the settings read buffer",
+       "[s]\r\nbig=" + std::string(5000, 'x') + "\r\n",
+       {Get(u"s", u"big", 4096), Get(u"s", u"big", 4095), Int(u"s", u"big")}},
       {"digits of other scripts",
        Utf16File(u"[i]\r\nk0=\u0661\u0662\r\nk1=\uFF11\r\nk2=\u00B2\r\n"), IntReads(3)},
       {"structs",
