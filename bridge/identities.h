@@ -6,3 +6,7 @@ inline constexpr char16_t kConfiguratorTitle[] = u"MOSUE DRIVER R305T";
 inline constexpr char16_t kConfiguratorMutex[] = u"VR-604_Gaming_Mouse_Normal_configure";
 inline constexpr char16_t kMonitorTitle[] = u"Amber Crane_Gaming_Mouse_Normal_Monitor";
 inline constexpr char16_t kMonitorMutex[] = u"VR-604_HidHost_Mutex";
+
+// The shared settings block and its mutex.
+inline constexpr char16_t kSharedBlockName[] = u"VR-604-ShareData";
+inline constexpr char16_t kSharedBlockMutex[] = u"VR-604-ShareData-Mutex-Object";

@@ -4,11 +4,11 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 # Natively the portable INI engine stands in for the private-profile functions.
-target_sources(settings_core PRIVATE platform/portable_system_profile.cpp)
+target_sources(portable_core PRIVATE platform/portable_system_profile.cpp)
 
 file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
 add_library(test_support STATIC ${TEST_SUPPORT_SOURCES})
-target_link_libraries(test_support PUBLIC settings_core GTest::gtest)
+target_link_libraries(test_support PUBLIC portable_core GTest::gtest)
 
 file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS tests/native/*.cpp)
 add_executable(native_tests ${NATIVE_TEST_SOURCES})
@@ -28,7 +28,7 @@ if(FUZZ)
     add_executable(${name} ${src})
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
-    target_link_libraries(${name} PRIVATE settings_core)
+    target_link_libraries(${name} PRIVATE portable_core)
     # A profile save rewrites its file once per key, so that target gets fewer inputs.
     set(runs ${FUZZ_RUNS})
     if(name STREQUAL "profile_file_fuzz")

@@ -1,6 +1,6 @@
 # Source lists by subsystem. Platform-neutral sources never include <windows.h>.
 
-set(SETTINGS_CORE_SOURCES
+set(PORTABLE_CORE_SOURCES
   settings/text.cpp
   settings/file_paths.cpp
   settings/ansi_codepage.cpp
@@ -11,6 +11,10 @@ set(SETTINGS_CORE_SOURCES
   settings/pointer_settings.cpp
   settings/registry_path.cpp
   settings/catalogue.cpp
+  bridge/change_flags.cpp
+  monitor/button_events.cpp
+  monitor/pointer_application.cpp
+  kbhook/mouse_report.cpp
 )
 
 # Win32 seams: the real implementations of the small interfaces above.
