@@ -13,7 +13,7 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 add_library(platform_win32 STATIC ${PLATFORM_WIN32_SOURCES})
-target_link_libraries(platform_win32 PUBLIC settings_core advapi32 user32)
+target_link_libraries(platform_win32 PUBLIC portable_core advapi32 user32)
 
 # lan.dll: a resource-only library holding the language strings.
 add_library(lan SHARED lang/lan.rc lang/resource_only.c)
