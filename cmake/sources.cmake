@@ -24,4 +24,5 @@ set(PLATFORM_WIN32_SOURCES
   platform/module_folder.cpp
   platform/system_settings_context.cpp
   settings/language_strings.cpp
+  bridge/shared_block.cpp
 )

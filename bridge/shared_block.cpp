@@ -1,0 +1,85 @@
+#include "bridge/shared_block.h"
+
+#include <cstring>
+
+#include "bridge/identities.h"
+
+namespace {
+
+const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+
+constexpr DWORD kBlockSize = sizeof(SharedSettingsBlock);
+
+}  // namespace
+
+SharedBlock::~SharedBlock() {
+  CloseBlock();
+  CloseLock();
+}
+
+SharedBlock::CreateResult SharedBlock::Create() {
+  mutex_ = CreateMutexW(nullptr, FALSE, W(kSharedBlockMutex));
+  if (mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) return CreateResult::MutexExisted;
+
+  // A null DACL gives every process of the session access, and the handle is inheritable.
+  SECURITY_DESCRIPTOR descriptor;
+  if (!InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+      !SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE)) {
+    return CreateResult::MappingFailed;
+  }
+  SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, TRUE};
+  mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, &attributes, PAGE_READWRITE, 0, kBlockSize,
+                                W(kSharedBlockName));
+  if (mapping_ == nullptr) return CreateResult::MappingFailed;
+  view_ = MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, kBlockSize);
+  if (view_ == nullptr) {
+    CloseBlock();
+    return CreateResult::MappingFailed;
+  }
+  return CreateResult::Created;
+}
+
+bool SharedBlock::OpenLock() {
+  mutex_ = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, W(kSharedBlockMutex));
+  return mutex_ != nullptr;
+}
+
+bool SharedBlock::OpenBlock() {
+  mapping_ = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, W(kSharedBlockName));
+  if (mapping_ == nullptr) return false;
+  view_ = MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, kBlockSize);
+  if (view_ == nullptr) {
+    MessageBoxW(nullptr, L"Could not map view of file.", nullptr, MB_OK);
+    CloseBlock();
+    return false;
+  }
+  return true;
+}
+
+bool SharedBlock::LockedCopy(void* to, const void* from) {
+  if (view_ == nullptr || mutex_ == nullptr) return false;
+  const DWORD wait = WaitForSingleObject(mutex_, INFINITE);
+  // WAIT_ABANDONED: the last owner ended while holding the mutex; the wait made us the owner, so
+  // the mutex must be released here too. The block itself is whole or will be rewritten by the
+  // next publish; copying keeps the programs working instead of failing every copy from now on.
+  if (wait != WAIT_OBJECT_0 && wait != WAIT_ABANDONED) return false;
+  std::memcpy(to, from, kBlockSize);
+  ReleaseMutex(mutex_);
+  return true;
+}
+
+bool SharedBlock::Write(const SharedSettingsBlock& image) { return LockedCopy(view_, &image); }
+
+bool SharedBlock::Read(SharedSettingsBlock& image) { return LockedCopy(&image, view_); }
+
+void SharedBlock::CloseBlock() {
+  if (view_ != nullptr) UnmapViewOfFile(view_);
+  if (mapping_ != nullptr) CloseHandle(mapping_);
+  view_ = nullptr;
+  mapping_ = nullptr;
+}
+
+void SharedBlock::CloseLock() {
+  if (mutex_ != nullptr) CloseHandle(mutex_);
+  mutex_ = nullptr;
+}

@@ -1,0 +1,25 @@
+#include "monitor/hook_library.h"
+
+#include "platform/proc_address.h"
+#include "platform/wide.h"
+
+bool HookLibrary::Bind(const Text& programFolder) {
+  module_ = LoadLibraryW(Wide(programFolder + u"KBHook.dll"));
+  if (module_ == nullptr) return false;
+  install_ = ProcAddress<InstallFn>(module_, "installmousehook");
+  remove_ = ProcAddress<RemoveFn>(module_, "removemousehook");
+  enable_ = ProcAddress<EnableFn>(module_, "enablemousehook");
+  return true;
+}
+
+void HookLibrary::Enable(int on) const {
+  if (enable_ != nullptr) enable_(on);
+}
+
+void HookLibrary::Install(HWND reportWindow) const {
+  if (install_ != nullptr) install_(reportWindow);
+}
+
+void HookLibrary::Remove() const {
+  if (remove_ != nullptr) remove_();
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The monitor program: one instance per session; a second one only forwards "1" to the first.
+
+#include <windows.h>
+
+class CMonitorApp {
+ public:
+  int Run(HINSTANCE instance, const wchar_t* commandLine);
+};

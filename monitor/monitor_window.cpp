@@ -1,0 +1,214 @@
+#include "monitor/monitor_window.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shldisp.h>
+
+#include <cwchar>
+
+#include "bridge/identities.h"
+#include "bridge/messages.h"
+#include "monitor/apply_pointer_settings.h"
+#include "monitor/button_events.h"
+#include "monitor/monitor_state.h"
+#include "monitor/tray_icon.h"
+#include "platform/module_folder.h"
+#include "platform/proc_address.h"
+#include "platform/system_settings_context.h"
+#include "platform/wide.h"
+#include "platform/win32_registry.h"
+#include "settings/catalogue.h"
+#include "settings/language_strings.h"
+
+SharedSettingsBlock g_monitorSettings;
+Text g_programFolder;
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"GamingMouseMonitorWindow";
+
+HWND FindConfigurator() {
+  return FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kConfiguratorTitle));
+}
+
+}  // namespace
+
+const MonitorWindow::Route MonitorWindow::kRoutes[] = {
+    {WM_CREATE, &MonitorWindow::OnCreate},
+    {WM_DESTROY, &MonitorWindow::OnDestroy},
+    {WM_COMMAND, &MonitorWindow::OnCommand},
+    {kMsgSettingsChanged, &MonitorWindow::OnSettingsChanged},
+    {kMsgSettingsChangedExternal, &MonitorWindow::OnSettingsChanged},
+    {kMsgMouseReport, &MonitorWindow::OnMouseReport},
+    {kMsgCentrePointer, &MonitorWindow::OnCentrePointer},
+    {kMsgTrayNotify, &MonitorWindow::OnTrayNotify},
+    {kMsgShowConfigurator, &MonitorWindow::OnShowConfigurator},
+};
+
+MonitorWindow::MonitorWindow() : mouseKey_(SystemRegistry()) {}
+
+MonitorWindow::~MonitorWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+bool MonitorWindow::Create(HINSTANCE instance, bool openConfigurator) {
+  instance_ = instance;
+  openConfigurator_ = openConfigurator;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.lpszClassName = kWindowClass;
+  RegisterClassW(&wc);
+  // Pop-up, never shown; found by its title alone.
+  CreateWindowExW(0, kWindowClass, reinterpret_cast<const wchar_t*>(kMonitorTitle), WS_POPUP, 100,
+                  100, 100, 100, nullptr, nullptr, instance, this);
+  return window_ != nullptr;
+}
+
+LRESULT CALLBACK MonitorWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  auto* self = reinterpret_cast<MonitorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    self = static_cast<MonitorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  if (self != nullptr) {
+    for (const Route& route : kRoutes) {
+      if (route.message == message) return (self->*route.handler)(wParam, lParam);
+    }
+  }
+  if (message == WM_NCDESTROY && self != nullptr) self->window_ = nullptr;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
+  CoInitialize(nullptr);
+  InitCommonControls();
+  if (FAILED(CoCreateInstance(CLSID_Shell, nullptr,
+                              CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER,
+                              IID_IShellDispatch, reinterpret_cast<void**>(&shell_)))) {
+    shell_ = nullptr;
+  }
+  g_programFolder = ProgramFolder();
+  configIniPath_ = ConfigIniPath(g_programFolder);
+  RegisterSessionNotification();
+  LoadLanguageLibrary(g_programFolder);
+  hookLibrary_.Bind(g_programFolder);
+  mouseKey_.Open(u"HKEY_CURRENT_USER\\Control Panel\\Mouse", kRegistryAllAccess);
+
+  const SettingsContext settings = SystemSettingsContext();
+  ResetSettingsBlock(g_monitorSettings);
+  if (LoadAllSettings(g_monitorSettings, settings) != 1) SetAllDefaults(g_monitorSettings);
+
+  // The block's mutex also guards against a second owner: then this window must not exist.
+  if (sharedBlock_.Create() == SharedBlock::CreateResult::MutexExisted) return -1;
+  sharedBlock_.Write(g_monitorSettings);
+
+  SetWindowLongPtrW(window_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+  SaveAllSettings(g_monitorSettings, settings);
+  sharedBlock_.Write(g_monitorSettings);
+  if (HWND configurator = FindConfigurator()) PostMessageW(configurator, kMsgMonitorStarted, 0, 0);
+  AddTrayIcon(window_, instance_);
+  if (openConfigurator_) PostMessageW(window_, kMsgShowConfigurator, 0, 0);
+  WriteMonitorStarted(settings);
+  ApplyCurrentPointerSettings();
+  keyboardHook_.Install(window_);
+  hookLibrary_.Enable(1);
+  hookLibrary_.Install(window_);
+  running_ = true;
+  return 0;
+}
+
+LRESULT MonitorWindow::OnDestroy(WPARAM, LPARAM) {
+  // A start-up that failed half-way installed no hook and must not close anyone's configurator.
+  if (running_) {
+    keyboardHook_.Remove();
+    hookLibrary_.Remove();
+    // The configurator never outlives the monitor.
+    if (HWND configurator = FindConfigurator()) PostMessageW(configurator, WM_CLOSE, 0, 0);
+    Sleep(1000);
+  }
+  if (wtsapi_ != nullptr) {
+    using UnregisterFn = BOOL(WINAPI*)(HWND);
+    auto unregister = ProcAddress<UnregisterFn>(wtsapi_, "WTSUnRegisterSessionNotification");
+    if (unregister != nullptr) unregister(window_);
+    FreeLibrary(wtsapi_);
+    wtsapi_ = nullptr;
+  }
+  if (shell_ != nullptr) shell_->Release();
+  shell_ = nullptr;
+  CoUninitialize();
+  sharedBlock_.CloseBlock();
+  sharedBlock_.CloseLock();
+  RemoveTrayIcon(window_);
+  FreeLanguageLibrary();
+  if (running_) PostQuitMessage(0);
+  running_ = false;
+  return 0;
+}
+
+void MonitorWindow::RegisterSessionNotification() {
+  wtsapi_ = LoadLibraryW(L"wtsapi32.dll");
+  if (wtsapi_ == nullptr) return;
+  using RegisterFn = BOOL(WINAPI*)(HWND, DWORD);
+  auto registerFn = ProcAddress<RegisterFn>(wtsapi_, "WTSRegisterSessionNotification");
+  if (registerFn == nullptr) return;
+  // The session service may not be up yet when the monitor starts with the session.
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (registerFn(window_, 0 /* this session only */)) return;
+    Sleep(1000);
+  }
+}
+
+void MonitorWindow::ApplyCurrentPointerSettings() {
+  ApplyPointerSettings(CurrentProfileOrNull(g_monitorSettings), mouseKey_);
+}
+
+LRESULT MonitorWindow::OnCommand(WPARAM wParam, LPARAM) {
+  switch (LOWORD(wParam)) {
+    case kCmdShowConfigurator:
+      ShowConfigurator();
+      break;
+    case kCmdExitMonitor:
+      PostMessageW(window_, WM_CLOSE, 0, 0);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+LRESULT MonitorWindow::OnSettingsChanged(WPARAM, LPARAM) {
+  // Files are not read here: the shared block is the only channel from the configurator.
+  sharedBlock_.Read(g_monitorSettings);
+  ApplyCurrentPointerSettings();
+  return 0;
+}
+
+LRESULT MonitorWindow::OnMouseReport(WPARAM wParam, LPARAM lParam) {
+  wchar_t text[64];
+  std::swprintf(text, 64, L"wParam=%x,lParam=%x\n\r", static_cast<unsigned>(wParam),
+                static_cast<unsigned>(lParam));
+  OutputDebugStringW(text);
+  if (auto event = TranslateMouseReport(wParam, lParam)) {
+    PostMessageW(window_, kMsgButtonEvent, static_cast<WPARAM>(event->index),
+                 static_cast<LPARAM>(event->kind));
+  }
+  return 1;
+}
+
+LRESULT MonitorWindow::OnCentrePointer(WPARAM, LPARAM) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+  return 1;
+}
+
+LRESULT MonitorWindow::OnTrayNotify(WPARAM, LPARAM lParam) {
+  HandleTrayNotification(window_, lParam);
+  return 1;
+}
+
+LRESULT MonitorWindow::OnShowConfigurator(WPARAM, LPARAM) {
+  ShowConfigurator();
+  return 0;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The monitor's hidden window: the address other programs send their notices to, the owner of
+// the shared block, the hooks and the tray icon. Its message table is the monitor's only entry
+// point for events.
+
+#include <windows.h>
+
+#include "bridge/shared_block.h"
+#include "monitor/hook_library.h"
+#include "monitor/keyboard_hook.h"
+#include "settings/registry_path.h"
+#include "settings/text.h"
+
+struct IShellDispatch;
+
+class MonitorWindow {
+ public:
+  MonitorWindow();
+  ~MonitorWindow();
+  MonitorWindow(const MonitorWindow&) = delete;
+  MonitorWindow& operator=(const MonitorWindow&) = delete;
+
+  // Creates the window; its creation runs the whole start-up. False when it failed (for example
+  // when another process already owns the shared block).
+  bool Create(HINSTANCE instance, bool openConfigurator);
+  HWND handle() const { return window_; }
+
+ private:
+  using Handler = LRESULT (MonitorWindow::*)(WPARAM, LPARAM);
+  struct Route {
+    UINT message;
+    Handler handler;
+  };
+  static const Route kRoutes[];
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  LRESULT OnCreate(WPARAM, LPARAM);
+  LRESULT OnDestroy(WPARAM, LPARAM);
+  LRESULT OnCommand(WPARAM, LPARAM);
+  LRESULT OnSettingsChanged(WPARAM, LPARAM);
+  LRESULT OnMouseReport(WPARAM, LPARAM);
+  LRESULT OnCentrePointer(WPARAM, LPARAM);
+  LRESULT OnTrayNotify(WPARAM, LPARAM);
+  LRESULT OnShowConfigurator(WPARAM, LPARAM);
+
+  void RegisterSessionNotification();
+  void ApplyCurrentPointerSettings();
+
+  HWND window_ = nullptr;
+  HINSTANCE instance_ = nullptr;
+  bool openConfigurator_ = false;
+  bool running_ = false;  // start-up completed
+  Text configIniPath_;
+  HMODULE wtsapi_ = nullptr;
+  IShellDispatch* shell_ = nullptr;
+  HookLibrary hookLibrary_;
+  KeyboardHook keyboardHook_;
+  RegistryKeyObject mouseKey_;
+  SharedBlock sharedBlock_;
+};

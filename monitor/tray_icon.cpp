@@ -1,0 +1,94 @@
+#include "monitor/tray_icon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "bridge/identities.h"
+#include "bridge/messages.h"
+#include "lang/string_ids.h"
+#include "platform/module_folder.h"
+#include "platform/wide.h"
+#include "settings/language_strings.h"
+
+namespace {
+
+NOTIFYICONDATAW IconData(HWND owner) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = owner;
+  data.uID = kTrayIconId;
+  return data;
+}
+
+void BringForward(HWND window) {
+  if (IsIconic(window)) ShowWindow(window, SW_SHOWNORMAL);
+  SetForegroundWindow(window);
+  SetActiveWindow(window);
+}
+
+void ShowMenu(HWND owner) {
+  SetForegroundWindow(GetLastActivePopup(owner));
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return;
+  AppendMenuW(menu, MF_STRING, kCmdShowConfigurator,
+              Wide(LanguageString(IDS_TRAY_OPEN_CONFIGURATOR)));
+  SetMenuDefaultItem(menu, kCmdShowConfigurator, FALSE);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, kCmdExitMonitor, Wide(LanguageString(IDS_TRAY_EXIT)));
+  POINT at{};
+  GetCursorPos(&at);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, owner, nullptr);
+  // Lets the menu's dismissal complete when the user clicks elsewhere.
+  PostMessageW(owner, WM_NULL, 0, 0);
+  DestroyMenu(menu);
+}
+
+}  // namespace
+
+void AddTrayIcon(HWND owner, HINSTANCE instance) {
+  NOTIFYICONDATAW data = IconData(owner);
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = kMsgTrayNotify;
+  data.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconResource));
+  // The tip field holds 127 characters; a longer text is cut there.
+  const Text tip = LanguageString(IDS_TRAY_TOOLTIP);
+  const size_t n = std::min(tip.size(), std::size(data.szTip) - 1);
+  std::copy_n(tip.data(), n, data.szTip);
+  data.szTip[n] = 0;
+  Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void RemoveTrayIcon(HWND owner) {
+  NOTIFYICONDATAW data = IconData(owner);
+  Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
+void HandleTrayNotification(HWND owner, LPARAM mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+      BringForward(GetLastActivePopup(owner));
+      PostMessageW(owner, kMsgShowConfigurator, 0, 0);
+      break;
+    case WM_LBUTTONDBLCLK:
+      PostMessageW(owner, kMsgShowConfigurator, 0, 0);
+      break;
+    case WM_RBUTTONDOWN:
+      ShowMenu(owner);
+      break;
+    default:
+      break;
+  }
+}
+
+void ShowConfigurator() {
+  HWND configurator = FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kConfiguratorTitle));
+  if (configurator != nullptr) {
+    BringForward(configurator);
+    return;
+  }
+  Text path = RunningModulePath();
+  const size_t slash = path.rfind(u'\\');
+  path = (slash == Text::npos ? Text() : path.substr(0, slash)) + u"\\Option.exe";
+  ShellExecuteW(nullptr, L"open", Wide(path), nullptr, nullptr, SW_SHOW);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The monitor's icon in the notification area and its menu.
+
+#include <windows.h>
+
+inline constexpr UINT kTrayIconId = 102;
+inline constexpr int kProgramIconResource = 128;
+
+void AddTrayIcon(HWND owner, HINSTANCE instance);
+void RemoveTrayIcon(HWND owner);
+
+// Message 1036: a left click opens the configurator, a double click asks again (which only
+// raises it), a right click shows the menu.
+void HandleTrayNotification(HWND owner, LPARAM mouseMessage);
+
+// Finds the configurator's window and brings it forward, or starts Option.exe beside the monitor.
+void ShowConfigurator();

@@ -1,0 +1,81 @@
+#include "tests/windows_monitor/monitor_process.h"
+
+#include <filesystem>
+
+#include "bridge/identities.h"
+#include "bridge/messages.h"
+#include "platform/module_folder.h"
+#include "platform/wide.h"
+#include "settings/file_paths.h"
+
+namespace fs = std::filesystem;
+
+MonitorProcess::MonitorProcess() {
+  const fs::path binaries = ToFilesystemPath(ProgramFolder());
+  for (const char* file : {"Monitor.exe", "KBHook.dll", "lan.dll"}) {
+    fs::copy_file(binaries / file, dir_.path() / file);
+  }
+  fs::create_directory(dir_.path() / "config");
+}
+
+MonitorProcess::~MonitorProcess() {
+  if (process_ == nullptr) return;
+  if (Running()) {
+    Exit();
+    if (Running()) TerminateProcess(process_, 1);
+  }
+  CloseHandle(process_);
+}
+
+HANDLE MonitorProcess::Launch(const std::wstring& arguments) const {
+  std::wstring exe = (dir_.path() / "Monitor.exe").wstring();
+  std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      dir_.path().wstring().c_str(), &startup, &info)) {
+    return nullptr;
+  }
+  CloseHandle(info.hThread);
+  return info.hProcess;
+}
+
+bool MonitorProcess::Start(const std::wstring& arguments, bool waitForWindow) {
+  process_ = Launch(arguments);
+  if (process_ == nullptr) return false;
+  if (!waitForWindow) return true;
+  // The window exists (and can be found) while its creation is still starting the monitor up;
+  // start-up is over once the process waits in its message loop.
+  WaitForInputIdle(process_, 30000);
+  return PumpUntil([this] { return window() != nullptr || !Running(); }, 30000) &&
+         window() != nullptr;
+}
+
+HWND MonitorProcess::window() const {
+  return FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kMonitorTitle));
+}
+
+bool MonitorProcess::Running() const {
+  return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+bool MonitorProcess::Exit(DWORD timeoutMs) {
+  if (HWND w = window()) PostMessageW(w, WM_COMMAND, kCmdExitMonitor, 0);
+  return PumpUntil([this] { return !Running(); }, timeoutMs);
+}
+
+int MonitorProcess::RunSecondInstance(const std::wstring& arguments, DWORD timeoutMs) {
+  HANDLE second = Launch(arguments);
+  if (second == nullptr) return -1;
+  int code = -1;
+  if (PumpUntil([second] { return WaitForSingleObject(second, 0) == WAIT_OBJECT_0; }, timeoutMs)) {
+    DWORD exitCode = 0;
+    GetExitCodeProcess(second, &exitCode);
+    code = static_cast<int>(exitCode);
+  } else {
+    TerminateProcess(second, 1);
+  }
+  CloseHandle(second);
+  return code;
+}
