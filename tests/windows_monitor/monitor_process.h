@@ -21,6 +21,7 @@ class MonitorProcess {
   // Starts Monitor.exe with a command line; waits for its window when `waitForWindow`.
   bool Start(const std::wstring& arguments = L"", bool waitForWindow = true);
   HWND window() const;
+  HANDLE process() const { return process_; }
   // Tray menu's exit command, then waits for the process to end.
   bool Exit(DWORD timeoutMs = 20000);
   // Runs a further Monitor.exe to its end and returns its exit code (-1 on time-out).
