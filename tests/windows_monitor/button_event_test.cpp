@@ -69,6 +69,11 @@ class ButtonEventTest : public ::testing::Test {
     const DWORD thread = GetWindowThreadProcessId(monitor_.window(), nullptr);
     hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, spy_, thread);
     ASSERT_NE(hook_, nullptr);
+    // A report posted straight to the window proves the spy is in place before any input.
+    PostMessageW(monitor_.window(), kMsgMouseReport, 0x208, 0);
+    ASSERT_TRUE(WaitForEvents(1)) << "the spy never reported";
+    ASSERT_EQ(observer_.events[0], Event(2, 2));
+    observer_.events.clear();
   }
   void TearDown() override {
     if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
