@@ -138,3 +138,29 @@ TEST_F(ButtonEventTest, InputInjectedBySoftwareIsNotReported) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MonitorKeyboardHook, F13CentresThePointer) {
+  MonitorProcess monitor;
+  ASSERT_TRUE(monitor.Start());
+  const POINT centre{GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2};
+  auto atCentre = [&] {
+    POINT now{};
+    GetCursorPos(&now);
+    return now.x == centre.x && now.y == centre.y;
+  };
+  for (DWORD flags : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
+    SetCursorPos(7, 9);
+    ASSERT_FALSE(atCentre());
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = VK_F13;
+    key.ki.dwFlags = flags;
+    ASSERT_EQ(SendInput(1, &key, sizeof key), 1u);
+    EXPECT_TRUE(PumpUntil(atCentre, 10000)) << (flags ? "release" : "press");
+  }
+  ASSERT_TRUE(monitor.Exit());
+}
+
+}  // namespace
