@@ -244,6 +244,32 @@ TEST(MonitorLifecycle, OneInstanceAndTheArgumentOne) {
   ASSERT_TRUE(monitor.Exit());
 }
 
+HWND FindConfiguratorWindow() {
+  return FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kConfiguratorTitle));
+}
+
+TEST(MonitorLifecycle, ArgumentOneStartsTheConfiguratorAndExitClosesIt) {
+  MonitorProcess monitor;
+  ASSERT_EQ(FindConfiguratorWindow(), nullptr);
+  ASSERT_TRUE(monitor.Start(L"1"));
+  EXPECT_TRUE(PumpUntil([] { return FindConfiguratorWindow() != nullptr; }, 20000))
+      << "Option.exe beside the monitor was started";
+  ASSERT_TRUE(monitor.Exit());
+  EXPECT_TRUE(PumpUntil([] { return FindConfiguratorWindow() == nullptr; }, 10000))
+      << "the configurator never outlives the monitor";
+}
+
+TEST(MonitorLifecycle, TrayDoubleClickRaisesTheConfigurator) {
+  MonitorProcess monitor;
+  ASSERT_TRUE(monitor.Start());
+  FakeConfigurator configurator;
+  ShowWindow(configurator.window(), SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(configurator.window()));
+  PostMessageW(monitor.window(), kMsgTrayNotify, 102, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(configurator.window()); }, 10000));
+  ASSERT_TRUE(monitor.Exit());
+}
+
 TEST(MonitorLifecycle, CopiesGoOnAfterAnOwnerDiedHoldingTheMutex) {
   MonitorProcess monitor;
   IniFile(ConfigIniPath(monitor.installFolder()), SystemPrivateProfile())

@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 MonitorProcess::MonitorProcess() {
   const fs::path binaries = ToFilesystemPath(ProgramFolder());
-  for (const char* file : {"Monitor.exe", "KBHook.dll", "lan.dll"}) {
+  for (const char* file : {"Monitor.exe", "Option.exe", "KBHook.dll", "lan.dll"}) {
     fs::copy_file(binaries / file, dir_.path() / file);
   }
   fs::create_directory(dir_.path() / "config");
