@@ -21,10 +21,26 @@ set_target_properties(lan PROPERTIES PREFIX "" OUTPUT_NAME lan LINKER_LANGUAGE C
 target_include_directories(lan PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(lan PRIVATE -nostdlib -Wl,--entry=ResourceOnlyEntry -Wl,--exclude-all-symbols)
 
-# KBHook.dll: the mouse-hook library with its three lower-case exports.
-add_library(KBHook SHARED kbhook/kbhook.cpp kbhook/kbhook.def)
+# KBHook.dll: the mouse-hook library with its three lower-case exports. The report decision is
+# compiled in directly rather than pulling in the whole portable library.
+add_library(KBHook SHARED kbhook/kbhook.cpp kbhook/hook_thread.cpp kbhook/mouse_report.cpp
+  kbhook/kbhook.def)
 set_target_properties(KBHook PROPERTIES PREFIX "" OUTPUT_NAME KBHook)
+target_include_directories(KBHook PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(KBHook PRIVATE user32)
+
+# KBHook under Wine with injected input. The tests move the pointer and inject clicks, so no two
+# of them may run at once; each runs in its own process.
+include(GoogleTest)
+add_executable(kbhook_tests tests/windows_input/kbhook_test.cpp)
+target_include_directories(kbhook_tests PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(kbhook_tests PRIVATE gtest_main user32)
+add_dependencies(kbhook_tests KBHook)
+gtest_discover_tests(kbhook_tests
+  DISCOVERY_MODE PRE_TEST
+  TEST_PREFIX "wine.input."
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES RESOURCE_LOCK desktop_input TIMEOUT 300)
 
 add_executable(Monitor WIN32 monitor/monitor_main.cpp monitor/monitor.rc)
 target_link_options(Monitor PRIVATE -municode)

@@ -1,0 +1,114 @@
+#include "kbhook/hook_thread.h"
+
+#include <atomic>
+#include <cstdint>
+
+#include "kbhook/mouse_report.h"
+
+namespace {
+
+std::atomic<HWND> g_hReportWindow{nullptr};
+std::atomic<bool> g_bReportingOn{false};
+
+// Only touched by StartHookThread and StopHookThread, which the exports serialise.
+HANDLE g_hHookThread = nullptr;
+DWORD g_dwHookThreadId = 0;
+
+struct StartRequest {
+  HMODULE module;  // the library, referenced once more on behalf of the thread
+  HANDLE ready;    // set once the thread knows whether its hook is installed
+  bool installed;
+};
+
+LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION) {
+    const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+    const HWND window = g_hReportWindow.load();
+    const LowLevelMouseEvent event = {wParam <= 0xFFFF ? static_cast<uint32_t>(wParam) : 0u,
+                                      info->mouseData, info->flags,
+                                      static_cast<uint64_t>(info->dwExtraInfo)};
+    const MouseReportDecision decision = DecideMouseReport(
+        event, g_bReportingOn.load(), window != nullptr && IsWindow(window) != FALSE);
+    // A report that cannot be posted (the window went away just now) must not eat the click.
+    if (decision.report && PostMessageW(window, kMsgMouseReport, decision.wParam,
+                                        static_cast<LPARAM>(decision.lParam))) {
+      if (decision.swallow) return 1;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+DWORD WINAPI HookThreadMain(void* parameter) {
+  auto* request = static_cast<StartRequest*>(parameter);
+  const HMODULE module = request->module;
+
+  MSG msg;
+  PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // a queue for WM_QUIT to reach
+  const HHOOK hook = SetWindowsHookExW(WH_MOUSE_LL, MouseHookProc, module, 0);
+  request->installed = hook != nullptr;
+  SetEvent(request->ready);  // the request belongs to the installer again from here on
+
+  if (hook != nullptr) {
+    // No windows live here: the loop only lets Windows call the hook procedure.
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    }
+    UnhookWindowsHookEx(hook);
+  }
+  // Drops the thread's own reference only once no code of the library runs on it any more.
+  FreeLibraryAndExitThread(module, 0);
+  return 0;
+}
+
+}  // namespace
+
+bool StartHookThread() {
+  // The thread holds its own reference to the library: a host that frees the library while
+  // hooked must not unmap the code the thread and its hook procedure run.
+  StartRequest request = {nullptr, nullptr, false};
+  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                          reinterpret_cast<LPCWSTR>(&HookThreadMain), &request.module)) {
+    return false;
+  }
+  request.ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  DWORD threadId = 0;
+  const HANDLE thread =
+      request.ready ? CreateThread(nullptr, 0, HookThreadMain, &request, 0, &threadId) : nullptr;
+  if (thread == nullptr) {
+    if (request.ready) CloseHandle(request.ready);
+    FreeLibrary(request.module);
+    return false;
+  }
+
+  const HANDLE waits[] = {request.ready, thread};
+  WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+  CloseHandle(request.ready);
+  if (!request.installed) {
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return false;
+  }
+  g_hHookThread = thread;
+  g_dwHookThreadId = threadId;
+  return true;
+}
+
+void StopHookThread() {
+  if (g_hHookThread == nullptr) return;
+  PostThreadMessageW(g_dwHookThreadId, WM_QUIT, 0, 0);
+  WaitForSingleObject(g_hHookThread, INFINITE);
+  CloseHandle(g_hHookThread);
+  g_hHookThread = nullptr;
+  g_dwHookThreadId = 0;
+}
+
+bool HookThreadRunning() {
+  return g_hHookThread != nullptr;
+}
+
+void SetReportWindow(HWND window) {
+  g_hReportWindow.store(window);
+}
+
+void SetReportingOn(bool on) {
+  g_bReportingOn.store(on);
+}

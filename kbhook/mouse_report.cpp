@@ -1,0 +1,72 @@
+#include "kbhook/mouse_report.h"
+
+namespace {
+
+// Mouse messages and hook flags with the values Windows gives them.
+constexpr uint32_t kLeftDown = 0x201;
+constexpr uint32_t kLeftUp = 0x202;
+constexpr uint32_t kRightDown = 0x204;
+constexpr uint32_t kRightUp = 0x205;
+constexpr uint32_t kMiddleDown = 0x207;
+constexpr uint32_t kMiddleUp = 0x208;
+constexpr uint32_t kWheel = 0x20A;
+constexpr uint32_t kXDown = 0x20B;
+constexpr uint32_t kXUp = 0x20C;
+
+constexpr uint32_t kXButton1 = 1;
+constexpr uint32_t kXButton2 = 2;
+
+constexpr uint32_t kInjected = 0x1;            // LLMHF_INJECTED
+constexpr uint32_t kLowerLevelInjected = 0x2;  // LLMHF_LOWER_IL_INJECTED
+
+constexpr MouseReportDecision kPassOn = {false, 0, 0, false};
+
+MouseReportDecision Report(uint32_t message, int64_t data) {
+  return {true, message, data, true};
+}
+
+bool ComesFromTheMouse(const LowLevelMouseEvent& event) {
+  if (event.extraInfo == kDeviceSimulationMarker) return true;
+  return (event.flags & (kInjected | kLowerLevelInjected)) == 0;
+}
+
+uint32_t HighWord(uint32_t value) {
+  return value >> 16;
+}
+
+// The high word as a signed 16-bit number, without relying on a narrowing conversion.
+int32_t SignedHighWord(uint32_t value) {
+  const int32_t word = static_cast<int32_t>(HighWord(value));
+  return word >= 0x8000 ? word - 0x10000 : word;
+}
+
+}  // namespace
+
+MouseReportDecision DecideMouseReport(const LowLevelMouseEvent& event, bool reportingOn,
+                                      bool reportWindowExists) noexcept {
+  if (!reportingOn || !reportWindowExists || !ComesFromTheMouse(event)) return kPassOn;
+
+  switch (event.message) {
+    case kLeftDown:
+    case kLeftUp:
+    case kRightDown:
+    case kRightUp:
+    case kMiddleDown:
+    case kMiddleUp:
+      return Report(event.message, 0);
+    case kXDown:
+    case kXUp: {
+      const uint32_t button = HighWord(event.mouseData);
+      if (button != kXButton1 && button != kXButton2) return kPassOn;
+      return Report(event.message, button);
+    }
+    case kWheel: {
+      // A zero delta turns the wheel neither way, so there is no wheel direction to report.
+      const int32_t delta = SignedHighWord(event.mouseData);
+      if (delta == 0) return kPassOn;
+      return Report(event.message, delta);
+    }
+    default:
+      return kPassOn;
+  }
+}

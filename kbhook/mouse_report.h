@@ -1,0 +1,44 @@
+#pragma once
+// What the hook library reports to the monitor for one low-level mouse event: message 5121 with
+// the event's mouse message as wParam and its data as lParam. The decision is kept free of Win32
+// so that every rule can be checked natively; the hook procedure only wraps and acts on it.
+
+#include <cstdint>
+
+#include "bridge/messages.h"  // kMsgMouseReport, posted to the report window
+
+// dwExtraInfo of input that stands in for the physical mouse (test programs, device simulation).
+// Such input is reported even though Windows flags it as injected. The four bytes read "KBMS".
+inline constexpr uint64_t kDeviceSimulationMarker = 0x4B424D53;
+
+// The fields of a low-level mouse event (MSLLHOOKSTRUCT and the hook's wParam) that matter.
+struct LowLevelMouseEvent {
+  uint32_t message;    // WM_MOUSEMOVE (0x200) .. WM_MOUSEHWHEEL (0x20E)
+  uint32_t mouseData;  // wheel delta or X button in the high word
+  uint32_t flags;      // LLMHF_*
+  uint64_t extraInfo;  // dwExtraInfo
+};
+
+// Where the event goes.
+struct MouseReportDecision {
+  bool report;  // post kMsgMouseReport with wParam / lParam
+  uint32_t wParam;
+  int64_t lParam;  // sign-extended into the 64-bit LPARAM, see DecideMouseReport
+  bool swallow;    // true: the hook returns 1 and no one else sees the event
+};
+
+// reportingOn: the library's switch (enablemousehook). reportWindowExists: the window the reports
+// go to is still there; without it nothing is reported or swallowed.
+//
+// Reported, with wParam the message: left/right/middle down and up (lParam 0), X down and up with
+// XBUTTON1 or XBUTTON2 (lParam 1 or 2), and the vertical wheel with a non-zero delta. The wheel's
+// lParam is its signed delta, sign-extended: a backward (negative) delta sets every high bit, so
+// the top eight bits of both the 32-bit and the 64-bit value are set, and a forward delta, however
+// large (up to 32767), leaves them clear. Passing mouseData itself would carry the delta in the
+// high word, where a forward delta of 256 or more already reaches the top eight bits.
+//
+// Every reported event is swallowed: the monitor performs the button's function itself. Movement,
+// the horizontal wheel, double-click messages, a zero wheel delta, an unknown X button and input
+// flagged as injected pass through unreported, unless the input carries kDeviceSimulationMarker.
+MouseReportDecision DecideMouseReport(const LowLevelMouseEvent& event, bool reportingOn,
+                                      bool reportWindowExists) noexcept;

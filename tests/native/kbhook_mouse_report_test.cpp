@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "kbhook/mouse_report.h"
+
+namespace {
+
+constexpr uint32_t kInjected = 0x1;
+constexpr uint32_t kLowerLevelInjected = 0x2;
+
+// mouseData with a value in the high word and noise in the low word, which Windows leaves
+// undefined for these messages.
+constexpr uint32_t High(uint32_t word) {
+  return (word << 16) | 0x1234;
+}
+constexpr uint32_t WheelData(int delta) {
+  return static_cast<uint32_t>(delta & 0xFFFF) << 16;
+}
+
+struct Row {
+  const char* name;
+  uint32_t message;
+  uint32_t mouseData;
+  bool report;  // reported and swallowed; otherwise passed on unreported
+  int64_t lParam;
+};
+
+void ExpectDecision(const Row& row, const MouseReportDecision& d) {
+  EXPECT_EQ(d.report, row.report) << row.name;
+  EXPECT_EQ(d.swallow, row.report) << row.name;
+  if (row.report) {
+    EXPECT_EQ(d.wParam, row.message) << row.name;
+    EXPECT_EQ(d.lParam, row.lParam) << row.name;
+  }
+}
+
+TEST(DecideMouseReport, EveryMessageKindFromThePhysicalMouse) {
+  const Row rows[] = {
+      {"move", 0x200, 0, false, 0},
+      {"left down", 0x201, 0, true, 0},
+      {"left up", 0x202, 0, true, 0},
+      {"left double", 0x203, 0, false, 0},
+      {"right down", 0x204, 0, true, 0},
+      {"right up", 0x205, 0, true, 0},
+      {"right double", 0x206, 0, false, 0},
+      {"middle down", 0x207, 0, true, 0},
+      {"middle up", 0x208, 0, true, 0},
+      {"middle double", 0x209, 0, false, 0},
+      {"left down, stray data", 0x201, 0xFFFF0000u, true, 0},
+      {"X1 down", 0x20B, High(1), true, 1},
+      {"X1 up", 0x20C, High(1), true, 1},
+      {"X2 down", 0x20B, High(2), true, 2},
+      {"X2 up", 0x20C, High(2), true, 2},
+      {"X2 down, clean low word", 0x20B, 0x00020000u, true, 2},
+      {"X double", 0x20D, High(1), false, 0},
+      {"X down, no button", 0x20B, High(0), false, 0},
+      {"X down, button 3", 0x20B, High(3), false, 0},
+      {"X up, both bits", 0x20C, High(3), false, 0},
+      {"X down, button only in low word", 0x20B, 0x00000001u, false, 0},
+      {"horizontal wheel", 0x20E, WheelData(120), false, 0},
+      {"below the mouse range", 0x1FF, 0, false, 0},
+      {"above the mouse range", 0x20F, 0, false, 0},
+      {"keyboard message", 0x100, 0, false, 0},
+  };
+  for (const Row& row : rows) {
+    ExpectDecision(row, DecideMouseReport({row.message, row.mouseData, 0, 0}, true, true));
+  }
+}
+
+// The monitor reads the direction from the top eight bits of the value's low 32 bits; the 64-bit
+// LPARAM is sign-extended so that both widths agree.
+TEST(DecideMouseReport, WheelDirectionLivesInTheTopEightBits) {
+  const struct {
+    const char* name;
+    int delta;
+    bool backward;
+  } rows[] = {
+      {"one notch forward", 120, false},  {"one notch backward", -120, true},
+      {"smallest forward", 1, false},     {"smallest backward", -1, true},
+      {"forward 256", 256, false},  // mouseData itself would already reach the top bits here
+      {"forward 2 notches", 240, false},  {"largest forward", 32767, false},
+      {"largest backward", -32768, true}, {"backward 256", -256, true},
+  };
+  for (const auto& row : rows) {
+    for (uint32_t lowWord : {0u, 0xFFFFu}) {
+      const std::string name = std::string(row.name) + (lowWord ? ", low word set" : "");
+      const MouseReportDecision d =
+          DecideMouseReport({0x20A, WheelData(row.delta) | lowWord, 0, 0}, true, true);
+      ASSERT_TRUE(d.report) << name;
+      EXPECT_TRUE(d.swallow) << name;
+      EXPECT_EQ(d.wParam, 0x20Au) << name;
+      EXPECT_EQ(d.lParam, row.delta) << name;
+      const uint32_t low32 = static_cast<uint32_t>(static_cast<uint64_t>(d.lParam));
+      EXPECT_EQ((low32 & 0xFF000000u) != 0, row.backward) << name;
+      EXPECT_EQ(d.lParam < 0, row.backward) << name;
+    }
+  }
+}
+
+TEST(DecideMouseReport, ZeroWheelDeltaIsPassedOn) {
+  const MouseReportDecision d = DecideMouseReport({0x20A, 0x0000FFFFu, 0, 0}, true, true);
+  EXPECT_FALSE(d.report);
+  EXPECT_FALSE(d.swallow);
+}
+
+TEST(DecideMouseReport, InjectedInputCountsOnlyWithTheMarker) {
+  const struct {
+    const char* name;
+    uint32_t flags;
+    uint64_t extraInfo;
+    bool fromTheMouse;
+  } rows[] = {
+      {"physical", 0, 0, true},
+      {"physical, other extra info", 0, 0x1234, true},
+      {"marker without injected flag", 0, kDeviceSimulationMarker, true},
+      {"injected", kInjected, 0, false},
+      {"injected at lower integrity", kLowerLevelInjected, 0, false},
+      {"both injected flags", kInjected | kLowerLevelInjected, 0, false},
+      {"injected, marker", kInjected, kDeviceSimulationMarker, true},
+      {"lower integrity, marker", kLowerLevelInjected, kDeviceSimulationMarker, true},
+      {"both flags, marker", kInjected | kLowerLevelInjected, kDeviceSimulationMarker, true},
+      {"injected, marker plus one", kInjected, kDeviceSimulationMarker + 1, false},
+      {"injected, marker in high half", kInjected, kDeviceSimulationMarker << 32, false},
+      {"injected, marker with high bits", kInjected, kDeviceSimulationMarker | (1ull << 40), false},
+      {"other flag bits only", 0x10, 0, true},  // LLMHF-like bits that are not injection
+  };
+  for (const auto& row : rows) {
+    for (uint32_t message : {0x201u, 0x205u, 0x20Bu, 0x20Au}) {
+      const uint32_t data = message == 0x20A ? WheelData(-120) : High(2);
+      const MouseReportDecision d =
+          DecideMouseReport({message, data, row.flags, row.extraInfo}, true, true);
+      EXPECT_EQ(d.report, row.fromTheMouse) << row.name << ", message " << message;
+      EXPECT_EQ(d.swallow, row.fromTheMouse) << row.name << ", message " << message;
+    }
+  }
+}
+
+TEST(DecideMouseReport, MarkerDoesNotMakeMovementReported) {
+  const MouseReportDecision d =
+      DecideMouseReport({0x200, 0, kInjected, kDeviceSimulationMarker}, true, true);
+  EXPECT_FALSE(d.report);
+  EXPECT_FALSE(d.swallow);
+}
+
+TEST(DecideMouseReport, ReportingOffOrWindowGonePassesEverythingOn) {
+  const struct {
+    const char* name;
+    bool reportingOn;
+    bool windowExists;
+  } rows[] = {
+      {"reporting off", false, true},
+      {"window gone", true, false},
+      {"both", false, false},
+  };
+  const LowLevelMouseEvent events[] = {
+      {0x201, 0, 0, 0},
+      {0x202, 0, 0, 0},
+      {0x20B, High(1), 0, 0},
+      {0x20A, WheelData(120), 0, 0},
+      {0x201, 0, kInjected, kDeviceSimulationMarker},
+  };
+  for (const auto& row : rows) {
+    for (const LowLevelMouseEvent& event : events) {
+      const MouseReportDecision d = DecideMouseReport(event, row.reportingOn, row.windowExists);
+      EXPECT_FALSE(d.report) << row.name << ", message " << event.message;
+      EXPECT_FALSE(d.swallow) << row.name << ", message " << event.message;
+    }
+  }
+}
+
+}  // namespace
