@@ -42,9 +42,31 @@ gtest_discover_tests(kbhook_tests
   DISCOVERY_TIMEOUT 120
   PROPERTIES RESOURCE_LOCK desktop_input TIMEOUT 300)
 
+# The program icon is drawn by a script, so that a change of colour or shape is one edit.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+add_custom_command(OUTPUT ${GENERATED_DIR}/program.ico
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${GENERATED_DIR}
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/skins/source/make_program_icon.py
+          ${GENERATED_DIR}/program.ico
+  DEPENDS ${CMAKE_SOURCE_DIR}/skins/source/make_program_icon.py)
+add_custom_target(program_icon DEPENDS ${GENERATED_DIR}/program.ico)
+
+add_library(monitor_win32 STATIC
+  monitor/monitor_app.cpp
+  monitor/monitor_window.cpp
+  monitor/hook_library.cpp
+  monitor/keyboard_hook.cpp
+  monitor/tray_icon.cpp
+  monitor/apply_pointer_settings.cpp)
+target_link_libraries(monitor_win32 PUBLIC platform_win32 ole32 oleaut32 uuid comctl32 shell32)
+
 add_executable(Monitor WIN32 monitor/monitor_main.cpp monitor/monitor.rc)
 target_link_options(Monitor PRIVATE -municode)
-target_link_libraries(Monitor PRIVATE platform_win32)
+target_link_libraries(Monitor PRIVATE monitor_win32)
+target_include_directories(Monitor PRIVATE ${GENERATED_DIR})
+add_dependencies(Monitor program_icon)
+set_source_files_properties(monitor/monitor.rc PROPERTIES OBJECT_DEPENDS ${GENERATED_DIR}/program.ico)
 
 add_executable(Option WIN32 option/option_main.cpp option/option.rc)
 target_link_options(Option PRIVATE -municode)
@@ -65,6 +87,27 @@ gtest_discover_tests(windows_tests
   TEST_PREFIX "wine."
   DISCOVERY_TIMEOUT 120
   PROPERTIES ENVIRONMENT "SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+
+# The monitor as a real process, driven from outside. Its hooks see every injected event, so
+# these never run beside the input tests, nor beside each other (one monitor per session).
+add_executable(monitor_tests
+  tests/windows_monitor/monitor_lifecycle_test.cpp
+  tests/windows_monitor/monitor_limits_test.cpp
+  tests/windows_monitor/button_event_test.cpp
+  tests/windows_monitor/monitor_process.cpp
+  tests/support/temp_dir.cpp)
+target_link_libraries(monitor_tests PRIVATE monitor_win32 gtest_main)
+add_executable(live_settings_probe tests/windows_monitor/live_settings_probe.cpp)
+# Loaded into the monitor by a message hook, to watch its button events from outside.
+add_library(message_spy SHARED tests/windows_monitor/message_spy.cpp)
+set_target_properties(message_spy PROPERTIES PREFIX "")
+target_include_directories(message_spy PRIVATE ${CMAKE_SOURCE_DIR})
+add_dependencies(monitor_tests Monitor KBHook lan live_settings_probe message_spy)
+gtest_discover_tests(monitor_tests
+  DISCOVERY_MODE PRE_TEST
+  TEST_PREFIX "wine.monitor."
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES RESOURCE_LOCK desktop_input TIMEOUT 300)
 
 # --- Installation folder: build/win/install -----------------------------------------------------
 install(TARGETS Monitor Option RUNTIME DESTINATION .)
