@@ -32,7 +32,8 @@ target_link_libraries(KBHook PRIVATE user32)
 # KBHook under Wine with injected input. The tests move the pointer and inject clicks, so no two
 # of them may run at once; each runs in its own process.
 include(GoogleTest)
-add_executable(kbhook_tests tests/windows_input/kbhook_test.cpp)
+add_executable(kbhook_tests tests/windows_input/kbhook_test.cpp
+  tests/windows_support/process_handles.cpp)
 target_include_directories(kbhook_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(kbhook_tests PRIVATE gtest_main user32)
 add_dependencies(kbhook_tests KBHook)
@@ -95,6 +96,7 @@ add_executable(monitor_tests
   tests/windows_monitor/monitor_limits_test.cpp
   tests/windows_monitor/button_event_test.cpp
   tests/windows_monitor/monitor_process.cpp
+  tests/windows_support/process_handles.cpp
   tests/support/temp_dir.cpp)
 target_link_libraries(monitor_tests PRIVATE monitor_win32 gtest_main)
 add_executable(live_settings_probe tests/windows_monitor/live_settings_probe.cpp)

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/windows_support/process_handles.h"
 #include "kbhook/mouse_report.h"
 
 namespace {
@@ -226,51 +227,7 @@ int CountOwnThreads() {
   return count;
 }
 
-// One entry of SystemExtendedHandleInformation (64), laid out as the system fills it.
-struct SystemHandleEntry {
-  void* object;
-  ULONG_PTR processId;
-  ULONG_PTR handle;
-  ULONG grantedAccess;
-  USHORT creatorBackTraceIndex;
-  USHORT objectTypeIndex;
-  ULONG attributes;
-  ULONG reserved;
-};
-struct SystemHandleList {
-  ULONG_PTR count;
-  ULONG_PTR reserved;
-  SystemHandleEntry entries[1];
-};
-using QuerySystemInformationFunction = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
-
-// GetProcessHandleCount, or, where it counts nothing (Wine 8 answers 0), this process's entries
-// in the system's handle list. Returns 0 when neither works.
-DWORD CountOwnHandles() {
-  DWORD count = 0;
-  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
-  const auto query = Export<QuerySystemInformationFunction>(GetModuleHandleW(L"ntdll.dll"),
-                                                            "NtQuerySystemInformation");
-  if (query == nullptr) return 0;
-  std::vector<ULONG_PTR> buffer(1 << 16);  // aligned for the entries' pointers
-  for (;;) {
-    const ULONG bytes = static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR));
-    ULONG needed = 0;
-    const LONG status = query(64, buffer.data(), bytes, &needed);
-    if (status == 0) break;
-    if (status != static_cast<LONG>(0xC0000004) || buffer.size() > (1u << 24)) return 0;
-    buffer.resize(buffer.size() * 2);  // STATUS_INFO_LENGTH_MISMATCH: the list grew
-  }
-  const auto* list = reinterpret_cast<const SystemHandleList*>(buffer.data());
-  const size_t capacity =
-      (buffer.size() * sizeof(ULONG_PTR) - offsetof(SystemHandleList, entries)) /
-      sizeof(SystemHandleEntry);
-  const size_t entries = list->count < capacity ? list->count : capacity;
-  for (size_t i = 0; i < entries; ++i) {
-    if (list->entries[i].processId == GetCurrentProcessId()) ++count;
-  }
-  return count;
-}
+DWORD CountOwnHandles() { return CountHandlesOf(GetCurrentProcessId()); }
 
 class KBHookTest : public ::testing::Test {
  protected:

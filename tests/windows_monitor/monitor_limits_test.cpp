@@ -10,12 +10,12 @@
 #include <cstdio>
 
 #include "bridge/messages.h"
+#include "tests/windows_support/process_handles.h"
 #include "tests/windows_monitor/monitor_process.h"
 
 namespace {
 
 struct Usage {
-  bool handlesKnown = false;  // Wine does not count another process's handles
   DWORD handles = 0;
   int threads = 0;
   SIZE_T privateBytes = 0;
@@ -24,7 +24,7 @@ struct Usage {
 
 Usage UsageOf(HANDLE process) {
   Usage usage;
-  usage.handlesKnown = GetProcessHandleCount(process, &usage.handles) && usage.handles > 0;
+  usage.handles = CountHandlesOf(GetProcessId(process));
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
   if (snapshot != INVALID_HANDLE_VALUE) {
     THREADENTRY32 entry{};
@@ -77,16 +77,13 @@ TEST(MonitorLimits, HundredThousandReportsLeaveNothingBehind) {
   const Usage before = UsageOf(monitor.process());
   ASSERT_GT(before.privateBytes, 0u) << "the measurement itself failed";
   ASSERT_GT(before.threads, 0) << "the measurement itself failed";
+  ASSERT_GT(before.handles, 0u) << "the measurement itself failed";
   PostReports(monitor.window(), 100000);
   const Usage after = UsageOf(monitor.process());
-  std::printf("after 100000 reports: private bytes %zu -> %zu, threads %d -> %d\n",
-              before.privateBytes, after.privateBytes, before.threads, after.threads);
-  if (before.handlesKnown && after.handlesKnown) {
-    std::printf("handles %lu -> %lu\n", before.handles, after.handles);
-    EXPECT_LE(after.handles, before.handles + 8);
-  } else {
-    std::printf("handles: not counted for another process here (Wine)\n");
-  }
+  std::printf("after 100000 reports: private bytes %zu -> %zu, threads %d -> %d, handles %lu -> %lu\n",
+              before.privateBytes, after.privateBytes, before.threads, after.threads,
+              before.handles, after.handles);
+  EXPECT_LE(after.handles, before.handles + 8);
   EXPECT_EQ(after.threads, before.threads);
   EXPECT_LE(after.privateBytes, before.privateBytes + 4 * 1024 * 1024);
   EXPECT_TRUE(monitor.Running());
