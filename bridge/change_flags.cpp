@@ -22,8 +22,7 @@ bool DeviceSettingsDiffer(const ProfileSettings& a, const ProfileSettings& b) {
          Differs(a.CpiLevel_Y, b.CpiLevel_Y) || Differs(a.CpiStep, b.CpiStep) ||
          Differs(a.dpiStepFlag, b.dpiStepFlag) || Differs(a.dpiIndicator, b.dpiIndicator) ||
          Differs(a.PollingRate, b.PollingRate) || Differs(a.LiftSwitch, b.LiftSwitch) ||
-         Differs(a.LiftLevel, b.LiftLevel) ||
-         Differs(a.LightEffectSwitch1, b.LightEffectSwitch1) ||
+         Differs(a.LiftLevel, b.LiftLevel) || Differs(a.LightEffectSwitch1, b.LightEffectSwitch1) ||
          Differs(a.LightEffectSwitch2, b.LightEffectSwitch2) ||
          Differs(a.LightEffectType1, b.LightEffectType1) ||
          Differs(a.LightEffectType2, b.LightEffectType2) || Differs(a.ColorFlag, b.ColorFlag) ||

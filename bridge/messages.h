@@ -21,7 +21,7 @@ inline constexpr uint32_t kMsgTrayNotify = 1036;
 inline constexpr uint32_t kMsgShowConfigurator = 1039;
 inline constexpr uint32_t kMsgButtonEvent = 1325;  // wParam button index, lParam kind
 inline constexpr uint32_t kMsgCentrePointer = 1326;
-inline constexpr uint32_t kMsgMacroPlay = 1616;  // thread message to the macro worker
+inline constexpr uint32_t kMsgMacroPlay = 1616;    // thread message to the macro worker
 inline constexpr uint32_t kMsgMouseReport = 5121;  // from the hook library
 
 // WM_COMMAND ids of the monitor's tray menu; 6001 also comes from a second monitor instance.

@@ -6,7 +6,9 @@
 
 namespace {
 
-const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+const wchar_t* W(const char16_t* text) {
+  return reinterpret_cast<const wchar_t*>(text);
+}
 
 constexpr DWORD kBlockSize = sizeof(SharedSettingsBlock);
 
@@ -19,7 +21,8 @@ SharedBlock::~SharedBlock() {
 
 SharedBlock::CreateResult SharedBlock::Create() {
   mutex_ = CreateMutexW(nullptr, FALSE, W(kSharedBlockMutex));
-  if (mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) return CreateResult::MutexExisted;
+  if (mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS)
+    return CreateResult::MutexExisted;
 
   // A null DACL gives every process of the session access, and the handle is inheritable.
   SECURITY_DESCRIPTOR descriptor;
@@ -68,9 +71,13 @@ bool SharedBlock::LockedCopy(void* to, const void* from) {
   return true;
 }
 
-bool SharedBlock::Write(const SharedSettingsBlock& image) { return LockedCopy(view_, &image); }
+bool SharedBlock::Write(const SharedSettingsBlock& image) {
+  return LockedCopy(view_, &image);
+}
 
-bool SharedBlock::Read(SharedSettingsBlock& image) { return LockedCopy(&image, view_); }
+bool SharedBlock::Read(SharedSettingsBlock& image) {
+  return LockedCopy(&image, view_);
+}
 
 void SharedBlock::CloseBlock() {
   if (view_ != nullptr) UnmapViewOfFile(view_);

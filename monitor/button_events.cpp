@@ -16,11 +16,11 @@ struct ReportRow {
 };
 
 constexpr ReportRow kButtonReports[] = {
-    {kLeftDown, 0, {0, ButtonEventKind::Press}},    {kLeftUp, 0, {0, ButtonEventKind::Release}},
-    {kRightDown, 0, {1, ButtonEventKind::Press}},   {kRightUp, 0, {1, ButtonEventKind::Release}},
-    {kMiddleDown, 0, {2, ButtonEventKind::Press}},  {kMiddleUp, 0, {2, ButtonEventKind::Release}},
-    {kExtraDown, 1, {3, ButtonEventKind::Press}},   {kExtraDown, 2, {4, ButtonEventKind::Press}},
-    {kExtraUp, 1, {3, ButtonEventKind::Release}},   {kExtraUp, 2, {4, ButtonEventKind::Release}},
+    {kLeftDown, 0, {0, ButtonEventKind::Press}},   {kLeftUp, 0, {0, ButtonEventKind::Release}},
+    {kRightDown, 0, {1, ButtonEventKind::Press}},  {kRightUp, 0, {1, ButtonEventKind::Release}},
+    {kMiddleDown, 0, {2, ButtonEventKind::Press}}, {kMiddleUp, 0, {2, ButtonEventKind::Release}},
+    {kExtraDown, 1, {3, ButtonEventKind::Press}},  {kExtraDown, 2, {4, ButtonEventKind::Press}},
+    {kExtraUp, 1, {3, ButtonEventKind::Release}},  {kExtraUp, 2, {4, ButtonEventKind::Release}},
 };
 
 }  // namespace

@@ -60,10 +60,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = L"GamingMouseConfiguratorWindow";
   RegisterClassW(&wc);
-  HWND window = CreateWindowExW(0, wc.lpszClassName,
-                                reinterpret_cast<const wchar_t*>(kConfiguratorTitle),
-                                WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 360, 200,
-                                nullptr, nullptr, instance, nullptr);
+  HWND window =
+      CreateWindowExW(0, wc.lpszClassName, reinterpret_cast<const wchar_t*>(kConfiguratorTitle),
+                      WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 360, 200, nullptr, nullptr,
+                      instance, nullptr);
   if (window == nullptr) return 1;
   ShowWindow(window, show);
 

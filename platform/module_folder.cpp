@@ -16,4 +16,6 @@ Text RunningModulePath() {
   return Text();
 }
 
-Text ProgramFolder() { return FolderOfModulePath(RunningModulePath()); }
+Text ProgramFolder() {
+  return FolderOfModulePath(RunningModulePath());
+}

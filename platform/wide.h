@@ -8,8 +8,12 @@
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 
-inline const wchar_t* Wide(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-inline wchar_t* Wide(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
+inline const wchar_t* Wide(const Text& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+inline wchar_t* Wide(char16_t* text) {
+  return reinterpret_cast<wchar_t*>(text);
+}
 inline Text FromWide(const wchar_t* text) {
   return text ? Text(reinterpret_cast<const char16_t*>(text)) : Text();
 }

@@ -28,15 +28,15 @@ class Win32RegistryKey : public RegistryKey {
   bool QueryText(const Text& name, char16_t* buffer, uint32_t bytes) override {
     DWORD type = 0;
     DWORD size = bytes;
-    LONG status = RegQueryValueExW(key_, Wide(name), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(buffer), &size);
+    LONG status =
+        RegQueryValueExW(key_, Wide(name), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
     return status == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ);
   }
 
   bool SetText(const Text& name, const Text& text) override {
     const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(key_, Wide(name), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(text.c_str()), bytes) == ERROR_SUCCESS;
+    return RegSetValueExW(key_, Wide(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                          bytes) == ERROR_SUCCESS;
   }
 
  private:

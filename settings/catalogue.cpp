@@ -9,13 +9,17 @@
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
 
-Text ConfigIniPath(const Text& folder) { return folder + u"config.ini"; }
+Text ConfigIniPath(const Text& folder) {
+  return folder + u"config.ini";
+}
 
 Text SlotFilePath(const Text& folder, int slot) {
   return folder + u"config\\Default" + FormatInt(slot) + u".gmp";
 }
 
-Text MacroLibraryPath(const Text& folder) { return folder + u"config\\sequence.dat"; }
+Text MacroLibraryPath(const Text& folder) {
+  return folder + u"config\\sequence.dat";
+}
 
 void ResetSettingsBlock(SharedSettingsBlock& block) {
   std::memset(&block, 0, sizeof block);

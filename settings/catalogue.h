@@ -17,9 +17,9 @@ struct SettingsContext {
   Registry& registry;
 };
 
-Text ConfigIniPath(const Text& folder);                // folder + "config.ini"
-Text SlotFilePath(const Text& folder, int slot);       // folder + "config\\Default%d.gmp"
-Text MacroLibraryPath(const Text& folder);             // folder + "config\\sequence.dat"
+Text ConfigIniPath(const Text& folder);           // folder + "config.ini"
+Text SlotFilePath(const Text& folder, int slot);  // folder + "config\\Default%d.gmp"
+Text MacroLibraryPath(const Text& folder);        // folder + "config\\sequence.dat"
 
 // Current index -1; profiles, mouse type and change flags all zero.
 void ResetSettingsBlock(SharedSettingsBlock& block);

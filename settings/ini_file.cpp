@@ -21,8 +21,7 @@ bool IniFile::WriteInt(const Text& section, const Text& key, int32_t value) cons
   return profile_.WriteString(section, key, FormatInt(value), path_);
 }
 
-bool IniFile::ReadStruct(const Text& section, const Text& key, void* buffer,
-                         uint32_t size) const {
+bool IniFile::ReadStruct(const Text& section, const Text& key, void* buffer, uint32_t size) const {
   return profile_.GetStruct(section, key, buffer, size, path_);
 }
 

@@ -28,8 +28,8 @@ int32_t ReadRegistryNumber(RegistryKey& key, const Text& name) {
 
 int WritePointerSettings(const ProfileSettings& profile, Registry& registry) {
   int result = 1;
-  if (auto mouse = registry.OpenOrCreate(RegistryRoot::CurrentUser, kMouseKey,
-                                         kRegistryAllAccess)) {
+  if (auto mouse =
+          registry.OpenOrCreate(RegistryRoot::CurrentUser, kMouseKey, kRegistryAllAccess)) {
     mouse->SetText(u"DoubleClickSpeed", FormatInt(profile.DbleClickSpeed));
     mouse->SetText(u"SwapMouseButtons", FormatInt(profile.Orientation));
     mouse->SetText(u"MouseSensitivity", FormatInt(profile.MouseSpeed));
@@ -40,8 +40,8 @@ int WritePointerSettings(const ProfileSettings& profile, Registry& registry) {
   } else {
     result = -1;
   }
-  if (auto desktop = registry.OpenOrCreate(RegistryRoot::CurrentUser, kDesktopKey,
-                                           kRegistryAllAccess)) {
+  if (auto desktop =
+          registry.OpenOrCreate(RegistryRoot::CurrentUser, kDesktopKey, kRegistryAllAccess)) {
     desktop->SetText(u"WheelScrollLines", profile.ScrollWheelFlag == 1
                                               ? Text(u"-1")
                                               : FormatInt(profile.ScrollWheelSpeed));

@@ -32,8 +32,8 @@ class PrivateProfile {
                          const Text& path) = 0;
 
   // WritePrivateProfileStructW: upper-case hexadecimal digits followed by the checksum byte.
-  virtual bool WriteStruct(const Text& section, const Text& key, const void* buffer,
-                           uint32_t size, const Text& path) = 0;
+  virtual bool WriteStruct(const Text& section, const Text& key, const void* buffer, uint32_t size,
+                           const Text& path) = 0;
 };
 
 // The implementation the programs use: the Win32 functions in the Windows build, the portable

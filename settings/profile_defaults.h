@@ -7,8 +7,8 @@
 
 // Function code each button position starts with (left click, right click, middle click, the
 // two extra buttons, ...; 0 is no function).
-inline constexpr uint8_t kDefaultButtonFunctions[kButtonCount] = {1, 2,  3, 8, 7, 13, 0, 0,
-                                                                  21, 0, 0, 0, 0, 9, 10};
+inline constexpr uint8_t kDefaultButtonFunctions[kButtonCount] = {1,  2, 3, 8, 7, 13, 0, 0,
+                                                                  21, 0, 0, 0, 0, 9,  10};
 
 // The whole entry zero, then its index and default function code.
 void SetButtonDefault(ButtonAssignment& assignment, int buttonIndex);

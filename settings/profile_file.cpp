@@ -9,8 +9,8 @@
 
 namespace {
 
-void AddStages(std::vector<ProfileNumberKey>& keys, const char* name, size_t offset,
-               size_t stride, bool isByte) {
+void AddStages(std::vector<ProfileNumberKey>& keys, const char* name, size_t offset, size_t stride,
+               bool isByte) {
   for (int s = 0; s < kCpiStageCount; ++s) {
     keys.push_back({AsciiText(name + std::to_string(s)), offset + stride * s, isByte});
   }
@@ -92,7 +92,9 @@ const std::vector<ProfileNumberKey>& ProfileNumberKeys() {
   return keys;
 }
 
-Text ButtonKey(int buttonIndex) { return AsciiText("MacroKeyInfo" + std::to_string(buttonIndex)); }
+Text ButtonKey(int buttonIndex) {
+  return AsciiText("MacroKeyInfo" + std::to_string(buttonIndex));
+}
 
 void BoundButtonAssignment(ButtonAssignment& a) {
   a.macroName[std::size(a.macroName) - 1] = 0;

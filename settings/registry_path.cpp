@@ -21,7 +21,8 @@ std::optional<RegistryPath> ParseRegistryPath(TextView fullPath) {
   if (slash == TextView::npos) return std::nullopt;
   TextView first = fullPath.substr(0, slash);
   for (const RootName& r : kRootNames) {
-    if (EqualsIgnoreCase(first, r.name)) return RegistryPath{r.root, Text(fullPath.substr(slash + 1))};
+    if (EqualsIgnoreCase(first, r.name))
+      return RegistryPath{r.root, Text(fullPath.substr(slash + 1))};
   }
   return RegistryPath{RegistryRoot::LocalMachine, Text(fullPath)};
 }

@@ -27,12 +27,16 @@ static_assert(offsetof(SharedSettingsBlock, CurrentChanged) == 68088);
 
 // The current index is stored as read; every use goes through these, so that a value outside the
 // five slots never indexes the profile array.
-inline bool IsValidProfileIndex(int32_t index) { return index >= 0 && index < kProfileCount; }
+inline bool IsValidProfileIndex(int32_t index) {
+  return index >= 0 && index < kProfileCount;
+}
 
 // The current profile, or null when the stored index is outside 0 to 4.
 inline ProfileSettings* CurrentProfileOrNull(SharedSettingsBlock& block) {
-  return IsValidProfileIndex(block.CurrentProfile) ? &block.profiles[block.CurrentProfile] : nullptr;
+  return IsValidProfileIndex(block.CurrentProfile) ? &block.profiles[block.CurrentProfile]
+                                                   : nullptr;
 }
 inline const ProfileSettings* CurrentProfileOrNull(const SharedSettingsBlock& block) {
-  return IsValidProfileIndex(block.CurrentProfile) ? &block.profiles[block.CurrentProfile] : nullptr;
+  return IsValidProfileIndex(block.CurrentProfile) ? &block.profiles[block.CurrentProfile]
+                                                   : nullptr;
 }

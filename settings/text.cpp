@@ -16,7 +16,9 @@ std::string TextToAscii(TextView text, char replacement) {
   return out;
 }
 
-Text FormatInt(int32_t value) { return AsciiText(std::to_string(value)); }
+Text FormatInt(int32_t value) {
+  return AsciiText(std::to_string(value));
+}
 
 void CopyToField(char16_t* field, size_t capacity, TextView text) {
   if (capacity == 0) return;
@@ -49,7 +51,9 @@ bool EqualsIgnoreCase(TextView a, TextView b) {
   return true;
 }
 
-bool IsProfileSpace(char16_t c) { return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20; }
+bool IsProfileSpace(char16_t c) {
+  return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20;
+}
 
 TextView TrimProfileSpaceRight(TextView text) {
   while (!text.empty() && IsProfileSpace(text.back())) text.remove_suffix(1);

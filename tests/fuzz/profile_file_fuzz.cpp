@@ -2,6 +2,8 @@
 // field bounded, and a loaded profile saved and loaded again comes back unchanged, except that the
 // INI rules may trim the two texts once more (a quoted " name " loses its spaces on the way).
 
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "settings/profile_file.h"
 #include "settings/text.h"

@@ -1,8 +1,9 @@
+#include "monitor/button_events.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "monitor/button_events.h"
 #include "settings/catalogue.h"
 
 namespace {
@@ -36,7 +37,7 @@ TEST(TranslateMouseReport, EveryReport) {
       {0x20B, 3, std::nullopt},
       {0x20C, 0x10001, std::nullopt},
       {0x200, 0, std::nullopt},
-      {0x203, 0, std::nullopt},  // double click
+      {0x203, 0, std::nullopt},          // double click
       {0x20E, 120 << 16, std::nullopt},  // horizontal wheel
       {0x100, 0, std::nullopt},
       {0x1000000201ull, 0, std::nullopt},

@@ -1,10 +1,11 @@
+#include "settings/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <memory>
 
-#include "settings/catalogue.h"
 #include "settings/ini_file.h"
 #include "settings/pointer_settings.h"
 #include "settings/profile_file.h"
@@ -20,7 +21,9 @@ struct Installation {
   explicit Installation(bool withConfigFolder = true) {
     if (withConfigFolder) fs::create_directory(dir.path() / "config");
   }
-  SettingsContext context() { return SettingsContext{dir.folder(), SystemPrivateProfile(), registry}; }
+  SettingsContext context() {
+    return SettingsContext{dir.folder(), SystemPrivateProfile(), registry};
+  }
   fs::path config(const std::string& name) const { return dir.path() / "config" / name; }
 
   TempDir dir;
@@ -133,8 +136,9 @@ TEST(Catalogue, CurrentProfileOutsideTheSlotsIsStoredButNeverUsed) {
     EXPECT_EQ(CurrentProfileOrNull(*block), nullptr);
     SaveAllSettings(*block, install.context());
     EXPECT_TRUE(install.registry.writes().empty()) << index;
-    EXPECT_EQ(IniFile(ConfigIniPath(install.dir.folder())).ReadInt(u"Setting", u"CurrentProfile", 0),
-              index);
+    EXPECT_EQ(
+        IniFile(ConfigIniPath(install.dir.folder())).ReadInt(u"Setting", u"CurrentProfile", 0),
+        index);
   }
 }
 

@@ -1,3 +1,5 @@
+#include "bridge/change_flags.h"
+
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -5,7 +7,6 @@
 #include <functional>
 #include <memory>
 
-#include "bridge/change_flags.h"
 #include "settings/catalogue.h"
 
 namespace {

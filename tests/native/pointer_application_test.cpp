@@ -1,8 +1,9 @@
+#include "monitor/pointer_application.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "monitor/pointer_application.h"
 #include "settings/profile_defaults.h"
 
 namespace {
@@ -13,7 +14,7 @@ TEST(PlanPointerApplication, AccelerationFromFlagAndRegistry) {
     int32_t mouse[3];
     bool writeZero;
   } rows[] = {
-      {0, 1, 6, 10, {0, 0, 0}, true},   // off while the registry has it: switch off, write zeros
+      {0, 1, 6, 10, {0, 0, 0}, true},    // off while the registry has it: switch off, write zeros
       {1, 1, 6, 10, {6, 10, 1}, false},  // on: the registry's values as they are
       {0, 0, 0, 0, {0, 0, 0}, false},    // already off: nothing to write
       {0, 0, 0, 7, {0, 0, 0}, true},     // any non-zero value counts

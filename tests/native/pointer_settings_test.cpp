@@ -1,8 +1,9 @@
+#include "settings/pointer_settings.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "settings/pointer_settings.h"
 #include "settings/profile_defaults.h"
 #include "tests/support/memory_registry.h"
 
@@ -55,12 +56,9 @@ TEST(WritePointerSettings, ValuesAndOrder) {
   p.ScrollWheelSpeed = 7;
   EXPECT_EQ(WritePointerSettings(p, registry), 1);
   const std::vector<std::string> expected = {
-      "Control Panel\\Mouse\\DoubleClickSpeed=430",
-      "Control Panel\\Mouse\\SwapMouseButtons=1",
-      "Control Panel\\Mouse\\MouseSensitivity=14",
-      "Control Panel\\Mouse\\MouseSpeed=0",
-      "Control Panel\\Mouse\\MouseThreshold1=0",
-      "Control Panel\\Mouse\\MouseThreshold2=0",
+      "Control Panel\\Mouse\\DoubleClickSpeed=430",  "Control Panel\\Mouse\\SwapMouseButtons=1",
+      "Control Panel\\Mouse\\MouseSensitivity=14",   "Control Panel\\Mouse\\MouseSpeed=0",
+      "Control Panel\\Mouse\\MouseThreshold1=0",     "Control Panel\\Mouse\\MouseThreshold2=0",
       "Control Panel\\Desktop\\WheelScrollLines=-1",  // one screen per notch
   };
   EXPECT_EQ(registry.writes(), expected);
@@ -87,10 +85,8 @@ TEST(ReadPointerSettings, AccelerationFromRegistryValues) {
       {u"1", u"6", u"0", 3, 8, 1},     // rows 1 to 8 match; the last wins
       {u"1", u"6", u"10", 12, 12, 1},  // Windows' usual values match no row: level kept
       {u"1", u"6", u"10", 2, 2, 0},    // ... and the flag follows the kept level
-      {u"0", u"0", u"0", 15, 0, 0},
-      {u"2", u"4", u"5", 0, 19, 1},
-      {u"1", u"11", u"0", 0, 3, 0},
-      {u"2", u"0", u"0", 0, 19, 1},    // thresholds below every row: the last row of speed 2
+      {u"0", u"0", u"0", 15, 0, 0},   {u"2", u"4", u"5", 0, 19, 1}, {u"1", u"11", u"0", 0, 3, 0},
+      {u"2", u"0", u"0", 0, 19, 1},  // thresholds below every row: the last row of speed 2
   };
   for (const auto& row : rows) {
     MemoryRegistry registry;
@@ -166,9 +162,9 @@ TEST(ReadRegistryNumber, DefinedForEveryValue) {
   const struct {
     const char16_t* name;
     int32_t expected;
-  } rows[] = {{u"first", 1234}, {u"missing", 0}, {u"first", 1234}, {u"toolong", 0},
-              {u"first", 1234}, {u"binary", 0},  {u"fits", 98},    {u"spaces", -42},
-              {u"empty", 0}};
+  } rows[] = {{u"first", 1234}, {u"missing", 0},  {u"first", 1234},
+              {u"toolong", 0},  {u"first", 1234}, {u"binary", 0},
+              {u"fits", 98},    {u"spaces", -42}, {u"empty", 0}};
   for (const auto& row : rows) {
     EXPECT_EQ(ReadRegistryNumber(*key, row.name), row.expected) << TextToAscii(row.name);
   }

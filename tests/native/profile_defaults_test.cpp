@@ -1,8 +1,9 @@
+#include "settings/profile_defaults.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "settings/profile_defaults.h"
 #include "settings/text.h"
 
 namespace {
@@ -34,25 +35,41 @@ TEST(ProfileDefaults, PlainFields) {
     int32_t actual;
     int32_t expected;
   } rows[] = {
-      {"DbleClickSpeed", p.DbleClickSpeed, 500}, {"ScrollWheelSpeed", p.ScrollWheelSpeed, 3},
-      {"ScrollWheelFlag", p.ScrollWheelFlag, 0}, {"MouseSpeed", p.MouseSpeed, 10},
-      {"Acceleration", p.Acceleration, 10},      {"AccelerationFlag", p.AccelerationFlag, 0},
-      {"TiltSpeed", p.TiltSpeed, 3},             {"MediaOption", p.MediaOption, 0},
-      {"HDDKeyboard", p.HDDKeyboard, 1},         {"Orientation", p.Orientation, 0},
-      {"XYSynchronous", p.XYSynchronous, 1},     {"Sensitivity_X", p.Sensitivity_X, 10},
-      {"Sensitivity_Y", p.Sensitivity_Y, 10},    {"XYCpiFlag", p.XYCpiFlag, 1},
-      {"CpiLevel_X0", p.CpiLevel_X[0], 2},       {"CpiLevel_X4", p.CpiLevel_X[4], 8},
-      {"CpiLevel_Y1", p.CpiLevel_Y[1], 3},       {"CpiLevel_Y3", p.CpiLevel_Y[3], 5},
-      {"CpiStep", p.CpiStep, 1},                 {"dpiStepFlag3", p.dpiStepFlag[3], 1},
-      {"dpiStepFlag4", p.dpiStepFlag[4], 0},     {"dpiIndicator0", p.dpiIndicator[0], 19},
-      {"dpiIndicator2", p.dpiIndicator[2], 21},  {"dpiIndicator4", p.dpiIndicator[4], 16},
+      {"DbleClickSpeed", p.DbleClickSpeed, 500},
+      {"ScrollWheelSpeed", p.ScrollWheelSpeed, 3},
+      {"ScrollWheelFlag", p.ScrollWheelFlag, 0},
+      {"MouseSpeed", p.MouseSpeed, 10},
+      {"Acceleration", p.Acceleration, 10},
+      {"AccelerationFlag", p.AccelerationFlag, 0},
+      {"TiltSpeed", p.TiltSpeed, 3},
+      {"MediaOption", p.MediaOption, 0},
+      {"HDDKeyboard", p.HDDKeyboard, 1},
+      {"Orientation", p.Orientation, 0},
+      {"XYSynchronous", p.XYSynchronous, 1},
+      {"Sensitivity_X", p.Sensitivity_X, 10},
+      {"Sensitivity_Y", p.Sensitivity_Y, 10},
+      {"XYCpiFlag", p.XYCpiFlag, 1},
+      {"CpiLevel_X0", p.CpiLevel_X[0], 2},
+      {"CpiLevel_X4", p.CpiLevel_X[4], 8},
+      {"CpiLevel_Y1", p.CpiLevel_Y[1], 3},
+      {"CpiLevel_Y3", p.CpiLevel_Y[3], 5},
+      {"CpiStep", p.CpiStep, 1},
+      {"dpiStepFlag3", p.dpiStepFlag[3], 1},
+      {"dpiStepFlag4", p.dpiStepFlag[4], 0},
+      {"dpiIndicator0", p.dpiIndicator[0], 19},
+      {"dpiIndicator2", p.dpiIndicator[2], 21},
+      {"dpiIndicator4", p.dpiIndicator[4], 16},
       {"DpiIndicationType", p.DpiIndicationType, 1},
-      {"PollingRate", p.PollingRate, 2},         {"ColorFlag", p.ColorFlag, 1},
-      {"OTGSpeed", p.OTGSpeed, 10},              {"BtnConfiguration", p.BtnConfiguration, 4},
-      {"Color1Type", p.Color1Type, 1},           {"Color2Type", p.Color2Type, 1},
+      {"PollingRate", p.PollingRate, 2},
+      {"ColorFlag", p.ColorFlag, 1},
+      {"OTGSpeed", p.OTGSpeed, 10},
+      {"BtnConfiguration", p.BtnConfiguration, 4},
+      {"Color1Type", p.Color1Type, 1},
+      {"Color2Type", p.Color2Type, 1},
       {"LightEffectSwitch1", p.LightEffectSwitch1, 1},
       {"LightEffectType2", p.LightEffectType2, 1},
-      {"ColorOptions1", p.ColorOptions1, 0},     {"ColorChangeModeOptions2", p.ColorChangeModeOptions2, 0},
+      {"ColorOptions1", p.ColorOptions1, 0},
+      {"ColorChangeModeOptions2", p.ColorChangeModeOptions2, 0},
       {"FireOrOnToGoStatusIndicatorSetting", p.FireOrOnToGoStatusIndicatorSetting, 1},
       {"ProfileSwitchIndictor", p.ProfileSwitchIndictor, 1},
   };

@@ -1,7 +1,9 @@
+#include "settings/profile_file.h"
+
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -9,7 +11,6 @@
 
 #include "settings/ini_file.h"
 #include "settings/profile_defaults.h"
-#include "settings/profile_file.h"
 #include "tests/support/sample_profiles.h"
 #include "tests/support/temp_dir.h"
 
@@ -42,12 +43,11 @@ std::string LineOf(const std::string& bytes, const std::string& key) {
 
 // Other programs read these files: the order and the names are part of the format.
 TEST(ProfileFile, WritesEveryKeyInTheDocumentedOrder) {
-  std::vector<std::string> expected = {"ProFileName", "GameFile", "DbleClickSpeed",
-                                       "ScrollWheelSpeed", "ScrollWheelFlag", "MouseSpeed",
-                                       "Acceleration", "AccelerationFlag", "TiltSpeed",
-                                       "MediaOption", "HDDKeyboard", "Orientation",
-                                       "XYSynchronous", "Sensitivity_X", "Sensitivity_Y",
-                                       "XYCpiFlag"};
+  std::vector<std::string> expected = {
+      "ProFileName",     "GameFile",      "DbleClickSpeed", "ScrollWheelSpeed",
+      "ScrollWheelFlag", "MouseSpeed",    "Acceleration",   "AccelerationFlag",
+      "TiltSpeed",       "MediaOption",   "HDDKeyboard",    "Orientation",
+      "XYSynchronous",   "Sensitivity_X", "Sensitivity_Y",  "XYCpiFlag"};
   for (const char* stage : {"CpiLevel_X", "CpiLevel_Y"}) {
     for (int s = 0; s < 5; ++s) expected.push_back(stage + std::to_string(s));
   }
@@ -55,13 +55,30 @@ TEST(ProfileFile, WritesEveryKeyInTheDocumentedOrder) {
   for (const char* stage : {"dpiStepFlag", "dpiIndicator"}) {
     for (int s = 0; s < 5; ++s) expected.push_back(stage + std::to_string(s));
   }
-  for (const char* key :
-       {"DpiIndicationType", "PollingRate", "LiftSwitch", "LiftLevel", "LightSwitch", "LightType",
-        "ColorFlag", "ColorOptions", "ColorChangeMode", "BTOption", "OTGSpeed",
-        "BtnConfiguration", "Color1Type", "Color2Type", "LightEffectSwitch1",
-        "LightEffectSwitch2", "LightEffectType1", "LightEffectType2", "ColorOptions1",
-        "ColorOptions2", "ColorChangeModeOptions1", "ColorChangeModeOptions2",
-        "FireOrOnToGoStatusIndicatorSetting", "ProfileSwitchIndictor"}) {
+  for (const char* key : {"DpiIndicationType",
+                          "PollingRate",
+                          "LiftSwitch",
+                          "LiftLevel",
+                          "LightSwitch",
+                          "LightType",
+                          "ColorFlag",
+                          "ColorOptions",
+                          "ColorChangeMode",
+                          "BTOption",
+                          "OTGSpeed",
+                          "BtnConfiguration",
+                          "Color1Type",
+                          "Color2Type",
+                          "LightEffectSwitch1",
+                          "LightEffectSwitch2",
+                          "LightEffectType1",
+                          "LightEffectType2",
+                          "ColorOptions1",
+                          "ColorOptions2",
+                          "ColorChangeModeOptions1",
+                          "ColorChangeModeOptions2",
+                          "FireOrOnToGoStatusIndicatorSetting",
+                          "ProfileSwitchIndictor"}) {
     expected.push_back(key);
   }
   for (int b = 0; b < 15; ++b) expected.push_back("MacroKeyInfo" + std::to_string(b));

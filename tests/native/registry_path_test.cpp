@@ -1,6 +1,7 @@
+#include "settings/registry_path.h"
+
 #include <gtest/gtest.h>
 
-#include "settings/registry_path.h"
 #include "tests/support/memory_registry.h"
 
 namespace {

@@ -1,7 +1,8 @@
+#include "settings/text.h"
+
 #include <gtest/gtest.h>
 
 #include "settings/file_paths.h"
-#include "settings/text.h"
 
 namespace {
 
@@ -35,10 +36,18 @@ TEST(Text, ParseLeadingInt) {
   const struct {
     const char16_t* in;
     int32_t out;
-  } rows[] = {{u"42", 42},           {u"-1", -1},    {u"+7", 7},   {u"  12abc", 12},
-              {u"abc", 0},           {u"", 0},       {u"-", 0},    {u"4294967297", 1},
-              {u"-2147483648", -2147483647 - 1},     {u"2147483648", -2147483647 - 1},
-              {u"\t-3", -3},         {u"1 2", 1}};
+  } rows[] = {{u"42", 42},
+              {u"-1", -1},
+              {u"+7", 7},
+              {u"  12abc", 12},
+              {u"abc", 0},
+              {u"", 0},
+              {u"-", 0},
+              {u"4294967297", 1},
+              {u"-2147483648", -2147483647 - 1},
+              {u"2147483648", -2147483647 - 1},
+              {u"\t-3", -3},
+              {u"1 2", 1}};
   for (const auto& row : rows) EXPECT_EQ(ParseLeadingInt(row.in), row.out) << TextToAscii(row.in);
 }
 
@@ -58,7 +67,8 @@ TEST(FilePaths, FolderOfModulePath) {
               {u"Monitor.exe", u""},
               {u"", u""},
               {u"/opt/mouse/Monitor.exe", u"/opt/mouse/"}};
-  for (const auto& row : rows) EXPECT_EQ(FolderOfModulePath(row.in), row.out) << TextToAscii(row.in);
+  for (const auto& row : rows)
+    EXPECT_EQ(FolderOfModulePath(row.in), row.out) << TextToAscii(row.in);
 }
 
 }  // namespace

@@ -31,7 +31,9 @@ Text TempDir::folder() const {
   return (path_ / "").u16string();
 }
 
-Text TempDir::file(const std::string& name) const { return (path_ / name).u16string(); }
+Text TempDir::file(const std::string& name) const {
+  return (path_ / name).u16string();
+}
 
 std::string ReadFileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -2,7 +2,6 @@
 // native build's byte for byte, and the registry values are what the programs rely on.
 
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <cstring>
@@ -10,9 +9,9 @@
 #include <memory>
 
 #include "platform/module_folder.h"
+#include "platform/wide.h"
 #include "platform/win32_private_profile.h"
 #include "platform/win32_registry.h"
-#include "platform/wide.h"
 #include "settings/catalogue.h"
 #include "settings/file_paths.h"
 #include "settings/pointer_settings.h"
@@ -39,7 +38,8 @@ class PointerRegistryTest : public ::testing::Test {
     savedWheel_ = Read(kDesktopKey, u"WheelScrollLines");
   }
   void TearDown() override {
-    for (size_t i = 0; i < std::size(kMouseValues); ++i) Write(kMouseKey, kMouseValues[i], saved_[i]);
+    for (size_t i = 0; i < std::size(kMouseValues); ++i)
+      Write(kMouseKey, kMouseValues[i], saved_[i]);
     Write(kDesktopKey, u"WheelScrollLines", savedWheel_);
   }
   static Text Read(const char16_t* key, const char16_t* name) {

@@ -23,8 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/windows_support/process_handles.h"
 #include "kbhook/mouse_report.h"
+#include "tests/windows_support/process_handles.h"
 
 namespace {
 
@@ -227,7 +227,9 @@ int CountOwnThreads() {
   return count;
 }
 
-DWORD CountOwnHandles() { return CountHandlesOf(GetCurrentProcessId()); }
+DWORD CountOwnHandles() {
+  return CountHandlesOf(GetCurrentProcessId());
+}
 
 class KBHookTest : public ::testing::Test {
  protected:

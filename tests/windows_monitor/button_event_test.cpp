@@ -2,7 +2,6 @@
 // right index and kind; input that other software injects does not.
 
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <utility>
@@ -29,8 +28,8 @@ class Observer {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"MessageSpyObserverWindow";
     RegisterClassW(&wc);
-    window_ = CreateWindowExW(0, wc.lpszClassName, kObserverTitle, WS_POPUP, 0, 0, 10, 10,
-                              nullptr, nullptr, wc.hInstance, nullptr);
+    window_ = CreateWindowExW(0, wc.lpszClassName, kObserverTitle, WS_POPUP, 0, 0, 10, 10, nullptr,
+                              nullptr, wc.hInstance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~Observer() { DestroyWindow(window_); }
@@ -121,10 +120,10 @@ TEST_F(ButtonEventTest, SimulatedPressesArriveWithIndexAndKind) {
 TEST_F(ButtonEventTest, InputInjectedBySoftwareIsNotReported) {
   // Unmarked clicks and wheel turns (as the monitor's own actions inject them), then one marked
   // press: the first event the monitor sees must be the marked one.
-  INPUT unmarked[] = {MouseInput(MOUSEEVENTF_RIGHTDOWN, 0, 0), MouseInput(MOUSEEVENTF_RIGHTUP, 0, 0),
-                      MouseInput(MOUSEEVENTF_WHEEL, WHEEL_DELTA, 0),
-                      MouseInput(MOUSEEVENTF_XDOWN, XBUTTON2, 0),
-                      MouseInput(MOUSEEVENTF_XUP, XBUTTON2, 0)};
+  INPUT unmarked[] = {
+      MouseInput(MOUSEEVENTF_RIGHTDOWN, 0, 0), MouseInput(MOUSEEVENTF_RIGHTUP, 0, 0),
+      MouseInput(MOUSEEVENTF_WHEEL, WHEEL_DELTA, 0), MouseInput(MOUSEEVENTF_XDOWN, XBUTTON2, 0),
+      MouseInput(MOUSEEVENTF_XUP, XBUTTON2, 0)};
   ASSERT_EQ(SendInput(std::size(unmarked), unmarked, sizeof(INPUT)), std::size(unmarked));
   INPUT marked = MouseInput(MOUSEEVENTF_MIDDLEDOWN, 0, kDeviceSimulationMarker);
   ASSERT_EQ(SendInput(1, &marked, sizeof marked), 1u);

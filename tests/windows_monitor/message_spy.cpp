@@ -10,8 +10,8 @@
 constexpr UINT kMsgSpiedButtonEvent = WM_APP + 25;
 constexpr wchar_t kObserverTitle[] = L"GamingMouseMessageSpyObserver";
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK SpyGetMessage(int code, WPARAM removal,
-                                                                 LPARAM message) {
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    SpyGetMessage(int code, WPARAM removal, LPARAM message) {
   if (code == HC_ACTION && removal == PM_REMOVE) {
     const MSG* msg = reinterpret_cast<const MSG*>(message);
     if (msg->message == kMsgButtonEvent) {

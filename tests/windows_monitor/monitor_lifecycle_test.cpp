@@ -2,13 +2,12 @@
 // reload on notice with the pointer settings taking effect, and its single instance.
 
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -37,10 +36,9 @@ class FakeConfigurator {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"FakeConfiguratorWindow";
     RegisterClassW(&wc);
-    window_ = CreateWindowExW(0, wc.lpszClassName,
-                              reinterpret_cast<const wchar_t*>(kConfiguratorTitle),
-                              WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                              wc.hInstance, nullptr);
+    window_ = CreateWindowExW(
+        0, wc.lpszClassName, reinterpret_cast<const wchar_t*>(kConfiguratorTitle),
+        WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~FakeConfigurator() { DestroyWindow(window_); }
@@ -72,8 +70,8 @@ void SetMouseValue(const char16_t* name, const char16_t* text) {
 }
 
 void SetMouseRegistry(const char16_t* speed, const char16_t* t1, const char16_t* t2) {
-  auto key = SystemRegistry().OpenOrCreate(RegistryRoot::CurrentUser, kMouseKey,
-                                           kRegistryAllAccess);
+  auto key =
+      SystemRegistry().OpenOrCreate(RegistryRoot::CurrentUser, kMouseKey, kRegistryAllAccess);
   key->SetText(u"MouseSpeed", speed);
   key->SetText(u"MouseThreshold1", t1);
   key->SetText(u"MouseThreshold2", t2);
@@ -101,7 +99,8 @@ bool UnderWine() {
 
 LiveSettings ReadLiveSettings() {
   LiveSettings live{};
-  const std::wstring probe = (ToFilesystemPath(ProgramFolder()) / "live_settings_probe.exe").wstring();
+  const std::wstring probe =
+      (ToFilesystemPath(ProgramFolder()) / "live_settings_probe.exe").wstring();
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;
   if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return live;
@@ -113,8 +112,8 @@ LiveSettings ReadLiveSettings() {
   startup.hStdError = writeEnd;
   PROCESS_INFORMATION info{};
   std::wstring commandLine = L"\"" + probe + L"\"";
-  if (CreateProcessW(probe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                     nullptr, &startup, &info)) {
+  if (CreateProcessW(probe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                     &startup, &info)) {
     CloseHandle(writeEnd);
     writeEnd = nullptr;
     std::string out;
@@ -124,8 +123,8 @@ LiveSettings ReadLiveSettings() {
     WaitForSingleObject(info.hProcess, 10000);
     CloseHandle(info.hProcess);
     CloseHandle(info.hThread);
-    std::sscanf(out.c_str(), "%u %d %u %d %d %d", &live.doubleClick, &live.speed,
-                &live.wheelLines, &live.mouse[0], &live.mouse[1], &live.mouse[2]);
+    std::sscanf(out.c_str(), "%u %d %u %d %d %d", &live.doubleClick, &live.speed, &live.wheelLines,
+                &live.mouse[0], &live.mouse[1], &live.mouse[2]);
   }
   if (writeEnd != nullptr) CloseHandle(writeEnd);
   CloseHandle(readEnd);
@@ -286,8 +285,8 @@ TEST(MonitorLifecycle, CopiesGoOnAfterAnOwnerDiedHoldingTheMutex) {
   // A thread that takes the mutex and ends without releasing it abandons it, as a killed
   // process would.
   std::thread([] {
-    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE,
-                              reinterpret_cast<const wchar_t*>(kSharedBlockMutex));
+    HANDLE mutex =
+        OpenMutexW(SYNCHRONIZE, FALSE, reinterpret_cast<const wchar_t*>(kSharedBlockMutex));
     WaitForSingleObject(mutex, INFINITE);
     CloseHandle(mutex);
   }).join();
@@ -295,9 +294,8 @@ TEST(MonitorLifecycle, CopiesGoOnAfterAnOwnerDiedHoldingTheMutex) {
   SendMessageW(monitor.window(), kMsgSettingsChanged, 0, 0);
   EXPECT_EQ(ReadLiveSettings().doubleClick, 611u) << "the monitor's copy went through";
   // Nobody holds the mutex afterwards.
-  HANDLE mutex =
-      OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE,
-                 reinterpret_cast<const wchar_t*>(kSharedBlockMutex));
+  HANDLE mutex = OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE,
+                            reinterpret_cast<const wchar_t*>(kSharedBlockMutex));
   ASSERT_NE(mutex, nullptr);
   EXPECT_EQ(WaitForSingleObject(mutex, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
   ReleaseMutex(mutex);

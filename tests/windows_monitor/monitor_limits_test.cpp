@@ -3,15 +3,15 @@
 // margins far beyond what a slow machine needs.
 
 #include <gtest/gtest.h>
-
 #include <windows.h>
+// After windows.h, which it needs.
 #include <tlhelp32.h>
 
 #include <cstdio>
 
 #include "bridge/messages.h"
-#include "tests/windows_support/process_handles.h"
 #include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_support/process_handles.h"
 
 namespace {
 
@@ -80,9 +80,10 @@ TEST(MonitorLimits, HundredThousandReportsLeaveNothingBehind) {
   ASSERT_GT(before.handles, 0u) << "the measurement itself failed";
   PostReports(monitor.window(), 100000);
   const Usage after = UsageOf(monitor.process());
-  std::printf("after 100000 reports: private bytes %zu -> %zu, threads %d -> %d, handles %lu -> %lu\n",
-              before.privateBytes, after.privateBytes, before.threads, after.threads,
-              before.handles, after.handles);
+  std::printf(
+      "after 100000 reports: private bytes %zu -> %zu, threads %d -> %d, handles %lu -> %lu\n",
+      before.privateBytes, after.privateBytes, before.threads, after.threads, before.handles,
+      after.handles);
   EXPECT_LE(after.handles, before.handles + 8);
   EXPECT_EQ(after.threads, before.threads);
   EXPECT_LE(after.privateBytes, before.privateBytes + 4 * 1024 * 1024);

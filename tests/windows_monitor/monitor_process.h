@@ -12,7 +12,7 @@
 
 class MonitorProcess {
  public:
-  MonitorProcess();  // lays out the folder; the monitor is not started yet
+  MonitorProcess();   // lays out the folder; the monitor is not started yet
   ~MonitorProcess();  // ends a monitor still running
 
   const TempDir& folder() const { return dir_; }

@@ -54,4 +54,3 @@ DWORD CountHandlesOf(DWORD processId) {
   }
   return count;
 }
-

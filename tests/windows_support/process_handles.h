@@ -1,5 +1,6 @@
 #pragma once
-// Counting a process's handles for leak checks, also where GetProcessHandleCount answers 0 (Wine 8).
+// Counting a process's handles for leak checks, also where GetProcessHandleCount answers 0 (Wine
+// 8).
 
 #include <windows.h>
 
