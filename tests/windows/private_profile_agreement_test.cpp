@@ -17,6 +17,7 @@
 
 #include "platform/win32_private_profile.h"
 #include "settings/portable_private_profile.h"
+#include "tests/windows_support/under_wine.h"
 
 using namespace std::string_literals;
 namespace fs = std::filesystem;
@@ -222,11 +223,6 @@ void ExpectAgreement(const std::vector<Scenario>& scenarios) {
     EXPECT_EQ(system.results, portable.results) << "scenario: " << s.name;
     EXPECT_EQ(ShowBytes(system.file), ShowBytes(portable.file)) << "scenario: " << s.name;
   }
-}
-
-bool RunningUnderWine() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 const std::string kReadFile =

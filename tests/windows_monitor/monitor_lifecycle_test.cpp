@@ -24,6 +24,7 @@
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
 #include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_support/under_wine.h"
 
 namespace {
 
@@ -92,11 +93,6 @@ struct LiveSettings {
 };
 
 // The settings in force, read by a fresh process (see live_settings_probe.cpp).
-bool UnderWine() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-
 LiveSettings ReadLiveSettings() {
   LiveSettings live{};
   const std::wstring probe =
@@ -179,7 +175,7 @@ TEST(MonitorLifecycle, PublishesTheCatalogueAndAppliesNewSettingsOnNotice) {
   EXPECT_EQ(live.doubleClick, 333u);
   // Wine 8 accepts SPI_SETMOUSESPEED but answers SPI_GETMOUSESPEED with 0 even in the process
   // that set it, so the pointer speed can only be checked on Windows.
-  if (!UnderWine()) EXPECT_EQ(live.speed, 13);
+  if (!RunningUnderWine()) EXPECT_EQ(live.speed, 13);
   EXPECT_EQ(live.wheelLines, 7u);
   EXPECT_EQ(live.mouse[0], 0);
   EXPECT_EQ(live.mouse[1], 0);
@@ -195,7 +191,8 @@ TEST(MonitorLifecycle, PublishesTheCatalogueAndAppliesNewSettingsOnNotice) {
   // Another process under Wine reads page scrolling back as INT_MAX (its stored text is parsed
   // as a signed number); Windows and Wine's own process give WHEEL_PAGESCROLL.
   const UINT pageLines = ReadLiveSettings().wheelLines;
-  EXPECT_TRUE(pageLines == 0xFFFFFFFFu || (UnderWine() && pageLines == 0x7FFFFFFFu)) << pageLines;
+  EXPECT_TRUE(pageLines == 0xFFFFFFFFu || (RunningUnderWine() && pageLines == 0x7FFFFFFFu))
+      << pageLines;
 
   block.CloseBlock();
   block.CloseLock();
