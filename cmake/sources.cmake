@@ -14,6 +14,7 @@ set(PORTABLE_CORE_SOURCES
   bridge/change_flags.cpp
   monitor/button_events.cpp
   monitor/pointer_application.cpp
+  monitor/input/key_table.cpp
   monitor/input/recording_input.cpp
   kbhook/mouse_report.cpp
 )
