@@ -16,6 +16,7 @@ set(PORTABLE_CORE_SOURCES
   monitor/pointer_application.cpp
   monitor/input/key_table.cpp
   monitor/input/recording_input.cpp
+  monitor/input/primitives.cpp
   kbhook/mouse_report.cpp
 )
 
