@@ -5,19 +5,15 @@
 #include <cstdint>
 
 // Virtual keys.
-inline constexpr uint8_t kVkBack = 0x08;
 inline constexpr uint8_t kVkTab = 0x09;
 inline constexpr uint8_t kVkReturn = 0x0D;
 inline constexpr uint8_t kVkShift = 0x10;
 inline constexpr uint8_t kVkControl = 0x11;
 inline constexpr uint8_t kVkMenu = 0x12;
-inline constexpr uint8_t kVkEscape = 0x1B;
-inline constexpr uint8_t kVkSpace = 0x20;
 inline constexpr uint8_t kVkDelete = 0x2E;
 inline constexpr uint8_t kVkLWin = 0x5B;
 inline constexpr uint8_t kVkRWin = 0x5C;
 inline constexpr uint8_t kVkSeparator = 0x6C;
-inline constexpr uint8_t kVkF1 = 0x70;
 inline constexpr uint8_t kVkF4 = 0x73;
 inline constexpr uint8_t kVkLShift = 0xA0;
 inline constexpr uint8_t kVkRShift = 0xA1;
@@ -26,7 +22,6 @@ inline constexpr uint8_t kVkRControl = 0xA3;
 inline constexpr uint8_t kVkLMenu = 0xA4;
 inline constexpr uint8_t kVkRMenu = 0xA5;
 inline constexpr uint8_t kVkVolumeMute = 0xAD;
-inline constexpr uint8_t kVkMediaPlayPause = 0xB3;
 
 // keybd_event / KEYBDINPUT flags.
 inline constexpr uint32_t kKeyEventExtendedKey = 0x0001;  // KEYEVENTF_EXTENDEDKEY

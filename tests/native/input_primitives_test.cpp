@@ -173,14 +173,4 @@ TEST(InputPrimitives, ShellRequests) {
   CheckRows(rows, UsLayout());
 }
 
-TEST(InputPrimitives, EventsCarryTheTimeTheyWereSent) {
-  RecordingInput in(UsLayout());
-  TripleClickLeft(in);
-  std::vector<uint64_t> mouseTimes;
-  for (const InputRecord& r : in.Records()) {
-    if (r.kind == InputRecord::Kind::kMouse) mouseTimes.push_back(r.time);
-  }
-  EXPECT_EQ(mouseTimes, (std::vector<uint64_t>{0, 1, 101, 102, 202, 203}));
-}
-
 }  // namespace
