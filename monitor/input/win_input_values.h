@@ -1,6 +1,6 @@
 #pragma once
 // The Windows input constants the primitives use, with their Windows values, so that the logic
-// builds without <windows.h>. Names follow the Windows ones (VK_SHIFT is kVkShift).
+// builds without the Windows headers. Names follow the Windows ones (VK_SHIFT is kVkShift).
 
 #include <cstdint>
 
