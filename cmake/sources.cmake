@@ -28,4 +28,5 @@ set(PLATFORM_WIN32_SOURCES
   platform/system_settings_context.cpp
   settings/language_strings.cpp
   bridge/shared_block.cpp
+  platform/win32_input_sink.cpp
 )

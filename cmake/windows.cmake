@@ -13,7 +13,7 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 add_library(platform_win32 STATIC ${PLATFORM_WIN32_SOURCES})
-target_link_libraries(platform_win32 PUBLIC portable_core advapi32 user32)
+target_link_libraries(platform_win32 PUBLIC portable_core advapi32 user32 winmm ole32 oleaut32 uuid)
 
 # lan.dll: a resource-only library holding the language strings.
 add_library(lan SHARED lang/lan.rc lang/resource_only.c)
@@ -38,6 +38,15 @@ target_include_directories(kbhook_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(kbhook_tests PRIVATE gtest_main user32)
 add_dependencies(kbhook_tests KBHook)
 gtest_discover_tests(kbhook_tests
+  DISCOVERY_MODE PRE_TEST
+  TEST_PREFIX "wine.input."
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES RESOURCE_LOCK desktop_input TIMEOUT 300)
+
+# The real input sink under Wine: what it injects, seen by low-level hooks.
+add_executable(input_tests tests/windows_input/input_sink_test.cpp)
+target_link_libraries(input_tests PRIVATE platform_win32 gtest_main)
+gtest_discover_tests(input_tests
   DISCOVERY_MODE PRE_TEST
   TEST_PREFIX "wine.input."
   DISCOVERY_TIMEOUT 120

@@ -1,0 +1,80 @@
+#include "platform/win32_input_sink.h"
+
+#include <mmsystem.h>
+#include <shldisp.h>
+
+#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
+#endif
+
+uint16_t Win32KeyboardLayout::ScanCodeOf(uint8_t virtualKey) const {
+  return static_cast<uint16_t>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+}
+
+uint8_t Win32KeyboardLayout::VirtualKeyAt(uint16_t scanCode) const {
+  return static_cast<uint8_t>(MapVirtualKeyW(scanCode, MAPVK_VSC_TO_VK_EX));
+}
+
+Win32InputSink::Win32InputSink(IShellDispatch* shell) : shell_(shell) {
+  preciseTimer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+                                         TIMER_ALL_ACCESS);
+}
+
+Win32InputSink::~Win32InputSink() {
+  if (preciseTimer_ != nullptr) CloseHandle(preciseTimer_);
+}
+
+void Win32InputSink::SendKey(uint8_t virtualKey, uint16_t scanCode, uint32_t flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = scanCode;
+  input.ki.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+void Win32InputSink::SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extra) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  input.mi.mouseData = static_cast<DWORD>(data);
+  input.mi.dwExtraInfo =
+      extra == MouseExtraInfo::kCurrentMessage ? static_cast<ULONG_PTR>(GetMessageExtraInfo()) : 0;
+  SendInput(1, &input, sizeof input);
+}
+
+// Windows' default timer granularity (about 15.6 ms) would stretch every 1 to 2 ms pause of a key
+// chord and every short macro delay many times over. A high-resolution waitable timer (Windows 10
+// 1803 and later) waits about a millisecond without changing anything system-wide; elsewhere the
+// timer resolution is raised to 1 ms only for the length of each pause, so that the system runs
+// at its usual resolution whenever the monitor is not performing input.
+void Win32InputSink::Sleep(uint32_t milliseconds) {
+  if (milliseconds == 0) return;
+  if (preciseTimer_ != nullptr) {
+    LARGE_INTEGER due;
+    due.QuadPart = -static_cast<LONGLONG>(milliseconds) * 10000;  // relative, 100 ns units
+    if (SetWaitableTimer(preciseTimer_, &due, 0, nullptr, nullptr, FALSE)) {
+      WaitForSingleObject(preciseTimer_, INFINITE);
+      return;
+    }
+  }
+  timeBeginPeriod(1);
+  ::Sleep(milliseconds);
+  timeEndPeriod(1);
+}
+
+void Win32InputSink::RunHidden(const std::string& commandLine) {
+  WinExec(commandLine.c_str(), SW_HIDE);
+}
+
+void Win32InputSink::Shell(ShellRequest request) {
+  if (shell_ == nullptr) return;
+  switch (request) {
+    case ShellRequest::kFindFiles:
+      shell_->FindFiles();
+      break;
+    case ShellRequest::kFileRun:
+      shell_->FileRun();
+      break;
+  }
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The real InputSink: injected input, pauses accurate to about a millisecond, hidden commands and
+// the Shell automation object.
+
+#include <windows.h>
+
+#include "monitor/input/input_sink.h"
+
+struct IShellDispatch;
+
+class Win32KeyboardLayout : public KeyboardLayout {
+ public:
+  uint16_t ScanCodeOf(uint8_t virtualKey) const override;
+  uint8_t VirtualKeyAt(uint16_t scanCode) const override;
+};
+
+class Win32InputSink : public InputSink {
+ public:
+  // `shell` may be null (the Shell requests then do nothing); it is not owned.
+  explicit Win32InputSink(IShellDispatch* shell);
+  ~Win32InputSink() override;
+  Win32InputSink(const Win32InputSink&) = delete;
+  Win32InputSink& operator=(const Win32InputSink&) = delete;
+
+  void SendKey(uint8_t virtualKey, uint16_t scanCode, uint32_t flags) override;
+  void SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extra) override;
+  void Sleep(uint32_t milliseconds) override;
+  void RunHidden(const std::string& commandLine) override;
+  void Shell(ShellRequest request) override;
+  const KeyboardLayout& Layout() const override { return layout_; }
+
+ private:
+  IShellDispatch* shell_;
+  Win32KeyboardLayout layout_;
+  HANDLE preciseTimer_ = nullptr;  // null where high-resolution waitable timers do not exist
+};
