@@ -17,6 +17,8 @@ set(PORTABLE_CORE_SOURCES
   monitor/input/key_table.cpp
   monitor/input/recording_input.cpp
   monitor/input/primitives.cpp
+  monitor/dispatch/recording_actions.cpp
+  monitor/dispatch/button_dispatcher.cpp
   kbhook/mouse_report.cpp
 )
 

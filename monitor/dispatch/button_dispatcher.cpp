@@ -1,0 +1,339 @@
+#include "monitor/dispatch/button_dispatcher.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "monitor/button_events.h"
+#include "monitor/input/primitives.h"
+#include "monitor/input/win_input_values.h"
+
+namespace {
+
+// Virtual keys the table needs beyond the primitives' own (Windows values).
+constexpr uint8_t kVkSpace = 0x20;
+constexpr uint8_t kVkF1 = 0x70;
+constexpr uint8_t kVkBrowserBack = 0xA6;
+constexpr uint8_t kVkBrowserForward = 0xA7;
+constexpr uint8_t kVkBrowserRefresh = 0xA8;
+constexpr uint8_t kVkBrowserStop = 0xA9;
+constexpr uint8_t kVkBrowserSearch = 0xAA;
+constexpr uint8_t kVkBrowserFavorites = 0xAB;
+constexpr uint8_t kVkBrowserHome = 0xAC;
+constexpr uint8_t kVkVolumeDown = 0xAE;
+constexpr uint8_t kVkVolumeUp = 0xAF;
+constexpr uint8_t kVkMediaNextTrack = 0xB0;
+constexpr uint8_t kVkMediaPrevTrack = 0xB1;
+constexpr uint8_t kVkMediaStop = 0xB2;
+constexpr uint8_t kVkMediaPlayPause = 0xB3;
+constexpr uint8_t kVkLaunchMail = 0xB4;
+constexpr uint8_t kVkLaunchMediaSelect = 0xB5;
+constexpr uint8_t kVkLaunchApp1 = 0xB6;
+constexpr uint8_t kVkLaunchApp2 = 0xB7;
+
+constexpr uint32_t kExtendedDown = kKeyEventExtendedKey;
+constexpr uint32_t kExtendedUp = kKeyEventExtendedKey | kKeyEventKeyUp;
+
+// Button presses and releases that are not clicks carry no extra information.
+void Mouse(ActionContext& c, uint32_t flags, int32_t data) {
+  c.sink.SendMouse(flags, data, MouseExtraInfo::kZero);
+}
+
+void LeftDown(ActionContext& c) {
+  Mouse(c, kMouseEventLeftDown, 0);
+  c.actions.Debug("click down\r\n");
+}
+void LeftUp(ActionContext& c) {
+  Mouse(c, kMouseEventLeftUp, 0);
+  c.actions.Debug("click up\r\n");
+}
+void RightDown(ActionContext& c) {
+  Mouse(c, kMouseEventRightDown, 0);
+}
+void RightUp(ActionContext& c) {
+  Mouse(c, kMouseEventRightUp, 0);
+}
+void MiddleDown(ActionContext& c) {
+  Mouse(c, kMouseEventMiddleDown, 0);
+}
+void MiddleUp(ActionContext& c) {
+  Mouse(c, kMouseEventMiddleUp, 0);
+}
+template <int32_t kButton>
+void XDown(ActionContext& c) {
+  Mouse(c, kMouseEventXDown, kButton);
+}
+template <int32_t kButton>
+void XUp(ActionContext& c) {
+  Mouse(c, kMouseEventXUp, kButton);
+}
+
+void Click(ActionContext& c) {
+  ClickLeft(c.sink);
+}
+void RightClick(ActionContext& c) {
+  ClickRight(c.sink);
+}
+void MiddleClick(ActionContext& c) {
+  ClickMiddle(c.sink);
+}
+template <int32_t kButton>
+void ExtraClick(ActionContext& c) {
+  ClickExtra(c.sink, kButton);
+}
+void DoubleClick(ActionContext& c) {
+  DoubleClickLeft(c.sink);
+}
+void TripleClick(ActionContext& c) {
+  TripleClickLeft(c.sink);
+}
+template <int32_t kDelta>
+void Notch(ActionContext& c) {
+  WheelNotch(c.sink, kDelta);
+}
+
+// The key combination sits in bytes 0 and 1 of the first event entry.
+template <ComboMode kMode>
+void Combination(ActionContext& c) {
+  const MacroEvent& entry = c.assignment.events[0];
+  SendKeyCombination(c.sink, KeyCombination{entry.code, entry.action}, static_cast<int32_t>(kMode));
+}
+
+template <uint8_t kKey>
+void ExtendedKey(ActionContext& c) {
+  TapExtendedKey(c.sink, kKey);
+}
+
+template <uint8_t kModifier, uint8_t kKey, uint32_t kPause1, uint32_t kPause2>
+void Chord(ActionContext& c) {
+  TapChord(c.sink, kModifier, kKey, kPause1, kPause2);
+}
+
+template <uint8_t kLetter, uint32_t kPause>
+void AltLetter(ActionContext& c) {
+  TapAltLetter(c.sink, kLetter, kPause);
+}
+
+void Macro(ActionContext& c) {
+  const ButtonAssignment& a = c.assignment;
+  const std::span<const MacroEvent> events(a.events, static_cast<std::size_t>(UsedEventCount(a)));
+  c.actions.StartOrStopMacro(MacroRequest{c.buttonIndex, a.repeatCount, events});
+}
+
+// The stored path ends at its first zero or at the end of the array, whichever comes first.
+void Launch(ActionContext& c) {
+  const char16_t* path = c.assignment.programPath;
+  const std::size_t capacity = std::size(c.assignment.programPath);
+  const std::size_t length =
+      static_cast<std::size_t>(std::find(path, path + capacity, u'\0') - path);
+  c.actions.LaunchProgram(std::u16string(path, length));
+}
+
+void AutoFireOn(ActionContext& c) {
+  c.dispatcher.StartAutoFire();
+}
+void AutoFireOff(ActionContext& c) {
+  c.dispatcher.StopAutoFire();
+}
+void SwitchOn(ActionContext& c) {
+  c.dispatcher.StartWindowSwitch();
+}
+void SwitchOff(ActionContext& c) {
+  c.dispatcher.StopWindowSwitch();
+}
+
+void DrivesFolder(ActionContext& c) {
+  c.actions.OpenDrivesFolder();
+}
+void ZoomIn(ActionContext& c) {
+  c.actions.Zoom(ZoomDirection::kIn);
+}
+void ZoomOut(ActionContext& c) {
+  c.actions.Zoom(ZoomDirection::kOut);
+}
+void Maximise(ActionContext& c) {
+  c.actions.MaximiseForegroundWindow();
+}
+void Minimise(ActionContext& c) {
+  c.actions.MinimiseForegroundWindow();
+}
+void Lock(ActionContext& c) {
+  LockWorkstation(c.sink);
+}
+void FindFiles(ActionContext& c) {
+  ShellFindFiles(c.sink);
+}
+void FileRun(ActionContext& c) {
+  ShellFileRun(c.sink);
+}
+
+// Alt, Space, X: the window menu's maximise command.
+void WindowMenuMaximise(ActionContext& c) {
+  SendKeyInput(c.sink, kVkMenu, kExtendedDown);
+  c.sink.Sleep(2);
+  SendKeyInput(c.sink, kVkSpace, kExtendedDown);
+  c.sink.Sleep(2);
+  SendKeyInput(c.sink, 'X', kExtendedDown);
+  c.sink.Sleep(2);
+  SendKeyInput(c.sink, 'X', kExtendedUp);
+  SendKeyInput(c.sink, kVkSpace, kExtendedUp);
+  SendKeyInput(c.sink, kVkMenu, kExtendedUp);
+}
+
+// For codes 5 and 45 the press leaves the main key (and nothing else) held: the release sends
+// the combination's release so that the key does not stay stuck.
+constexpr ActionCell kComboPress = Combination<ComboMode::kPress>;
+constexpr ActionCell kComboRelease = Combination<ComboMode::kRelease>;
+constexpr ActionCell kComboTap = Combination<ComboMode::kTap>;
+
+#define TAP_KEY(code, key) \
+  { code, nullptr, ExtendedKey<key>, ExtendedKey<key> }
+#define CTRL_CHORD(code, letter) \
+  { code, nullptr, Chord<kVkControl, letter, 2, 2>, Chord<kVkControl, letter, 2, 2> }
+
+constexpr std::array kRows = std::to_array<FunctionRow>({
+    {1, LeftDown, LeftUp, Click},
+    {2, RightDown, RightUp, RightClick},
+    {3, MiddleDown, MiddleUp, MiddleClick},
+    {4, nullptr, DoubleClick, DoubleClick},
+    {5, kComboPress, kComboRelease, kComboTap},
+    {7, XDown<kXButton2>, XUp<kXButton2>, ExtraClick<kXButton2>},
+    {8, XDown<kXButton1>, XUp<kXButton1>, ExtraClick<kXButton1>},
+    {9, nullptr, Notch<kWheelDelta>, Notch<kWheelDelta>},
+    {10, nullptr, Notch<-kWheelDelta>, Notch<-kWheelDelta>},
+    {16, Macro, nullptr, Macro},
+    {17, Launch, Launch, nullptr},
+    {21, AutoFireOn, AutoFireOff, nullptr},
+    TAP_KEY(25, kVkLaunchMediaSelect),
+    TAP_KEY(26, kVkMediaPrevTrack),
+    TAP_KEY(27, kVkMediaNextTrack),
+    TAP_KEY(28, kVkMediaPlayPause),
+    TAP_KEY(29, kVkMediaStop),
+    TAP_KEY(30, kVkVolumeMute),
+    TAP_KEY(31, kVkVolumeUp),
+    TAP_KEY(32, kVkVolumeDown),
+    TAP_KEY(33, kVkLaunchApp2),
+    TAP_KEY(34, kVkLaunchMail),
+    TAP_KEY(35, kVkBrowserFavorites),
+    TAP_KEY(36, kVkBrowserForward),
+    TAP_KEY(37, kVkBrowserBack),
+    TAP_KEY(38, kVkBrowserStop),
+    TAP_KEY(39, kVkLaunchApp1),
+    TAP_KEY(40, kVkBrowserRefresh),
+    TAP_KEY(41, kVkBrowserHome),
+    TAP_KEY(42, kVkBrowserSearch),
+    {45, kComboPress, kComboRelease, kComboTap},
+    {48, SwitchOn, SwitchOff, Chord<kVkLMenu, kVkTab, 2, 2>},
+    {49, nullptr, Chord<kVkLMenu, kVkF4, 10, 10>, Chord<kVkLMenu, kVkF4, 2, 2>},
+    {51, nullptr, Chord<kVkLWin, 'D', 20, 50>, Chord<kVkLWin, 'D', 2, 2>},
+    {52, nullptr, DrivesFolder, DrivesFolder},
+    CTRL_CHORD(53, 'X'),
+    CTRL_CHORD(54, 'C'),
+    CTRL_CHORD(55, 'V'),
+    {58, nullptr, Chord<kVkControl, 'F', 2, 2>, FindFiles},
+    CTRL_CHORD(59, 'N'),
+    CTRL_CHORD(60, 'S'),
+    CTRL_CHORD(61, 'A'),
+    CTRL_CHORD(62, 'P'),
+    CTRL_CHORD(63, 'O'),
+    CTRL_CHORD(64, 'Y'),
+    CTRL_CHORD(65, 'Z'),
+    {66, nullptr, nullptr, ZoomIn},
+    {67, nullptr, nullptr, ZoomOut},
+    {72, nullptr, AltLetter<'E', 2>, AltLetter<'E', 2>},
+    {73, nullptr, AltLetter<'F', 10>, AltLetter<'F', 10>},
+    {74, TripleClick, nullptr, TripleClick},
+    {77, nullptr, WindowMenuMaximise, Maximise},
+    {78, nullptr, Minimise, Minimise},
+    {80, nullptr, Lock, Lock},
+    {81, nullptr, Chord<kVkLWin, 'R', 20, 50>, FileRun},
+    TAP_KEY(82, kVkDelete),
+    TAP_KEY(83, kVkReturn),
+    TAP_KEY(84, kVkShift),
+    TAP_KEY(85, kVkF1),
+    {86, nullptr, Launch, Launch},
+});
+
+#undef TAP_KEY
+#undef CTRL_CHORD
+
+}  // namespace
+
+std::span<const FunctionRow> FunctionTable() {
+  return kRows;
+}
+
+const FunctionRow* FindFunctionRow(uint8_t code) {
+  const auto it = std::find_if(kRows.begin(), kRows.end(),
+                               [code](const FunctionRow& r) { return r.code == code; });
+  return it == kRows.end() ? nullptr : &*it;
+}
+
+void ButtonDispatcher::DispatchButtonEvent(const SharedSettingsBlock& settings, int64_t index,
+                                           int64_t kind) {
+  const std::optional<ButtonEventKind> eventKind = ButtonEventKindFrom(kind);
+  if (!eventKind) return;
+  if (index == 13 || index == 14) {
+    Perform(settings, index, ButtonColumn::kWheel);
+  } else if (*eventKind == ButtonEventKind::Press) {
+    Perform(settings, index, ButtonColumn::kPress);
+  } else {
+    Perform(settings, index, ButtonColumn::kRelease);
+  }
+}
+
+void ButtonDispatcher::Perform(const SharedSettingsBlock& settings, int64_t index,
+                               ButtonColumn column) {
+  const ButtonAssignment* assignment = AssignmentForButton(settings, index);
+  if (assignment == nullptr) return;
+  const FunctionRow* row = FindFunctionRow(assignment->functionCode);
+  if (row == nullptr) return;
+  ActionCell cell = column == ButtonColumn::kPress     ? row->press
+                    : column == ButtonColumn::kRelease ? row->release
+                                                       : row->wheel;
+  if (cell == nullptr) return;
+  ActionContext context{sink_, actions_, *assignment, static_cast<int32_t>(index), *this};
+  cell(context);
+}
+
+void ButtonDispatcher::OnTimer(uint32_t id) {
+  if (id == kWindowSwitchTimerId) {
+    // Steps the switcher that the held Alt keeps open.
+    SendKeyInput(sink_, kVkTab, kExtendedDown);
+    SendKeyInput(sink_, kVkTab, kExtendedUp);
+  } else if (id == kAutoFireTimerId) {
+    ClickLeft(sink_);
+  }
+}
+
+void ButtonDispatcher::StartAutoFire() {
+  // One firing at a time: a second auto-fire button pressed meanwhile is ignored.
+  if (autoFiring_) return;
+  actions_.Debug("Start....\n");
+  ClickLeft(sink_);
+  actions_.StartTimer(kAutoFireTimerId, kAutoFirePeriodMs);
+  autoFiring_ = true;
+}
+
+void ButtonDispatcher::StopAutoFire() {
+  actions_.StopTimer(kAutoFireTimerId);
+  actions_.Debug("Stop....\n");
+  autoFiring_ = false;
+}
+
+void ButtonDispatcher::StartWindowSwitch() {
+  // Alt stays down so that the switcher stays open until the release.
+  SendKeyInput(sink_, kVkLMenu, kExtendedDown);
+  SendKeyInput(sink_, kVkTab, kExtendedDown);
+  sink_.Sleep(2);
+  SendKeyInput(sink_, kVkTab, kExtendedUp);
+  actions_.StartTimer(kWindowSwitchTimerId, kWindowSwitchPeriodMs);
+}
+
+void ButtonDispatcher::StopWindowSwitch() {
+  // Releasing Alt selects the highlighted window.
+  SendKeyInput(sink_, kVkLMenu, kExtendedUp);
+  actions_.StopTimer(kWindowSwitchTimerId);
+}
