@@ -20,6 +20,7 @@ set(PORTABLE_CORE_SOURCES
   monitor/dispatch/recording_actions.cpp
   monitor/dispatch/button_dispatcher.cpp
   kbhook/mouse_report.cpp
+  monitor/zoom/zoom.cpp
 )
 
 # Win32 seams: the real implementations of the small interfaces above.

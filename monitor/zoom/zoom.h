@@ -1,0 +1,30 @@
+#pragma once
+// Zooming the window under the pointer: applications zoom in different ways (Ctrl with the wheel,
+// the keypad plus and minus keys, Ctrl with those keys), recognised by their window class names.
+
+#include <cstdint>
+#include <string_view>
+
+#include "monitor/dispatch/monitor_actions.h"
+#include "monitor/input/input_sink.h"
+
+enum class ZoomTarget : uint8_t {
+  kCtrlWheel,        // office documents and similar: Ctrl with the wheel
+  kTabbedWebView,    // a web view inside a tab window: Ctrl with the wheel
+  kUntabbedWebView,  // a web view on its own: Ctrl with the wheel turned the other way
+  kImageViewer,      // the keypad key alone
+  kCtrlKeyViewer,    // Ctrl with the keypad key
+  kOther,            // a plain wheel notch
+};
+
+// `className` is the class of the window under the pointer; `grandparentClassName` the class of
+// its parent's parent, which only matters for a web view.
+ZoomTarget ClassifyZoomTarget(std::u16string_view className,
+                              std::u16string_view grandparentClassName);
+
+// Whether the class needs its grandparent's class to be classified.
+bool IsWebViewClass(std::u16string_view className);
+
+// The gesture for the target: keys with scan code 0, wheel events absolute with no movement,
+// pauses of 100 ms between the steps.
+void SendZoomGesture(InputSink& sink, ZoomTarget target, ZoomDirection direction);
