@@ -19,6 +19,7 @@ set(PORTABLE_CORE_SOURCES
   monitor/input/primitives.cpp
   monitor/dispatch/recording_actions.cpp
   monitor/dispatch/button_dispatcher.cpp
+  monitor/macro/macro_player.cpp
   kbhook/mouse_report.cpp
   monitor/zoom/zoom.cpp
 )

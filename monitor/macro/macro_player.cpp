@@ -1,0 +1,193 @@
+#include "monitor/macro/macro_player.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "monitor/input/key_table.h"
+#include "monitor/input/win_input_values.h"
+
+namespace {
+
+// A macro that presses without releasing grows the list on every pass; only the newest entries
+// can ever be released, so the oldest are dropped beyond this many.
+constexpr std::size_t kPressedLimit = 1024;
+
+constexpr MouseExtraInfo kMouseExtra = MouseExtraInfo::kCurrentMessage;
+
+struct MouseButton {
+  uint32_t down;
+  uint32_t up;
+  int32_t data;
+};
+
+bool IsMouseCode(uint8_t code) {
+  return code >= kKeyCodeMouseLeft && code <= kKeyCodeMouseX1;
+}
+
+MouseButton MouseButtonOf(uint8_t code) {
+  switch (code) {
+    case kKeyCodeMouseLeft:
+      return {kMouseEventLeftDown, kMouseEventLeftUp, 0};
+    case kKeyCodeMouseRight:
+      return {kMouseEventRightDown, kMouseEventRightUp, 0};
+    case kKeyCodeMouseMiddle:
+      return {kMouseEventMiddleDown, kMouseEventMiddleUp, 0};
+    case kKeyCodeMouseX2:
+      return {kMouseEventXDown, kMouseEventXUp, kXButton2};
+    default:  // kKeyCodeMouseX1
+      return {kMouseEventXDown, kMouseEventXUp, kXButton1};
+  }
+}
+
+// Left and right Shift, Ctrl and Alt are played as the generic key.
+uint8_t PlayedVirtualKey(uint8_t code, const KeyboardLayout& layout) {
+  const uint8_t key = TranslateKeyCode(code, layout);
+  switch (key) {
+    case kVkLShift:
+    case kVkRShift:
+      return kVkShift;
+    case kVkLControl:
+    case kVkRControl:
+      return kVkControl;
+    case kVkLMenu:
+    case kVkRMenu:
+      return kVkMenu;
+    default:
+      return key;
+  }
+}
+
+}  // namespace
+
+MacroPlayer::Request MacroPlayer::StartOrStop(const MacroRequest& macro) {
+  if (macro.events.empty()) return Request::kIgnored;
+  if (playing_.load(std::memory_order_acquire)) {
+    RequestStop();
+    return Request::kStopRequested;
+  }
+  // A count beyond the buffer would play whatever follows it; the buffer's 40 are played.
+  const std::size_t count = std::min<std::size_t>(macro.events.size(), kMaxMacroEvents);
+  std::copy_n(macro.events.begin(), count, buffer_.begin());
+  eventCount_ = static_cast<int32_t>(count);
+  repeatCount_ = macro.repeatCount < 1 ? 1 : macro.repeatCount;
+  stop_.store(false, std::memory_order_relaxed);
+  playing_.store(true, std::memory_order_release);
+  return Request::kStarted;
+}
+
+void MacroPlayer::AbandonStart() {
+  playing_.store(false, std::memory_order_release);
+}
+
+bool MacroPlayer::Pause(InputSink& sink, uint32_t milliseconds) const {
+  while (milliseconds > 0) {
+    if (StopRequested()) return false;
+    const uint32_t step = std::min(milliseconds, kMacroRepeatStepMs);
+    sink.Sleep(step);
+    milliseconds -= step;
+  }
+  return true;
+}
+
+// A press followed by a long pause was a key held down: after the typematic delay the key is
+// released and pressed again every step, as the keyboard itself would have repeated it.
+void MacroPlayer::PlayKeyPress(InputSink& sink, uint8_t virtualKey, uint16_t scanCode,
+                               uint32_t pause) const {
+  if (pause <= kMacroHoldDelayMs) {
+    Pause(sink, pause);
+    return;
+  }
+  if (!Pause(sink, kMacroHoldDelayMs)) return;
+  uint32_t remaining = pause - kMacroHoldDelayMs;
+  while (remaining >= kMacroRepeatStepMs) {
+    if (StopRequested()) return;
+    sink.SendKey(virtualKey, scanCode, kKeyEventKeyUp);
+    sink.SendKey(virtualKey, scanCode, 0);
+    sink.Sleep(kMacroRepeatStepMs);
+    remaining -= kMacroRepeatStepMs;
+  }
+  // The part of the pause shorter than a step, so the held key lasts as long as recorded.
+  Pause(sink, remaining);
+}
+
+// After a stop, what the macro pressed and has not released yet is released, newest first, at
+// most one release per event already played in this pass.
+void MacroPlayer::ReleaseHeld(InputSink& sink, int32_t& currentIndex) {
+  while (currentIndex > 0 && !pressed_.empty()) {
+    const uint8_t code = pressed_.back();
+    pressed_.pop_back();
+    --currentIndex;
+    if (IsMouseCode(code)) {
+      const MouseButton button = MouseButtonOf(code);
+      sink.SendMouse(button.up, button.data, kMouseExtra);
+    } else {
+      const uint8_t key = PlayedVirtualKey(code, sink.Layout());
+      sink.SendKey(key, sink.Layout().ScanCodeOf(key), kKeyEventKeyUp);
+    }
+    sink.Sleep(kMacroReleasePauseMs);
+  }
+}
+
+MacroPlaybackEnd MacroPlayer::Play(InputSink& sink) {
+  MacroPlaybackEnd result;
+  if (!playing_.load(std::memory_order_acquire)) return result;
+  result.end = eventCount_;
+  pressed_.clear();
+  pressed_.reserve(kMaxMacroEvents);
+
+  bool stopped = false;
+  for (int32_t pass = 0; pass < repeatCount_ && !stopped; ++pass) {
+    for (int32_t j = 0; j < eventCount_; ++j) {
+      const MacroEvent event = buffer_[static_cast<std::size_t>(j)];
+      const uint32_t pause = event.delay == 0 ? 1 : event.delay;
+      result.currentIndex = j;
+      if (StopRequested()) {
+        stopped = true;
+        break;
+      }
+
+      if (IsMouseCode(event.code)) {
+        const MouseButton button = MouseButtonOf(event.code);
+        if (event.action == kMacroPress) {
+          pressed_.push_back(event.code);
+          sink.SendMouse(button.down, button.data, kMouseExtra);
+        } else if (event.action == kMacroRelease) {
+          const auto newest = std::find(pressed_.rbegin(), pressed_.rend(), event.code);
+          if (newest != pressed_.rend()) pressed_.erase(std::next(newest).base());
+          sink.SendMouse(button.up, button.data, kMouseExtra);
+        }
+        Pause(sink, pause);
+      } else {
+        const uint8_t key = PlayedVirtualKey(event.code, sink.Layout());
+        if (key == 0) {
+          // A code the key table does not know would send virtual key 0; it is skipped and only
+          // its pause kept, so the rest of the macro keeps its timing.
+          Pause(sink, pause);
+          continue;
+        }
+        const uint16_t scan = sink.Layout().ScanCodeOf(key);
+        if (event.action == kMacroPress) {
+          pressed_.push_back(event.code);
+          sink.SendKey(key, scan, 0);
+          PlayKeyPress(sink, key, scan, pause);
+        } else if (event.action == kMacroRelease) {
+          const auto newest = std::find(pressed_.rbegin(), pressed_.rend(), event.code);
+          if (newest != pressed_.rend()) pressed_.erase(std::next(newest).base());
+          sink.SendKey(key, scan, kKeyEventKeyUp);
+          Pause(sink, pause);
+        } else {
+          // Neither press nor release: a key-down without a pause, not counted as held.
+          sink.SendKey(key, scan, 0);
+        }
+      }
+      if (pressed_.size() > kPressedLimit) pressed_.erase(pressed_.begin());
+    }
+    if (StopRequested()) stopped = true;
+  }
+
+  if (stopped && result.currentIndex > 0 && result.currentIndex < result.end && !pressed_.empty()) {
+    ReleaseHeld(sink, result.currentIndex);
+  }
+  playing_.store(false, std::memory_order_release);
+  return result;
+}
