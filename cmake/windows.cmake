@@ -68,7 +68,9 @@ add_library(monitor_win32 STATIC
   monitor/hook_library.cpp
   monitor/keyboard_hook.cpp
   monitor/tray_icon.cpp
-  monitor/apply_pointer_settings.cpp)
+  monitor/apply_pointer_settings.cpp
+  monitor/macro_worker.cpp
+  monitor/win32_monitor_actions.cpp)
 target_link_libraries(monitor_win32 PUBLIC platform_win32 ole32 oleaut32 uuid comctl32 shell32)
 
 add_executable(Monitor WIN32 monitor/monitor_main.cpp monitor/monitor.rc)
@@ -104,6 +106,7 @@ add_executable(monitor_tests
   tests/windows_monitor/monitor_lifecycle_test.cpp
   tests/windows_monitor/monitor_limits_test.cpp
   tests/windows_monitor/button_event_test.cpp
+  tests/windows_monitor/button_action_test.cpp
   tests/windows_monitor/monitor_process.cpp
   tests/windows_support/process_handles.cpp
   tests/support/temp_dir.cpp)

@@ -40,6 +40,8 @@ const MonitorWindow::Route MonitorWindow::kRoutes[] = {
     {kMsgSettingsChanged, &MonitorWindow::OnSettingsChanged},
     {kMsgSettingsChangedExternal, &MonitorWindow::OnSettingsChanged},
     {kMsgMouseReport, &MonitorWindow::OnMouseReport},
+    {kMsgButtonEvent, &MonitorWindow::OnButtonEvent},
+    {WM_TIMER, &MonitorWindow::OnTimer},
     {kMsgCentrePointer, &MonitorWindow::OnCentrePointer},
     {kMsgTrayNotify, &MonitorWindow::OnTrayNotify},
     {kMsgShowConfigurator, &MonitorWindow::OnShowConfigurator},
@@ -105,6 +107,13 @@ LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
   if (sharedBlock_.Create() == SharedBlock::CreateResult::MutexExisted) return -1;
   sharedBlock_.Write(g_monitorSettings);
 
+  // The macro worker plays on its own thread; the actions run on this one.
+  macroWorker_ = std::make_unique<MacroWorker>();
+  macroWorker_->Start();
+  inputSink_ = std::make_unique<Win32InputSink>(shell_);
+  actions_ = std::make_unique<Win32MonitorActions>(window_, *inputSink_, macroWorker_.get());
+  dispatcher_ = std::make_unique<ButtonDispatcher>(*inputSink_, *actions_);
+
   SetWindowLongPtrW(window_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
   SaveAllSettings(g_monitorSettings, settings);
   sharedBlock_.Write(g_monitorSettings);
@@ -129,6 +138,11 @@ LRESULT MonitorWindow::OnDestroy(WPARAM, LPARAM) {
     if (HWND configurator = FindConfigurator()) PostMessageW(configurator, WM_CLOSE, 0, 0);
     Sleep(1000);
   }
+  // A playing macro is asked to stop first, so that shutdown does not wait for all its repeats.
+  if (macroWorker_) macroWorker_->Stop();
+  dispatcher_.reset();
+  actions_.reset();
+  inputSink_.reset();  // it holds the Shell object, released below
   if (wtsapi_ != nullptr) {
     using UnregisterFn = BOOL(WINAPI*)(HWND);
     auto unregister = ProcAddress<UnregisterFn>(wtsapi_, "WTSUnRegisterSessionNotification");
@@ -196,6 +210,19 @@ LRESULT MonitorWindow::OnMouseReport(WPARAM wParam, LPARAM lParam) {
                  static_cast<LPARAM>(event->kind));
   }
   return 1;
+}
+
+LRESULT MonitorWindow::OnButtonEvent(WPARAM wParam, LPARAM lParam) {
+  if (dispatcher_) {
+    dispatcher_->DispatchButtonEvent(g_monitorSettings, static_cast<int64_t>(wParam),
+                                     static_cast<int64_t>(lParam));
+  }
+  return 0;
+}
+
+LRESULT MonitorWindow::OnTimer(WPARAM wParam, LPARAM lParam) {
+  if (dispatcher_) dispatcher_->OnTimer(static_cast<uint32_t>(wParam));
+  return DefWindowProcW(window_, WM_TIMER, wParam, lParam);
 }
 
 LRESULT MonitorWindow::OnCentrePointer(WPARAM, LPARAM) {

@@ -5,9 +5,15 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "bridge/shared_block.h"
+#include "monitor/dispatch/button_dispatcher.h"
 #include "monitor/hook_library.h"
 #include "monitor/keyboard_hook.h"
+#include "monitor/macro_worker.h"
+#include "monitor/win32_monitor_actions.h"
+#include "platform/win32_input_sink.h"
 #include "settings/registry_path.h"
 #include "settings/text.h"
 
@@ -39,6 +45,8 @@ class MonitorWindow {
   LRESULT OnCommand(WPARAM, LPARAM);
   LRESULT OnSettingsChanged(WPARAM, LPARAM);
   LRESULT OnMouseReport(WPARAM, LPARAM);
+  LRESULT OnButtonEvent(WPARAM, LPARAM);
+  LRESULT OnTimer(WPARAM, LPARAM);
   LRESULT OnCentrePointer(WPARAM, LPARAM);
   LRESULT OnTrayNotify(WPARAM, LPARAM);
   LRESULT OnShowConfigurator(WPARAM, LPARAM);
@@ -57,4 +65,8 @@ class MonitorWindow {
   KeyboardHook keyboardHook_;
   RegistryKeyObject mouseKey_;
   SharedBlock sharedBlock_;
+  std::unique_ptr<Win32InputSink> inputSink_;
+  std::unique_ptr<MacroWorker> macroWorker_;
+  std::unique_ptr<Win32MonitorActions> actions_;
+  std::unique_ptr<ButtonDispatcher> dispatcher_;
 };

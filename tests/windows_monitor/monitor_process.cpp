@@ -2,6 +2,9 @@
 
 #include <filesystem>
 
+// After windows.h (from the header), which it needs.
+#include <tlhelp32.h>
+
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "platform/module_folder.h"
@@ -45,11 +48,33 @@ bool MonitorProcess::Start(const std::wstring& arguments, bool waitForWindow) {
   process_ = Launch(arguments);
   if (process_ == nullptr) return false;
   if (!waitForWindow) return true;
-  // The window exists (and can be found) while its creation is still starting the monitor up;
-  // start-up is over once the process waits in its message loop.
+  // The window exists (and can be found) while its creation is still starting the monitor up,
+  // and the macro worker waits for messages long before the window's thread does, so the process
+  // looks idle early. The hooks are the last steps of start-up: once the keyboard hook's thread
+  // and the hook library's thread run beside the window's and the worker's, start-up is over but
+  // for its return, which the sent message below waits for.
   WaitForInputIdle(process_, 30000);
-  return PumpUntil([this] { return window() != nullptr || !Running(); }, 30000) &&
-         window() != nullptr;
+  if (!PumpUntil([this] { return (window() != nullptr && ThreadCount() >= 4) || !Running(); },
+                 30000)) {
+    return false;
+  }
+  if (window() == nullptr) return false;
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(window(), WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
+  return true;
+}
+
+int MonitorProcess::ThreadCount() const {
+  int count = 0;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == GetProcessId(process_)) ++count;
+  }
+  CloseHandle(snapshot);
+  return count;
 }
 
 HWND MonitorProcess::window() const {

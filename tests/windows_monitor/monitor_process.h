@@ -27,6 +27,7 @@ class MonitorProcess {
   // Runs a further Monitor.exe to its end and returns its exit code (-1 on time-out).
   int RunSecondInstance(const std::wstring& arguments, DWORD timeoutMs = 20000);
   bool Running() const;
+  int ThreadCount() const;
 
  private:
   HANDLE Launch(const std::wstring& arguments) const;

@@ -1,0 +1,87 @@
+#include "monitor/win32_monitor_actions.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <string>
+
+#include "monitor/macro_worker.h"
+#include "monitor/zoom/zoom.h"
+
+namespace {
+
+std::u16string ClassNameOf(HWND window, int capacity) {
+  std::wstring name(static_cast<size_t>(capacity) + 1, L'\0');
+  const int n = window != nullptr ? GetClassNameW(window, name.data(), capacity + 1) : 0;
+  return std::u16string(reinterpret_cast<const char16_t*>(name.data()),
+                        static_cast<size_t>(n > 0 ? n : 0));
+}
+
+}  // namespace
+
+void Win32MonitorActions::LaunchProgram(const std::u16string& path) {
+  ShellExecuteW(nullptr, L"open", reinterpret_cast<const wchar_t*>(path.c_str()), nullptr, nullptr,
+                SW_SHOW);
+}
+
+void Win32MonitorActions::OpenDrivesFolder() {
+  LPITEMIDLIST drives = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives))) drives = nullptr;
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_IDLIST;
+  info.lpIDList = drives;
+  info.nShow = SW_SHOWNORMAL;
+  ShellExecuteExW(&info);
+  if (drives != nullptr) {
+    IMalloc* allocator = nullptr;
+    if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator != nullptr) {
+      allocator->Free(drives);
+      allocator->Release();
+    }
+  }
+}
+
+void Win32MonitorActions::MaximiseForegroundWindow() {
+  HWND foreground = GetForegroundWindow();
+  if (foreground == nullptr || ClassNameOf(foreground, 100) == u"Shell_TrayWnd") return;
+  PostMessageW(foreground, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+}
+
+void Win32MonitorActions::MinimiseForegroundWindow() {
+  HWND foreground = GetForegroundWindow();
+  if (foreground == nullptr || (GetWindowLongW(foreground, GWL_STYLE) & WS_MINIMIZE)) return;
+  const std::u16string name = ClassNameOf(foreground, 100);
+  if (name == u"Shell_TrayWnd" || name == u"SysTabControl32") return;
+  PostMessageW(foreground, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void Win32MonitorActions::StartOrStopMacro(const MacroRequest& macro) {
+  if (macros_ != nullptr) macros_->StartOrStop(macro);
+}
+
+void Win32MonitorActions::Zoom(ZoomDirection direction) {
+  POINT at{};
+  GetCursorPos(&at);
+  HWND under = WindowFromPoint(at);
+  const std::u16string name = ClassNameOf(under, 260);
+  std::u16string grandparent;
+  if (IsWebViewClass(name)) {
+    HWND parent = under != nullptr ? GetParent(under) : nullptr;
+    grandparent = ClassNameOf(parent != nullptr ? GetParent(parent) : nullptr, 260);
+    OutputDebugStringW(reinterpret_cast<const wchar_t*>(grandparent.c_str()));
+  }
+  SendZoomGesture(sink_, ClassifyZoomTarget(name, grandparent), direction);
+}
+
+void Win32MonitorActions::StartTimer(uint32_t id, uint32_t periodMs) {
+  SetTimer(window_, id, periodMs, nullptr);
+}
+
+void Win32MonitorActions::StopTimer(uint32_t id) {
+  KillTimer(window_, id);
+}
+
+void Win32MonitorActions::Debug(std::string_view text) {
+  OutputDebugStringA(std::string(text).c_str());
+}
