@@ -176,8 +176,9 @@ MacroPlaybackEnd MacroPlayer::Play(InputSink& sink) {
           sink.SendKey(key, scan, kKeyEventKeyUp);
           Pause(sink, pause);
         } else {
-          // Neither press nor release: a key-down without a pause, not counted as held.
-          sink.SendKey(key, scan, 0);
+          // Neither press nor release: a key-down here would never be released and leave the
+          // key stuck, so the event is skipped and only its pause kept, as for a mouse button.
+          Pause(sink, pause);
         }
       }
       if (pressed_.size() > kPressedLimit) pressed_.erase(pressed_.begin());
