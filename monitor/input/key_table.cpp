@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "monitor/input/win_input_values.h"
+
 namespace {
 
 // Searched from the top; the first row whose code matches wins.
@@ -154,4 +156,42 @@ uint8_t TranslateKeyCode(uint8_t code, const KeyboardLayout& layout) {
   if (row == nullptr) return 0;
   if (IsLocatedByPosition(code)) return layout.VirtualKeyAt(row->scanCode);
   return row->virtualKey;
+}
+
+uint8_t GenericModifier(uint8_t virtualKey) {
+  switch (virtualKey) {
+    case kVkLShift:
+    case kVkRShift:
+      return kVkShift;
+    case kVkLControl:
+    case kVkRControl:
+      return kVkControl;
+    case kVkLMenu:
+    case kVkRMenu:
+      return kVkMenu;
+    default:
+      return virtualKey;
+  }
+}
+
+bool MouseButtonOfCode(uint8_t code, MouseButtonFlags* out) {
+  switch (code) {
+    case kKeyCodeMouseLeft:
+      *out = {kMouseEventLeftDown, kMouseEventLeftUp, 0};
+      return true;
+    case kKeyCodeMouseRight:
+      *out = {kMouseEventRightDown, kMouseEventRightUp, 0};
+      return true;
+    case kKeyCodeMouseMiddle:
+      *out = {kMouseEventMiddleDown, kMouseEventMiddleUp, 0};
+      return true;
+    case kKeyCodeMouseX2:
+      *out = {kMouseEventXDown, kMouseEventXUp, kXButton2};
+      return true;
+    case kKeyCodeMouseX1:
+      *out = {kMouseEventXDown, kMouseEventXUp, kXButton1};
+      return true;
+    default:
+      return false;
+  }
 }

@@ -34,3 +34,15 @@ bool IsLocatedByPosition(uint8_t code);
 
 // The virtual key to send for a stored code, or 0 when there is none.
 uint8_t TranslateKeyCode(uint8_t code, const KeyboardLayout& layout);
+
+// Shift, Ctrl and Alt from either side, as the generic key they are sent as.
+uint8_t GenericModifier(uint8_t virtualKey);
+
+// The mouse button a stored code 240 to 244 names: its down and up flags and its data.
+struct MouseButtonFlags {
+  uint32_t down;
+  uint32_t up;
+  int32_t data;
+};
+// False (and `out` untouched) for codes that are not mouse buttons.
+bool MouseButtonOfCode(uint8_t code, MouseButtonFlags* out);

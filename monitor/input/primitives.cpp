@@ -7,52 +7,6 @@ namespace {
 
 constexpr MouseExtraInfo kClickExtra = MouseExtraInfo::kCurrentMessage;
 
-// Shift, Ctrl and Alt from either side are sent as the generic key.
-uint8_t GenericModifier(uint8_t virtualKey) {
-  switch (virtualKey) {
-    case kVkLShift:
-    case kVkRShift:
-      return kVkShift;
-    case kVkLControl:
-    case kVkRControl:
-      return kVkControl;
-    case kVkLMenu:
-    case kVkRMenu:
-      return kVkMenu;
-    default:
-      return virtualKey;
-  }
-}
-
-struct MouseButtonFlags {
-  uint32_t down;
-  uint32_t up;
-  int32_t data;
-};
-
-// A mouse button named by its stored key code, as a combination's main key can be.
-bool MouseButtonOf(uint8_t code, MouseButtonFlags* out) {
-  switch (code) {
-    case kKeyCodeMouseLeft:
-      *out = {kMouseEventLeftDown, kMouseEventLeftUp, 0};
-      return true;
-    case kKeyCodeMouseRight:
-      *out = {kMouseEventRightDown, kMouseEventRightUp, 0};
-      return true;
-    case kKeyCodeMouseMiddle:
-      *out = {kMouseEventMiddleDown, kMouseEventMiddleUp, 0};
-      return true;
-    case kKeyCodeMouseX2:
-      *out = {kMouseEventXDown, kMouseEventXUp, kXButton2};
-      return true;
-    case kKeyCodeMouseX1:
-      *out = {kMouseEventXDown, kMouseEventXUp, kXButton1};
-      return true;
-    default:
-      return false;
-  }
-}
-
 void Click(InputSink& sink, uint32_t down, uint32_t up, int32_t data, uint32_t pause) {
   sink.SendMouse(down, data, kClickExtra);
   sink.Sleep(pause);
@@ -81,7 +35,7 @@ void SendKeyCombination(InputSink& sink, KeyCombination combination, int32_t mod
   }
 
   MouseButtonFlags button{};
-  const bool isMouse = MouseButtonOf(combination.keyCode, &button);
+  const bool isMouse = MouseButtonOfCode(combination.keyCode, &button);
   const uint8_t main =
       isMouse ? 0 : GenericModifier(TranslateKeyCode(combination.keyCode, sink.Layout()));
   // A main key that is also one of the modifiers is sent once, as the main key: otherwise the

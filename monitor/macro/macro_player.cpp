@@ -14,47 +14,19 @@ constexpr std::size_t kPressedLimit = 1024;
 
 constexpr MouseExtraInfo kMouseExtra = MouseExtraInfo::kCurrentMessage;
 
-struct MouseButton {
-  uint32_t down;
-  uint32_t up;
-  int32_t data;
-};
-
 bool IsMouseCode(uint8_t code) {
   return code >= kKeyCodeMouseLeft && code <= kKeyCodeMouseX1;
 }
 
-MouseButton MouseButtonOf(uint8_t code) {
-  switch (code) {
-    case kKeyCodeMouseLeft:
-      return {kMouseEventLeftDown, kMouseEventLeftUp, 0};
-    case kKeyCodeMouseRight:
-      return {kMouseEventRightDown, kMouseEventRightUp, 0};
-    case kKeyCodeMouseMiddle:
-      return {kMouseEventMiddleDown, kMouseEventMiddleUp, 0};
-    case kKeyCodeMouseX2:
-      return {kMouseEventXDown, kMouseEventXUp, kXButton2};
-    default:  // kKeyCodeMouseX1
-      return {kMouseEventXDown, kMouseEventXUp, kXButton1};
-  }
+MouseButtonFlags MouseButtonOf(uint8_t code) {
+  MouseButtonFlags button{};
+  MouseButtonOfCode(code, &button);  // only called for codes 240 to 244
+  return button;
 }
 
 // Left and right Shift, Ctrl and Alt are played as the generic key.
 uint8_t PlayedVirtualKey(uint8_t code, const KeyboardLayout& layout) {
-  const uint8_t key = TranslateKeyCode(code, layout);
-  switch (key) {
-    case kVkLShift:
-    case kVkRShift:
-      return kVkShift;
-    case kVkLControl:
-    case kVkRControl:
-      return kVkControl;
-    case kVkLMenu:
-    case kVkRMenu:
-      return kVkMenu;
-    default:
-      return key;
-  }
+  return GenericModifier(TranslateKeyCode(code, layout));
 }
 
 }  // namespace
@@ -118,7 +90,7 @@ void MacroPlayer::ReleaseHeld(InputSink& sink, int32_t& currentIndex) {
     pressed_.pop_back();
     --currentIndex;
     if (IsMouseCode(code)) {
-      const MouseButton button = MouseButtonOf(code);
+      const MouseButtonFlags button = MouseButtonOf(code);
       sink.SendMouse(button.up, button.data, kMouseExtra);
     } else {
       const uint8_t key = PlayedVirtualKey(code, sink.Layout());
@@ -147,7 +119,7 @@ MacroPlaybackEnd MacroPlayer::Play(InputSink& sink) {
       }
 
       if (IsMouseCode(event.code)) {
-        const MouseButton button = MouseButtonOf(event.code);
+        const MouseButtonFlags button = MouseButtonOf(event.code);
         if (event.action == kMacroPress) {
           pressed_.push_back(event.code);
           sink.SendMouse(button.down, button.data, kMouseExtra);
