@@ -3,12 +3,9 @@
 #include <cstring>
 
 #include "bridge/identities.h"
+#include "platform/wide.h"
 
 namespace {
-
-const wchar_t* W(const char16_t* text) {
-  return reinterpret_cast<const wchar_t*>(text);
-}
 
 constexpr DWORD kBlockSize = sizeof(SharedSettingsBlock);
 
@@ -20,7 +17,7 @@ SharedBlock::~SharedBlock() {
 }
 
 SharedBlock::CreateResult SharedBlock::Create() {
-  mutex_ = CreateMutexW(nullptr, FALSE, W(kSharedBlockMutex));
+  mutex_ = CreateMutexW(nullptr, FALSE, Wide(kSharedBlockMutex));
   if (mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS)
     return CreateResult::MutexExisted;
 
@@ -32,7 +29,7 @@ SharedBlock::CreateResult SharedBlock::Create() {
   }
   SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, TRUE};
   mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, &attributes, PAGE_READWRITE, 0, kBlockSize,
-                                W(kSharedBlockName));
+                                Wide(kSharedBlockName));
   if (mapping_ == nullptr) return CreateResult::MappingFailed;
   view_ = MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, kBlockSize);
   if (view_ == nullptr) {
@@ -43,12 +40,12 @@ SharedBlock::CreateResult SharedBlock::Create() {
 }
 
 bool SharedBlock::OpenLock() {
-  mutex_ = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, W(kSharedBlockMutex));
+  mutex_ = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, Wide(kSharedBlockMutex));
   return mutex_ != nullptr;
 }
 
 bool SharedBlock::OpenBlock() {
-  mapping_ = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, W(kSharedBlockName));
+  mapping_ = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, Wide(kSharedBlockName));
   if (mapping_ == nullptr) return false;
   view_ = MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, kBlockSize);
   if (view_ == nullptr) {

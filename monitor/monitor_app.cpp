@@ -5,17 +5,17 @@
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "monitor/monitor_window.h"
+#include "platform/wide.h"
 
 int CMonitorApp::Run(HINSTANCE instance, const wchar_t* commandLine) {
   // Only the first character counts: "1" asks for the configurator as soon as the monitor runs.
   const bool openConfigurator = commandLine != nullptr && commandLine[0] == L'1';
 
-  HANDLE instanceMutex =
-      CreateMutexW(nullptr, FALSE, reinterpret_cast<const wchar_t*>(kMonitorMutex));
+  HANDLE instanceMutex = CreateMutexW(nullptr, FALSE, Wide(kMonitorMutex));
   if (instanceMutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
     CloseHandle(instanceMutex);
     if (openConfigurator) {
-      HWND running = FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kMonitorTitle));
+      HWND running = FindWindowW(nullptr, Wide(kMonitorTitle));
       if (running != nullptr) PostMessageW(running, WM_COMMAND, kCmdShowConfigurator, 0);
     }
     return 0;

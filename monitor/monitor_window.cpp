@@ -28,7 +28,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"GamingMouseMonitorWindow";
 
 HWND FindConfigurator() {
-  return FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kConfiguratorTitle));
+  return FindWindowW(nullptr, Wide(kConfiguratorTitle));
 }
 
 }  // namespace
@@ -62,8 +62,8 @@ bool MonitorWindow::Create(HINSTANCE instance, bool openConfigurator) {
   wc.lpszClassName = kWindowClass;
   RegisterClassW(&wc);
   // Pop-up, never shown; found by its title alone.
-  CreateWindowExW(0, kWindowClass, reinterpret_cast<const wchar_t*>(kMonitorTitle), WS_POPUP, 100,
-                  100, 100, 100, nullptr, nullptr, instance, this);
+  CreateWindowExW(0, kWindowClass, Wide(kMonitorTitle), WS_POPUP, 100, 100, 100, 100, nullptr,
+                  nullptr, instance, this);
   return window_ != nullptr;
 }
 

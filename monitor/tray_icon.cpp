@@ -82,7 +82,7 @@ void HandleTrayNotification(HWND owner, LPARAM mouseMessage) {
 }
 
 void ShowConfigurator() {
-  HWND configurator = FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kConfiguratorTitle));
+  HWND configurator = FindWindowW(nullptr, Wide(kConfiguratorTitle));
   if (configurator != nullptr) {
     BringForward(configurator);
     return;

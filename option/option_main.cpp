@@ -43,8 +43,7 @@ LRESULT CALLBACK ConfiguratorWindowProc(HWND window, UINT message, WPARAM wParam
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  HANDLE instanceMutex =
-      CreateMutexW(nullptr, FALSE, reinterpret_cast<const wchar_t*>(kConfiguratorMutex));
+  HANDLE instanceMutex = CreateMutexW(nullptr, FALSE, Wide(kConfiguratorMutex));
   if (instanceMutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
     CloseHandle(instanceMutex);
     return 0;
@@ -61,9 +60,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   wc.lpszClassName = L"GamingMouseConfiguratorWindow";
   RegisterClassW(&wc);
   HWND window =
-      CreateWindowExW(0, wc.lpszClassName, reinterpret_cast<const wchar_t*>(kConfiguratorTitle),
-                      WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 360, 200, nullptr, nullptr,
-                      instance, nullptr);
+      CreateWindowExW(0, wc.lpszClassName, Wide(kConfiguratorTitle), WS_OVERLAPPEDWINDOW,
+                      CW_USEDEFAULT, CW_USEDEFAULT, 360, 200, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
   ShowWindow(window, show);
 

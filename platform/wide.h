@@ -8,6 +8,10 @@
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 
+// The identity constants (window titles, object names) are char16_t literals.
+inline const wchar_t* Wide(const char16_t* text) {
+  return reinterpret_cast<const wchar_t*>(text);
+}
 inline const wchar_t* Wide(const Text& text) {
   return reinterpret_cast<const wchar_t*>(text.c_str());
 }

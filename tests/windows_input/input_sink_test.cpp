@@ -8,6 +8,7 @@
 
 #include "monitor/input/win_input_values.h"
 #include "platform/win32_input_sink.h"
+#include "tests/windows_support/pump.h"
 
 namespace {
 
@@ -38,18 +39,6 @@ LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) {
     return 1;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-template <typename Done>
-bool Pump(Done done) {
-  const ULONGLONG end = GetTickCount64() + 10000;
-  while (!done()) {
-    if (GetTickCount64() > end) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
 }
 
 class InputSinkTest : public ::testing::Test {
@@ -85,7 +74,7 @@ TEST_F(InputSinkTest, KeysArriveWithScanCodeAndFlags) {
   };
   for (const auto& row : rows) sink_.SendKey(row.vk, row.scan, row.flags);
   const size_t expected = std::size(rows);
-  ASSERT_TRUE(Pump([expected] { return g_keys.size() >= expected; }));
+  ASSERT_TRUE(PumpUntil([expected] { return g_keys.size() >= expected; }, 10000));
   for (size_t i = 0; i < std::size(rows); ++i) {
     EXPECT_EQ(g_keys[i].vk, rows[i].vk) << "row " << i;
     EXPECT_EQ(g_keys[i].scan, rows[i].scan) << "row " << i;
@@ -99,7 +88,7 @@ TEST_F(InputSinkTest, MouseEventsCarryDataAndExtraInformation) {
   sink_.SendMouse(kMouseEventXDown, kXButton2, MouseExtraInfo::kCurrentMessage);
   sink_.SendMouse(kMouseEventXUp, kXButton2, MouseExtraInfo::kZero);
   sink_.SendMouse(kMouseEventWheel, -kWheelDelta, MouseExtraInfo::kZero);
-  ASSERT_TRUE(Pump([] { return g_mice.size() >= 3; }));
+  ASSERT_TRUE(PumpUntil([] { return g_mice.size() >= 3; }, 10000));
   EXPECT_EQ(g_mice[0].message, static_cast<WPARAM>(WM_XBUTTONDOWN));
   EXPECT_EQ(HIWORD(g_mice[0].data), XBUTTON2);
   EXPECT_EQ(g_mice[0].extra, 0x5A5Au);

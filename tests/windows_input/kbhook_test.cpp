@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 // After windows.h, whose types it uses.
-#include <tlhelp32.h>
 
 #include <cstddef>
 #include <cstdio>
@@ -215,16 +214,7 @@ void ExpectReports(const std::vector<Report>& expected, const std::string& name)
 }
 
 int CountOwnThreads() {
-  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return -1;
-  int count = 0;
-  THREADENTRY32 entry = {};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
-  }
-  CloseHandle(snapshot);
-  return count;
+  return CountThreadsOf(GetCurrentProcessId());
 }
 
 DWORD CountOwnHandles() {

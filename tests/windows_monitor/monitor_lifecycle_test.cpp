@@ -15,6 +15,7 @@
 #include "bridge/messages.h"
 #include "bridge/shared_block.h"
 #include "platform/module_folder.h"
+#include "platform/wide.h"
 #include "platform/win32_private_profile.h"
 #include "platform/win32_registry.h"
 #include "settings/catalogue.h"
@@ -37,9 +38,8 @@ class FakeConfigurator {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"FakeConfiguratorWindow";
     RegisterClassW(&wc);
-    window_ = CreateWindowExW(
-        0, wc.lpszClassName, reinterpret_cast<const wchar_t*>(kConfiguratorTitle),
-        WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+    window_ = CreateWindowExW(0, wc.lpszClassName, Wide(kConfiguratorTitle), WS_OVERLAPPEDWINDOW, 0,
+                              0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~FakeConfigurator() { DestroyWindow(window_); }
@@ -241,7 +241,7 @@ TEST(MonitorLifecycle, OneInstanceAndTheArgumentOne) {
 }
 
 HWND FindConfiguratorWindow() {
-  return FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kConfiguratorTitle));
+  return FindWindowW(nullptr, Wide(kConfiguratorTitle));
 }
 
 TEST(MonitorLifecycle, ArgumentOneStartsTheConfiguratorAndExitClosesIt) {
@@ -282,8 +282,7 @@ TEST(MonitorLifecycle, CopiesGoOnAfterAnOwnerDiedHoldingTheMutex) {
   // A thread that takes the mutex and ends without releasing it abandons it, as a killed
   // process would.
   std::thread([] {
-    HANDLE mutex =
-        OpenMutexW(SYNCHRONIZE, FALSE, reinterpret_cast<const wchar_t*>(kSharedBlockMutex));
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, Wide(kSharedBlockMutex));
     WaitForSingleObject(mutex, INFINITE);
     CloseHandle(mutex);
   }).join();
@@ -291,8 +290,7 @@ TEST(MonitorLifecycle, CopiesGoOnAfterAnOwnerDiedHoldingTheMutex) {
   SendMessageW(monitor.window(), kMsgSettingsChanged, 0, 0);
   EXPECT_EQ(ReadLiveSettings().doubleClick, 611u) << "the monitor's copy went through";
   // Nobody holds the mutex afterwards.
-  HANDLE mutex = OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE,
-                            reinterpret_cast<const wchar_t*>(kSharedBlockMutex));
+  HANDLE mutex = OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, Wide(kSharedBlockMutex));
   ASSERT_NE(mutex, nullptr);
   EXPECT_EQ(WaitForSingleObject(mutex, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
   ReleaseMutex(mutex);
@@ -310,8 +308,7 @@ TEST(MonitorLifecycle, RunsOnTheFilesWhenTheBlockCannotBeCreated) {
   SetMouseValue(u"DoubleClickSpeed", u"555");
   IniFile(ConfigIniPath(monitor.installFolder()), ini).WriteInt(u"Setting", u"CurrentProfile", 2);
   // Another kind of object already has the block's name: the mapping cannot be created.
-  HANDLE squatter =
-      CreateEventW(nullptr, TRUE, FALSE, reinterpret_cast<const wchar_t*>(kSharedBlockName));
+  HANDLE squatter = CreateEventW(nullptr, TRUE, FALSE, Wide(kSharedBlockName));
   ASSERT_NE(squatter, nullptr);
 
   ASSERT_TRUE(monitor.Start());

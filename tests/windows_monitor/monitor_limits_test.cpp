@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
-// After windows.h, which it needs.
-#include <tlhelp32.h>
 
 #include <cstdio>
 
@@ -25,15 +23,7 @@ struct Usage {
 Usage UsageOf(HANDLE process) {
   Usage usage;
   usage.handles = CountHandlesOf(GetProcessId(process));
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (snapshot != INVALID_HANDLE_VALUE) {
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-      if (entry.th32OwnerProcessID == GetProcessId(process)) ++usage.threads;
-    }
-    CloseHandle(snapshot);
-  }
+  usage.threads = CountThreadsOf(GetProcessId(process));
   // Committed private memory, summed region by region: this also works where the process
   // memory counters of another process read as zero (Wine).
   MEMORY_BASIC_INFORMATION region{};

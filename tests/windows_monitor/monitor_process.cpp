@@ -2,14 +2,12 @@
 
 #include <filesystem>
 
-// After windows.h (from the header), which it needs.
-#include <tlhelp32.h>
-
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "platform/module_folder.h"
 #include "platform/wide.h"
 #include "settings/file_paths.h"
+#include "tests/windows_support/process_handles.h"
 
 namespace fs = std::filesystem;
 
@@ -65,20 +63,11 @@ bool MonitorProcess::Start(const std::wstring& arguments, bool waitForWindow) {
 }
 
 int MonitorProcess::ThreadCount() const {
-  int count = 0;
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 0;
-  THREADENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-    if (entry.th32OwnerProcessID == GetProcessId(process_)) ++count;
-  }
-  CloseHandle(snapshot);
-  return count;
+  return CountThreadsOf(GetProcessId(process_));
 }
 
 HWND MonitorProcess::window() const {
-  return FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kMonitorTitle));
+  return FindWindowW(nullptr, Wide(kMonitorTitle));
 }
 
 bool MonitorProcess::Running() const {

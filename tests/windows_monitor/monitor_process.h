@@ -9,6 +9,7 @@
 
 #include "settings/text.h"
 #include "tests/support/temp_dir.h"
+#include "tests/windows_support/pump.h"
 
 class MonitorProcess {
  public:
@@ -35,19 +36,3 @@ class MonitorProcess {
   TempDir dir_;
   HANDLE process_ = nullptr;
 };
-
-// Waits, pumping this thread's messages, until `done` is true or the time is up.
-template <typename Done>
-bool PumpUntil(Done done, DWORD timeoutMs) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (!done()) {
-    if (GetTickCount64() > end) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-  return true;
-}

@@ -3,6 +3,9 @@
 #include <cstddef>
 #include <vector>
 
+// After windows.h (from the header), which it needs.
+#include <tlhelp32.h>
+
 namespace {
 
 // One entry of SystemExtendedHandleInformation (64), laid out as the system fills it.
@@ -52,5 +55,18 @@ DWORD CountHandlesOf(DWORD processId) {
   for (size_t i = 0; i < entries; ++i) {
     if (list->entries[i].processId == processId) ++count;
   }
+  return count;
+}
+
+int CountThreadsOf(DWORD processId) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  int count = 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == processId) ++count;
+  }
+  CloseHandle(snapshot);
   return count;
 }

@@ -7,3 +7,6 @@
 // GetProcessHandleCount for the current process when it counts anything, otherwise the process's
 // entries in the system's handle list. Returns 0 when neither works.
 DWORD CountHandlesOf(DWORD processId);
+
+// The process's threads in a system snapshot; -1 when no snapshot can be taken.
+int CountThreadsOf(DWORD processId);
