@@ -22,13 +22,8 @@ run_suite() {
 run_suite native ctest --test-dir build/native --output-on-failure -j "$JOBS"
 run_suite sanitize ctest --test-dir build/sanitize --output-on-failure -j "$JOBS"
 wine_prefix_ready
-# One Wine server for the whole suite: every test program starts a Wine process, and a server
-# that is just shutting down after the previous one can refuse the next at once.
-wineserver -p
 run_suite win xvfb-run -a -s "-screen 0 1280x800x24" \
   ctest --test-dir build/win --output-on-failure -j "$JOBS"
-
-wineserver -k 2>/dev/null || true
 
 echo "=== summary ==="
 printf '%s\n' "${summary[@]}"
