@@ -22,6 +22,11 @@ set(PORTABLE_CORE_SOURCES
   monitor/macro/macro_player.cpp
   kbhook/mouse_report.cpp
   monitor/zoom/zoom.cpp
+  skin/button_look.cpp
+  skin/slider_position.cpp
+  skin/numbers_only.cpp
+  skin/owner_menu_layout.cpp
+  skin/list_box_layout.cpp
 )
 
 # Win32 seams: the real implementations of the small interfaces above.

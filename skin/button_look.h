@@ -1,0 +1,82 @@
+#pragma once
+// What a skinned button shows: which of its four pictures, which caption colour, where its caption
+// goes, and how its hover look follows the pointer. The window code only carries these out.
+
+#include <cstdint>
+
+#include "skin/pixel_rect.h"
+
+enum class ButtonPicture : uint8_t { kNormal, kOver, kDown, kDisable };
+
+struct ButtonLookState {
+  bool selected = false;  // the system button is pressed (ODS_SELECTED)
+  bool disabled = false;  // ODS_DISABLED
+  bool checked = false;
+  bool hover = false;
+  bool toggle_mode = false;
+};
+
+// A toggle button shows its checked state rather than the press; a push button shows the press,
+// and a checked push button looks pressed unless it is disabled.
+ButtonPicture ChooseButtonPicture(const ButtonLookState& state);
+
+// Caption colours as ARGB, one per look.
+struct ButtonCaptionColours {
+  uint32_t normal = 0xFF000000;
+  uint32_t over = 0xFF000000;
+  uint32_t down = 0xFF000000;
+  uint32_t disabled = 0xFF000000;
+};
+
+uint32_t ChooseCaptionColour(const ButtonLookState& state, const ButtonCaptionColours& colours);
+
+// Values match the drawing library's string alignments (near 0, centre 1).
+enum class CaptionAlignment : int32_t { kNear = 0, kCenter = 1 };
+
+struct CaptionLayout {
+  CaptionAlignment horizontal = CaptionAlignment::kCenter;
+  CaptionAlignment vertical = CaptionAlignment::kCenter;
+  PixelRect rect;
+};
+
+// Alignment modes 1, 3 and 4 put the caption left-aligned after room for a picture on the
+// button's left (35, 10 or 20 pixels) and 3 pixels lower; any other mode centres it in the
+// whole client rectangle.
+constexpr int32_t kDefaultCaptionMode = 2;
+CaptionLayout LayoutCaption(int32_t mode, const PixelRect& client);
+
+// Which window lies under the pointer, seen from the button.
+enum class WindowUnderPointer : uint8_t { kSelf, kNone, kOther };
+
+struct PointerMoveInput {
+  bool left_button_held = false;
+  bool hover = false;
+  bool holds_capture = false;
+  bool application_has_active_window = false;
+  bool has_owner_or_parent = false;
+  WindowUnderPointer under_pointer = WindowUnderPointer::kSelf;
+};
+
+// What the button does in answer; several can apply at once.
+struct HoverActions {
+  bool enter_hover = false;  // hover = 1
+  bool leave_hover = false;  // hover = 0
+  bool take_capture = false;
+  bool release_capture = false;
+  bool repaint = false;
+
+  friend bool operator==(const HoverActions& a, const HoverActions& b) {
+    return a.enter_hover == b.enter_hover && a.leave_hover == b.leave_hover &&
+           a.take_capture == b.take_capture && a.release_capture == b.release_capture &&
+           a.repaint == b.repaint;
+  }
+};
+
+// The button takes the capture when the pointer arrives, so that it learns when the pointer
+// leaves: the first move that finds another window under the pointer ends the hover, before that
+// window's own hover can begin. While a drag that started elsewhere is under way it stays plain.
+HoverActions OnPointerMove(const PointerMoveInput& input);
+
+// The capture went elsewhere (a menu, a dialog, another control): the hover ends with it. The
+// capture is not released here, since by now it belongs to the window that took it.
+HoverActions OnCaptureLost(bool hover);
