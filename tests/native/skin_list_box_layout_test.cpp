@@ -63,9 +63,7 @@ TEST(ListKeysAndPointer, ArrowsOnlyAndRowUnderPointer) {
   EXPECT_EQ(ListRowFromItemFromPoint(0x00010003), -1);
 }
 
-TEST(ListEdit, LimitsAndBoxes) {
-  EXPECT_EQ(ListEditLimit(ListEditKind::kNewName), 15);
-  EXPECT_EQ(ListEditLimit(ListEditKind::kNumber), 20);
+TEST(ListEditRect, NewNameNarrowedNumberAfterTheIcon) {
   EXPECT_EQ(ListEditRect(ListEditKind::kNewName, kRow, 0), (PixelRect{1, 36, 198, 54}));
   EXPECT_EQ(ListEditRect(ListEditKind::kNumber, kRow, 0), kRow);
   EXPECT_EQ(ListEditRect(ListEditKind::kNumber, kRow, 0x85), (PixelRect{21, 36, 200, 54}));

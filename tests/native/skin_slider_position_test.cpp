@@ -12,6 +12,8 @@ namespace {
 const SliderGeometry kNine{{0, 0, 200, 20}, 20, 1, 9};
 // The double-click slider's range over a travel area offset from the owner's origin.
 const SliderGeometry kMilliseconds{{30, 5, 190, 25}, 14, 0, 700};
+// A range below zero: a tenth of a value per pixel.
+const SliderGeometry kSigned{{0, 0, 180, 10}, 0, -9, 9};
 
 TEST(SliderEdgeOfValue, IntegerFormulaAndClampedValues) {
   const struct {
@@ -53,6 +55,9 @@ TEST(SliderValueFromExact, TruncatesOrRoundsThenClamps) {
       {&kNine, 45, false, 3},        {&kNine, 201, true, 9},
       {&kNine, -50, true, 1},        {&kMilliseconds, 31, false, 4},
       {&kMilliseconds, 31, true, 5}, {&kMilliseconds, 176, true, 700},
+      {&kSigned, 63, true, -3},   // -2.7 is nearest to -3
+      {&kSigned, 63, false, -2},  // truncation goes toward zero
+      {&kSigned, 65, true, -2},   // halves go up
   };
   for (const auto& r : rows) {
     const double exact = SliderExactValueOfEdge(*r.g, r.edge);
