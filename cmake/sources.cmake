@@ -22,6 +22,7 @@ set(PORTABLE_CORE_SOURCES
   monitor/macro/macro_player.cpp
   kbhook/mouse_report.cpp
   monitor/zoom/zoom.cpp
+  skin/framework/dialog_template.cpp
   skin/button_look.cpp
   skin/slider_position.cpp
   skin/numbers_only.cpp
@@ -38,4 +39,11 @@ set(PLATFORM_WIN32_SOURCES
   settings/language_strings.cpp
   bridge/shared_block.cpp
   platform/win32_input_sink.cpp
+)
+
+# The skin framework's Win32 side: windows and dialogs, skin loading, shapes, skinned controls.
+set(SKIN_WIN32_SOURCES
+  skin/framework/window.cpp
+  skin/framework/message_loop.cpp
+  skin/framework/modal_dialog.cpp
 )

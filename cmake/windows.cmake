@@ -80,6 +80,9 @@ target_include_directories(Monitor PRIVATE ${GENERATED_DIR})
 add_dependencies(Monitor program_icon)
 set_source_files_properties(monitor/monitor.rc PROPERTIES OBJECT_DEPENDS ${GENERATED_DIR}/program.ico)
 
+add_library(skin_win32 STATIC ${SKIN_WIN32_SOURCES})
+target_link_libraries(skin_win32 PUBLIC platform_win32 user32 gdi32 ole32 oleaut32 uuid)
+
 add_executable(Option WIN32 option/option_main.cpp option/option.rc)
 target_link_options(Option PRIVATE -municode)
 target_link_libraries(Option PRIVATE platform_win32 gdi32)
@@ -92,7 +95,7 @@ include(GoogleTest)
 
 file(GLOB WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS tests/windows/*.cpp tests/support/*.cpp)
 add_executable(windows_tests ${WINDOWS_TEST_SOURCES})
-target_link_libraries(windows_tests PRIVATE platform_win32 gtest_main)
+target_link_libraries(windows_tests PRIVATE skin_win32 gtest_main)
 add_dependencies(windows_tests lan KBHook Monitor Option)
 gtest_discover_tests(windows_tests
   DISCOVERY_MODE PRE_TEST
