@@ -7,7 +7,7 @@ WIN      := $(BUILD)/win
 JOBS     ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
-.PHONY: all deps build native sanitize win install test test-native test-sanitize test-win run clean format
+.PHONY: all deps build native sanitize win install test test-native test-sanitize test-win run bench clean format
 
 all: build
 
@@ -37,6 +37,10 @@ test: build
 
 run: deps win
 	bash scripts/run.sh
+
+# Figures for speed and timing: printed, never judged.
+bench: deps win
+	bash scripts/bench.sh
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h' '*.c')

@@ -62,6 +62,20 @@ add_custom_command(OUTPUT ${GENERATED_DIR}/program.ico
   DEPENDS ${CMAKE_SOURCE_DIR}/skins/source/make_program_icon.py)
 add_custom_target(program_icon DEPENDS ${GENERATED_DIR}/program.ico)
 
+# The default skin and the configurator's own pictures, drawn by skins/source/make_skin.py. The
+# skin lands beside the programs (bin/skins), so the build folder runs like an installation.
+set(SKIN_DIR ${CMAKE_BINARY_DIR}/bin/skins)
+set(OPTION_PICTURES_DIR ${GENERATED_DIR}/option)
+set(OPTION_PICTURES submenu_arrow.ico event_delay.bmp event_key_up.bmp event_key_down.bmp
+  event_mouse_button.bmp)
+list(TRANSFORM OPTION_PICTURES PREPEND ${OPTION_PICTURES_DIR}/)
+file(GLOB SKIN_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/source/*.py)
+add_custom_command(OUTPUT ${SKIN_DIR}/skin_main.ini ${OPTION_PICTURES}
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/skins/source/make_skin.py ${SKIN_DIR}
+          --resources ${OPTION_PICTURES_DIR}
+  DEPENDS ${SKIN_SCRIPTS})
+add_custom_target(default_skin DEPENDS ${SKIN_DIR}/skin_main.ini ${OPTION_PICTURES})
+
 add_library(monitor_win32 STATIC
   monitor/monitor_app.cpp
   monitor/monitor_window.cpp
@@ -86,6 +100,10 @@ target_link_libraries(skin_win32 PUBLIC platform_win32 user32 gdi32 ole32 oleaut
 add_executable(Option WIN32 option/option_main.cpp option/option.rc)
 target_link_options(Option PRIVATE -municode)
 target_link_libraries(Option PRIVATE platform_win32 gdi32)
+target_include_directories(Option PRIVATE ${GENERATED_DIR} ${OPTION_PICTURES_DIR})
+add_dependencies(Option program_icon default_skin)
+set_source_files_properties(option/option.rc PROPERTIES
+  OBJECT_DEPENDS "${GENERATED_DIR}/program.ico;${OPTION_PICTURES};${CMAKE_SOURCE_DIR}/option/resource_ids.h")
 
 # --- Wine test programs --------------------------------------------------------------------------
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -96,7 +114,8 @@ include(GoogleTest)
 file(GLOB WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS tests/windows/*.cpp tests/support/*.cpp)
 add_executable(windows_tests ${WINDOWS_TEST_SOURCES})
 target_link_libraries(windows_tests PRIVATE skin_win32 gtest_main)
-add_dependencies(windows_tests lan KBHook Monitor Option)
+add_dependencies(windows_tests lan KBHook Monitor Option default_skin)
+target_link_libraries(windows_tests PRIVATE comctl32)
 gtest_discover_tests(windows_tests
   DISCOVERY_MODE PRE_TEST
   TEST_PREFIX "wine."
@@ -110,27 +129,45 @@ add_executable(monitor_tests
   tests/windows_monitor/monitor_limits_test.cpp
   tests/windows_monitor/button_event_test.cpp
   tests/windows_monitor/button_action_test.cpp
+  tests/windows_monitor/injection_observer.cpp
   tests/windows_monitor/monitor_process.cpp
   tests/windows_support/process_handles.cpp
   tests/support/temp_dir.cpp)
 target_link_libraries(monitor_tests PRIVATE monitor_win32 gtest_main)
 add_executable(live_settings_probe tests/windows_monitor/live_settings_probe.cpp)
+add_executable(launch_marker tests/windows_monitor/launch_marker.cpp)
 # Loaded into the monitor by a message hook, to watch its button events from outside.
 add_library(message_spy SHARED tests/windows_monitor/message_spy.cpp)
 set_target_properties(message_spy PROPERTIES PREFIX "")
 target_include_directories(message_spy PRIVATE ${CMAKE_SOURCE_DIR})
-add_dependencies(monitor_tests Monitor KBHook lan live_settings_probe message_spy)
+add_dependencies(monitor_tests Monitor KBHook lan live_settings_probe launch_marker message_spy)
 gtest_discover_tests(monitor_tests
   DISCOVERY_MODE PRE_TEST
   TEST_PREFIX "wine.monitor."
   DISCOVERY_TIMEOUT 120
   PROPERTIES RESOURCE_LOCK desktop_input TIMEOUT 300)
 
+# --- Benchmarks: Windows programs that print figures (run by `make bench`, never by the tests) ----
+# Each *_bench program is run from the build folder, where the programs it drives are built.
+add_library(bench_monitor_support STATIC
+  tests/windows_monitor/injection_observer.cpp
+  tests/windows_monitor/monitor_process.cpp
+  tests/windows_support/process_handles.cpp
+  tests/support/temp_dir.cpp)
+target_link_libraries(bench_monitor_support PUBLIC monitor_win32)
+add_executable(baseline_injector WIN32 bench/baseline_injector.cpp)
+target_include_directories(baseline_injector PRIVATE ${CMAKE_SOURCE_DIR})
+set(WINDOWS_BENCHMARKS press_latency_bench macro_timing_bench)
+foreach(bench ${WINDOWS_BENCHMARKS})
+  add_executable(${bench} bench/${bench}.cpp)
+  target_link_libraries(${bench} PRIVATE bench_monitor_support)
+  add_dependencies(${bench} Monitor KBHook lan)
+endforeach()
+add_dependencies(press_latency_bench baseline_injector)
+
 # --- Installation folder: build/win/install -----------------------------------------------------
 install(TARGETS Monitor Option RUNTIME DESTINATION .)
 install(TARGETS KBHook lan RUNTIME DESTINATION . LIBRARY DESTINATION .)
 install(DIRECTORY DESTINATION config)
 install(DIRECTORY DESTINATION skins)
-if(EXISTS ${CMAKE_SOURCE_DIR}/skins)
-  install(DIRECTORY skins/ DESTINATION skins)
-endif()
+install(DIRECTORY ${SKIN_DIR}/ DESTINATION skins)

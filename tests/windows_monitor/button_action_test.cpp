@@ -1,152 +1,407 @@
 // What the running monitor does for presses of the simulated mouse: the input it injects, as a
-// low-level hook of this test sees it.
+// low-level hook of this test sees it, and the programs it starts.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
 #include <vector>
 
-#include "kbhook/mouse_report.h"
-#include "platform/win32_private_profile.h"
-#include "settings/catalogue.h"
-#include "settings/ini_file.h"
+#include "platform/module_folder.h"
+#include "settings/file_paths.h"
 #include "settings/profile_defaults.h"
-#include "settings/profile_file.h"
+#include "tests/windows_monitor/injection_observer.h"
 #include "tests/windows_monitor/monitor_process.h"
 
 namespace {
 
-struct Seen {
+namespace fs = std::filesystem;
+
+// Button indices of the simulated mouse and their inputs.
+constexpr int kMiddle = 2;
+constexpr int kExtra1 = 3;
+constexpr int kExtra2 = 4;
+constexpr int kWheelForward = 13;
+
+// Key usages of the stored codes.
+constexpr uint8_t kUsageA = 0x04;
+constexpr uint8_t kUsageB = 0x05;
+constexpr uint8_t kUsageS = 0x16;
+constexpr uint8_t kUsageLeftShift = 0xE1;
+
+// Stored modifier flags of a key combination.
+constexpr uint8_t kComboCtrl = 0x02;
+constexpr uint8_t kComboShift = 0x04;
+
+// An expected input: key or mouse message, release or not, wheel delta for wheel messages.
+struct Step {
   bool key;
-  DWORD code;  // virtual key, or the mouse message
+  DWORD code;
   bool up;
-  bool injected;
+  int wheelDelta = 0;
 };
-std::vector<Seen> g_seen;
 
-LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION) {
-    const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    g_seen.push_back(
-        {true, k->vkCode, (k->flags & LLKHF_UP) != 0, (k->flags & LLKHF_INJECTED) != 0});
-    return 1;  // keep the monitor's keys away from whatever has the focus
+constexpr Step Down(DWORD vk) { return {true, vk, false}; }
+constexpr Step Up(DWORD vk) { return {true, vk, true}; }
+
+// Left and right modifiers as the generic key, so that either report matches.
+DWORD Generic(DWORD vk) {
+  switch (vk) {
+    case VK_LSHIFT: case VK_RSHIFT: return VK_SHIFT;
+    case VK_LCONTROL: case VK_RCONTROL: return VK_CONTROL;
+    case VK_LMENU: case VK_RMENU: return VK_MENU;
+    default: return vk;
   }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && wParam != WM_MOUSEMOVE) {
-    const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-    if (m->dwExtraInfo != kDeviceSimulationMarker) {  // only what the monitor injects
-      g_seen.push_back({false, static_cast<DWORD>(wParam),
-                        wParam == WM_LBUTTONUP || wParam == WM_RBUTTONUP,
-                        (m->flags & LLMHF_INJECTED) != 0});
-    }
+std::string Describe(const std::vector<ObservedInput>& seen) {
+  std::string text;
+  for (const ObservedInput& s : seen) {
+    text += (s.key ? "key " : "mouse ") + std::to_string(s.code) + (s.up ? " up" : " down");
+    if (s.wheelDelta != 0) text += " delta " + std::to_string(s.wheelDelta);
+    text += s.injected ? "; " : " (not injected); ";
   }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+  return text;
 }
 
-void Simulate(DWORD flags, DWORD data) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  input.mi.mouseData = data;
-  input.mi.dwExtraInfo = kDeviceSimulationMarker;
-  SendInput(1, &input, sizeof input);
+void ExpectSequence(const std::vector<ObservedInput>& seen, const std::vector<Step>& expected) {
+  ASSERT_EQ(seen.size(), expected.size()) << Describe(seen);
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(seen[i].key, expected[i].key) << i << ": " << Describe(seen);
+    EXPECT_EQ(Generic(seen[i].code), Generic(expected[i].code)) << i << ": " << Describe(seen);
+    EXPECT_EQ(seen[i].up, expected[i].up) << i << ": " << Describe(seen);
+    EXPECT_EQ(seen[i].wheelDelta, expected[i].wheelDelta) << i << ": " << Describe(seen);
+    EXPECT_TRUE(seen[i].injected) << i;
+  }
+}
+
+void Press(int button) {
+  switch (button) {
+    case kMiddle: SimulateMouse(MOUSEEVENTF_MIDDLEDOWN); break;
+    case kExtra1: SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1); break;
+    case kExtra2: SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON2); break;
+    case kWheelForward: SimulateMouse(MOUSEEVENTF_WHEEL, WHEEL_DELTA); break;
+    default: FAIL() << "no input for button " << button;
+  }
+}
+
+void Release(int button) {
+  switch (button) {
+    case kMiddle: SimulateMouse(MOUSEEVENTF_MIDDLEUP); break;
+    case kExtra1: SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1); break;
+    case kExtra2: SimulateMouse(MOUSEEVENTF_XUP, XBUTTON2); break;
+    case kWheelForward: break;  // a notch has no release
+    default: FAIL() << "no input for button " << button;
+  }
 }
 
 class ButtonActionTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Win32PrivateProfile ini;
+  // Saves slot 0 with the defaults changed by `assign`, then starts the monitor on it.
+  void StartWith(const std::function<void(ProfileSettings&)>& assign) {
     ProfileSettings p;
     std::memset(&p, 0, sizeof p);
     SetProfileDefaults(p, 0);
-    p.MacroKeyInfo[4].functionCode = 54;  // second extra button: copy
-    p.MacroKeyInfo[3].functionCode = 85;  // first extra button: F1
-    p.MacroKeyInfo[13].functionCode = 1;  // wheel forward: a whole left click
-    // Middle button: a macro typing "a" twice (usage 4 is the key of A), played by the worker.
-    ButtonAssignment& macro = p.MacroKeyInfo[2];
+    assign(p);
+    monitor_.WriteCurrentProfile(p);
+    ASSERT_TRUE(monitor_.Start());
+    ASSERT_TRUE(observer_.installed());
+    observer_.Clear();
+  }
+  const std::vector<ObservedInput>& seen() const { return observer_.seen(); }
+  void TearDown() override { monitor_.Exit(); }
+
+  MonitorProcess monitor_;
+  InjectionObserver observer_;
+};
+
+void Assign(ProfileSettings& p, int button, uint8_t code) {
+  p.MacroKeyInfo[button].functionCode = code;
+}
+
+// --- One press and release, one fixed sequence -------------------------------------------------
+
+struct ClickCase {
+  const char* name;
+  int button;
+  std::function<void(ProfileSettings&)> assign;
+  std::vector<Step> afterPress;    // everything injected by the press
+  std::vector<Step> afterRelease;  // everything injected by the release that follows
+};
+
+const ClickCase kClickCases[] = {
+    {"copy", kExtra2, [](ProfileSettings& p) { Assign(p, kExtra2, 54); }, {},
+     {Down(VK_CONTROL), Down('C'), Up('C'), Up(VK_CONTROL)}},
+    {"single key F1", kExtra1, [](ProfileSettings& p) { Assign(p, kExtra1, 85); }, {},
+     {Down(VK_F1), Up(VK_F1)}},
+    {"media key volume up", kExtra1, [](ProfileSettings& p) { Assign(p, kExtra1, 31); }, {},
+     {Down(VK_VOLUME_UP), Up(VK_VOLUME_UP)}},
+    {"left click on a wheel notch", kWheelForward,
+     [](ProfileSettings& p) { Assign(p, kWheelForward, 1); },
+     {{false, WM_LBUTTONDOWN, false}, {false, WM_LBUTTONUP, true}}, {}},
+    // A stored Ctrl+Shift chord: the press holds S with the modifiers tapped around it, the
+    // release lets S go the same way, so no key stays down.
+    {"ctrl shift chord by code", kExtra1,
+     [](ProfileSettings& p) {
+       Assign(p, kExtra1, 5);
+       p.MacroKeyInfo[kExtra1].events[0] = {kUsageS, kComboCtrl | kComboShift, 0};
+     },
+     {Down(VK_SHIFT), Down(VK_CONTROL), Down('S'), Up(VK_CONTROL), Up(VK_SHIFT)},
+     {Down(VK_SHIFT), Down(VK_CONTROL), Up('S'), Up(VK_CONTROL), Up(VK_SHIFT)}},
+};
+
+class ClickTest : public ButtonActionTest, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(ClickTest, InjectsTheSequenceOfItsFunction) {
+  const ClickCase& c = GetParam();
+  StartWith(c.assign);
+  Press(c.button);
+  ASSERT_TRUE(observer_.WaitFor(c.afterPress.size())) << Describe(seen());
+  observer_.Idle(300);  // room for input that must not come
+  ExpectSequence(seen(), c.afterPress);
+  observer_.Clear();
+  Release(c.button);
+  ASSERT_TRUE(observer_.WaitFor(c.afterRelease.size())) << Describe(seen());
+  observer_.Idle(300);
+  ExpectSequence(seen(), c.afterRelease);
+}
+
+INSTANTIATE_TEST_SUITE_P(Functions, ClickTest, ::testing::ValuesIn(kClickCases),
+                         [](const auto& info) {
+                           std::string name = info.param.name;
+                           for (char& ch : name) {
+                             if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           }
+                           return name;
+                         });
+
+// --- Held buttons ------------------------------------------------------------------------------
+
+TEST_F(ButtonActionTest, WindowSwitchingHeldStepsTheSwitcherUntilTheRelease) {
+  StartWith([](ProfileSettings& p) { Assign(p, kExtra1, 48); });
+  Press(kExtra1);
+  observer_.Idle(1200);
+  Release(kExtra1);
+  ASSERT_TRUE(PumpUntil([this] { return !seen().empty() && seen().back().code != VK_TAB; },
+                        5000))
+      << Describe(seen());
+  observer_.Idle(700);  // a further step would come within one period
+
+  // Alt down, Tab tapped at once and then every 500 ms, Alt up at the release.
+  const auto& s = seen();
+  ASSERT_GE(s.size(), 4u) << Describe(s);
+  EXPECT_EQ(Generic(s.front().code), static_cast<DWORD>(VK_MENU));
+  EXPECT_FALSE(s.front().up);
+  EXPECT_EQ(Generic(s.back().code), static_cast<DWORD>(VK_MENU));
+  EXPECT_TRUE(s.back().up);
+  const size_t tabs = s.size() - 2;
+  ASSERT_EQ(tabs % 2, 0u) << Describe(s);
+  for (size_t i = 1; i + 1 < s.size(); ++i) {
+    EXPECT_EQ(s[i].code, static_cast<DWORD>(VK_TAB)) << Describe(s);
+    EXPECT_EQ(s[i].up, i % 2 == 0) << Describe(s);
+  }
+  // 1.2 s held: the first tap and the steps at 0.5 s and 1 s; a slow machine may lose the last.
+  EXPECT_GE(tabs / 2, 2u) << Describe(s);
+  EXPECT_LE(tabs / 2, 3u) << Describe(s);
+}
+
+TEST_F(ButtonActionTest, AutoFireClicksWhileHeldAndStopsAtTheRelease) {
+  StartWith([](ProfileSettings& p) { Assign(p, kExtra1, 21); });
+  Press(kExtra1);
+  observer_.Idle(200);
+  Release(kExtra1);
+  observer_.Idle(50);  // the release is handled after any click already due
+  const size_t atRelease = seen().size();
+  observer_.Idle(400);  // ten periods: no click may follow the release
+  const auto& s = seen();
+  EXPECT_EQ(s.size(), atRelease) << Describe(s);
+
+  // Whole left clicks: one at the press and one per 40 ms period while held.
+  ASSERT_EQ(s.size() % 2, 0u) << Describe(s);
+  for (size_t i = 0; i < s.size(); ++i) {
+    EXPECT_EQ(s[i].code, static_cast<DWORD>(i % 2 == 0 ? WM_LBUTTONDOWN : WM_LBUTTONUP));
+  }
+  const size_t clicks = s.size() / 2;
+  EXPECT_GE(clicks, 2u) << Describe(s);
+  EXPECT_LE(clicks, 1u + 200 / 40 + 2) << Describe(s);
+}
+
+// --- Macros ------------------------------------------------------------------------------------
+
+TEST_F(ButtonActionTest, MacroPlaysWithItsRepeats) {
+  StartWith([](ProfileSettings& p) {
+    ButtonAssignment& macro = p.MacroKeyInfo[kMiddle];
     macro.functionCode = 16;
     CopyToField(macro.macroName, u"Twice a");
     macro.repeatCount = 2;
     macro.eventCount = 2;
-    macro.events[0] = {4, kMacroPress, 10};
-    macro.events[1] = {4, kMacroRelease, 10};
-    SaveProfile(p, SlotFilePath(monitor_.installFolder(), 0), ini);
-    IniFile(ConfigIniPath(monitor_.installFolder()), ini)
-        .WriteInt(u"Setting", u"CurrentProfile", 0);
-    ASSERT_TRUE(monitor_.Start());
-    g_seen.clear();
-    keyHook_ = SetWindowsHookExW(WH_KEYBOARD_LL, KeyHook, GetModuleHandleW(nullptr), 0);
-    mouseHook_ = SetWindowsHookExW(WH_MOUSE_LL, MouseHook, GetModuleHandleW(nullptr), 0);
-    ASSERT_TRUE(keyHook_ && mouseHook_);
-  }
-  void TearDown() override {
-    UnhookWindowsHookEx(keyHook_);
-    UnhookWindowsHookEx(mouseHook_);
-    monitor_.Exit();
-  }
-  bool WaitFor(size_t count) {
-    return PumpUntil([count] { return g_seen.size() >= count; }, 10000);
-  }
+    macro.events[0] = {kUsageA, kMacroPress, 10};
+    macro.events[1] = {kUsageA, kMacroRelease, 10};
+  });
+  Press(kMiddle);
+  Release(kMiddle);
+  ASSERT_TRUE(observer_.WaitFor(4));
+  observer_.Idle(500);  // room for a fifth event that must not come
+  ExpectSequence(seen(), {Down('A'), Up('A'), Down('A'), Up('A')});
+}
 
-  MonitorProcess monitor_;
-  HHOOK keyHook_ = nullptr;
-  HHOOK mouseHook_ = nullptr;
+TEST_F(ButtonActionTest, SecondPressStopsTheMacroAndReleasesHeldKeysNewestFirst) {
+  // Shift held, then B held; long pauses and many repeats, so the stop comes mid-pass.
+  StartWith([](ProfileSettings& p) {
+    ButtonAssignment& macro = p.MacroKeyInfo[kMiddle];
+    macro.functionCode = 16;
+    CopyToField(macro.macroName, u"Shifted b");
+    macro.repeatCount = 20;
+    macro.eventCount = 4;
+    macro.events[0] = {kUsageLeftShift, kMacroPress, 150};
+    macro.events[1] = {kUsageB, kMacroPress, 1500};  // held: repeats
+    macro.events[2] = {kUsageB, kMacroRelease, 100};
+    macro.events[3] = {kUsageLeftShift, kMacroRelease, 100};
+  });
+  Press(kMiddle);
+  Release(kMiddle);
+  // Wait until B is held (after Shift), then stop with a second press.
+  ASSERT_TRUE(PumpUntil([this] {
+    for (const ObservedInput& s : seen()) {
+      if (s.code == 'B' && !s.up) return true;
+    }
+    return false;
+  }, 5000)) << Describe(seen());
+  Press(kMiddle);
+  Release(kMiddle);
+  observer_.Idle(1000);
+  const size_t afterStop = seen().size();
+  observer_.Idle(800);
+  const auto& s = seen();
+  ASSERT_EQ(s.size(), afterStop) << "playback went on after the stop: " << Describe(s);
+
+  // Shift down, B down (repeating while held), then B up and Shift up: newest first, nothing
+  // left held, and far fewer events than twenty passes.
+  ASSERT_GE(s.size(), 4u) << Describe(s);
+  EXPECT_EQ(Generic(s.front().code), static_cast<DWORD>(VK_SHIFT));
+  EXPECT_FALSE(s.front().up);
+  EXPECT_EQ(s[s.size() - 2].code, static_cast<DWORD>('B'));
+  EXPECT_TRUE(s[s.size() - 2].up);
+  EXPECT_EQ(Generic(s.back().code), static_cast<DWORD>(VK_SHIFT));
+  EXPECT_TRUE(s.back().up);
+  for (size_t i = 1; i + 2 < s.size(); ++i) {
+    EXPECT_EQ(s[i].code, static_cast<DWORD>('B')) << i << ": " << Describe(s);
+    EXPECT_FALSE(s[i].up) << i << ": " << Describe(s);
+  }
+}
+
+// --- Program launch ----------------------------------------------------------------------------
+
+// The launched program leaves a line in a file beside itself each time it runs.
+TEST_F(ButtonActionTest, LaunchesTheProgramOfTheButton) {
+  const fs::path marker = monitor_.folder().path() / "launch_marker.exe";
+  fs::copy_file(ToFilesystemPath(ProgramFolder()) / "launch_marker.exe", marker);
+  const fs::path log = monitor_.folder().path() / "launch_marker.exe.log";
+  StartWith([&](ProfileSettings& p) {
+    Assign(p, kExtra1, 86);  // on the release
+    const std::u16string path = marker.u16string();
+    CopyToField(p.MacroKeyInfo[kExtra1].programPath, path);
+  });
+  Press(kExtra1);
+  observer_.Idle(1500);
+  EXPECT_FALSE(fs::exists(log)) << "launched on the press";
+  Release(kExtra1);
+  ASSERT_TRUE(PumpUntil([&] { return fs::exists(log) && fs::file_size(log) > 0; }, 15000));
+  observer_.Idle(1000);
+  std::ifstream in(log);
+  int lines = 0;
+  for (std::string line; std::getline(in, line);) ++lines;
+  EXPECT_EQ(lines, 1);
+}
+
+// --- Zoom --------------------------------------------------------------------------------------
+
+// A window of a given class under the pointer; for a web view, inside two parents whose outer
+// one has the given class.
+class ClassWindow {
+ public:
+  ClassWindow(const wchar_t* className, const wchar_t* grandparentClass) {
+    HWND top = nullptr;
+    HWND parent = nullptr;
+    if (grandparentClass != nullptr) {
+      top = Make(grandparentClass, nullptr);
+      parent = Make(L"ZoomTestMiddle", top);
+    }
+    window_ = Make(className, parent);
+    top_ = top != nullptr ? top : window_;
+    SetWindowPos(top_, HWND_TOPMOST, 100, 100, 300, 200, SWP_SHOWWINDOW);
+    SetForegroundWindow(top_);
+    UpdateWindow(top_);
+    SetCursorPos(250, 200);
+  }
+  ~ClassWindow() { DestroyWindow(top_); }
+
+ private:
+  static HWND Make(const wchar_t* className, HWND parent) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = className;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    RegisterClassW(&wc);  // fails harmlessly when registered by an earlier case
+    const DWORD style = parent != nullptr ? WS_CHILD | WS_VISIBLE : WS_POPUP | WS_VISIBLE;
+    return CreateWindowExW(0, className, L"", style, 0, 0, 300, 200, parent, nullptr,
+                           wc.hInstance, nullptr);
+  }
+  HWND window_ = nullptr;
+  HWND top_ = nullptr;
 };
 
-TEST_F(ButtonActionTest, CopyOnTheSecondExtraButton) {
-  Simulate(MOUSEEVENTF_XDOWN, XBUTTON2);
-  Simulate(MOUSEEVENTF_XUP, XBUTTON2);
-  ASSERT_TRUE(WaitFor(4));
-  const Seen expected[] = {{true, VK_CONTROL, false, true},
-                           {true, 'C', false, true},
-                           {true, 'C', true, true},
-                           {true, VK_CONTROL, true, true}};
-  for (size_t i = 0; i < std::size(expected); ++i) {
-    EXPECT_EQ(g_seen[i].code, expected[i].code) << i;
-    EXPECT_EQ(g_seen[i].up, expected[i].up) << i;
-    EXPECT_TRUE(g_seen[i].injected) << i;
-  }
+struct ZoomCase {
+  const char* name;
+  const wchar_t* className;
+  const wchar_t* grandparentClass;  // null: a top-level window
+  uint8_t code;                     // 66 zoom in, 67 zoom out
+  std::vector<Step> expected;
+};
+
+constexpr Step Wheel(int delta) { return {false, WM_MOUSEWHEEL, false, delta}; }
+
+const ZoomCase kZoomCases[] = {
+    {"ctrl wheel in", L"EXCEL7", nullptr, 66,
+     {Down(VK_LCONTROL), Wheel(120), Up(VK_LCONTROL)}},
+    {"ctrl wheel out", L"_WwG", nullptr, 67, {Down(VK_LCONTROL), Wheel(-120), Up(VK_LCONTROL)}},
+    {"tabbed web view", L"Internet Explorer_Server", L"TabWindowClass", 66,
+     {Down(VK_LCONTROL), Wheel(120), Up(VK_LCONTROL)}},
+    {"untabbed web view turns the other way", L"Internet Explorer_Server", L"ZoomTestFrame", 66,
+     {Down(VK_LCONTROL), Wheel(-120), Up(VK_LCONTROL)}},
+    {"image viewer keypad minus", L"ImageViewWndClass", nullptr, 67,
+     {Down(VK_SUBTRACT), Up(VK_SUBTRACT)}},
+    {"ctrl key viewer", L"AVL_AVView", nullptr, 66,
+     {Down(VK_LCONTROL), Down(VK_ADD), Up(VK_ADD), Up(VK_LCONTROL)}},
+    {"other window plain notch", L"ZoomTestPlain", nullptr, 66, {Wheel(120)}},
+};
+
+class ZoomTest : public ButtonActionTest, public ::testing::WithParamInterface<ZoomCase> {};
+
+TEST_P(ZoomTest, SendsTheGestureOfTheWindowUnderThePointer) {
+  const ZoomCase& c = GetParam();
+  StartWith([&](ProfileSettings& p) { Assign(p, kWheelForward, c.code); });
+  ClassWindow window(c.className, c.grandparentClass);
+  observer_.Idle(200);
+  observer_.Clear();
+  Press(kWheelForward);
+  ASSERT_TRUE(observer_.WaitFor(c.expected.size())) << Describe(seen());
+  observer_.Idle(400);
+  ExpectSequence(seen(), c.expected);
 }
 
-TEST_F(ButtonActionTest, SingleKeyOnTheFirstExtraButton) {
-  Simulate(MOUSEEVENTF_XDOWN, XBUTTON1);
-  Simulate(MOUSEEVENTF_XUP, XBUTTON1);
-  ASSERT_TRUE(WaitFor(2));
-  EXPECT_EQ(g_seen[0].code, static_cast<DWORD>(VK_F1));
-  EXPECT_FALSE(g_seen[0].up);
-  EXPECT_EQ(g_seen[1].code, static_cast<DWORD>(VK_F1));
-  EXPECT_TRUE(g_seen[1].up);
-}
-
-TEST_F(ButtonActionTest, WheelNotchAsLeftClickDoesNotComeBack) {
-  Simulate(MOUSEEVENTF_WHEEL, WHEEL_DELTA);
-  ASSERT_TRUE(WaitFor(2));
-  EXPECT_EQ(g_seen[0].code, static_cast<DWORD>(WM_LBUTTONDOWN));
-  EXPECT_EQ(g_seen[1].code, static_cast<DWORD>(WM_LBUTTONUP));
-  // The monitor's own click passes its hook unreported: nothing more follows.
-  PumpUntil([] { return false; }, 1500);
-  EXPECT_EQ(g_seen.size(), 2u);
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(ButtonActionTest, MacroPlaysWithItsRepeats) {
-  Simulate(MOUSEEVENTF_MIDDLEDOWN, 0);
-  Simulate(MOUSEEVENTF_MIDDLEUP, 0);
-  ASSERT_TRUE(WaitFor(4));
-  PumpUntil([] { return false; }, 500);  // room for a fifth event that must not come
-  ASSERT_EQ(g_seen.size(), 4u);
-  for (size_t i = 0; i < 4; ++i) {
-    EXPECT_TRUE(g_seen[i].key) << i;
-    EXPECT_EQ(g_seen[i].code, static_cast<DWORD>('A')) << i;
-    EXPECT_EQ(g_seen[i].up, i % 2 == 1) << i;
-  }
-}
+INSTANTIATE_TEST_SUITE_P(Classes, ZoomTest, ::testing::ValuesIn(kZoomCases),
+                         [](const auto& info) {
+                           std::string name = info.param.name;
+                           for (char& ch : name) {
+                             if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           }
+                           return name;
+                         });
 
 }  // namespace

@@ -6,7 +6,11 @@
 #include "bridge/messages.h"
 #include "platform/module_folder.h"
 #include "platform/wide.h"
+#include "platform/win32_private_profile.h"
+#include "settings/catalogue.h"
 #include "settings/file_paths.h"
+#include "settings/ini_file.h"
+#include "settings/profile_file.h"
 #include "tests/windows_support/process_handles.h"
 
 namespace fs = std::filesystem;
@@ -26,6 +30,12 @@ MonitorProcess::~MonitorProcess() {
     if (Running()) TerminateProcess(process_, 1);
   }
   CloseHandle(process_);
+}
+
+void MonitorProcess::WriteCurrentProfile(const ProfileSettings& profile) const {
+  Win32PrivateProfile ini;
+  SaveProfile(profile, SlotFilePath(installFolder(), 0), ini);
+  IniFile(ConfigIniPath(installFolder()), ini).WriteInt(u"Setting", u"CurrentProfile", 0);
 }
 
 HANDLE MonitorProcess::Launch(const std::wstring& arguments) const {

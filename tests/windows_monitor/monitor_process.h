@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "settings/profile_settings.h"
 #include "settings/text.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows_support/pump.h"
@@ -19,6 +20,8 @@ class MonitorProcess {
   const TempDir& folder() const { return dir_; }
   Text installFolder() const { return dir_.folder(); }
 
+  // Saves `profile` as slot 0 and makes it the current profile, for the next start.
+  void WriteCurrentProfile(const ProfileSettings& profile) const;
   // Starts Monitor.exe with a command line; waits for its window when `waitForWindow`.
   bool Start(const std::wstring& arguments = L"", bool waitForWindow = true);
   HWND window() const;
