@@ -23,6 +23,8 @@ set(PORTABLE_CORE_SOURCES
   kbhook/mouse_report.cpp
   monitor/zoom/zoom.cpp
   skin/framework/dialog_template.cpp
+  skin/button_pos.cpp
+  skin/mask_runs.cpp
   skin/button_look.cpp
   skin/slider_position.cpp
   skin/numbers_only.cpp
