@@ -18,6 +18,12 @@ gtest_discover_tests(native_tests
   PROPERTIES ENVIRONMENT "SOURCE_DIR=${CMAKE_SOURCE_DIR}"
   DISCOVERY_TIMEOUT 60)
 
+# The default skin: regenerated into a temporary folder and checked against the windows' needs.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_Interpreter_FOUND)
+  add_test(NAME skins.check COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/skins/source/check_skin.py)
+endif()
+
 # libFuzzer targets: each runs a bounded, seeded number of inputs as an ordinary test, so that a
 # crash on malformed input fails the suite; longer runs are for a developer by hand.
 if(FUZZ)

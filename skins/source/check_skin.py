@@ -25,6 +25,7 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.dont_write_bytecode = True  # keep the source folder free of caches
 sys.path.insert(0, HERE)
 
 from raster import read_bmp  # noqa: E402

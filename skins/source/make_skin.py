@@ -10,6 +10,7 @@ Output is deterministic: the same sources always give the same bytes.
 import os
 import sys
 
+sys.dont_write_bytecode = True  # keep the source folder free of caches
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import extras  # noqa: E402
