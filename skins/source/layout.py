@@ -78,6 +78,7 @@ MAIN = {
         card(412, 32, 262, 184, header=36, title="PROFILE"),
         card(190, 220, 484, 190, header=36),              # Windows mouse settings
     ],
+    "strips": [(12, 422, 424, 18)],
     "controls": main_controls,
     # Texts the main window paints itself (language string id, x, y, w, h): they must fall on a
     # light card.
@@ -178,6 +179,31 @@ WINDOWS = [
     confirmation("reset_warn", "reset"),
     confirmation("macro_set_warn", "info", with_close=False),
 ]
+
+# Names written into the descriptions' BUTTONPOS lines (the programs go by the key alone).
+NAMES = {
+    "main": dict([(1, "new_profile"), (2, "import_profile"), (3, "export_profile"),
+                  (4, "edit_profile"), (10, "minimise"), (11, "close"), (12, "ok"), (13, "close_text"),
+                  (14, "apply"), (35, "right_handed"), (36, "left_handed"), (37, "led_1"),
+                  (38, "led_2"), (39, "led_3"), (43, "web_page"), (44, "all_buttons_default"),
+                  (51, "emblem"), (52, "assign_function"), (54, "function_display"),
+                  (55, "button_default"), (56, "orientation_picture"), (57, "pointer_speed"),
+                  (58, "wheel_speed"), (59, "double_click_speed"), (60, "reset_all"),
+                  (61, "double_click_test")] +
+                 [(5 + i, "profile_slot_%d" % (i + 1)) for i in range(5)] +
+                 [(15 + i, "profile_name_%d" % (i + 1)) for i in range(5)] +
+                 [(20 + i, "mouse_button_%d" % (i + 1)) for i in range(15)]),
+    "shortcut": {2: "ok", 3: "cancel", 4: "close", 5: "no_modifier", 6: "ctrl", 7: "shift",
+                 8: "alt", 9: "win", 10: "key"},
+    "macro_manager": {1: "ok", 2: "cancel", 3: "close", 4: "new_macro", 5: "delete_macro",
+                      6: "macro_list", 7: "record", 8: "record_delays", 9: "repeat",
+                      10: "repeat_count", 11: "event_list", 12: "import", 13: "export"},
+    "profile": {1: "name", 2: "program", 3: "browse", 4: "ok", 5: "cancel", 6: "close"},
+    "confirmation": {1: "ok", 2: "cancel", 3: "close"},
+}
+NAMES["single_key"] = NAMES["shortcut"]
+for _w in ("delete_macro_warn", "click_warn", "reset_warn", "macro_set_warn"):
+    NAMES[_w] = NAMES["confirmation"]
 
 # The double-click test: its still picture and clip have the size of key 61.
 CLIP_SIZE = (140, 56)

@@ -42,7 +42,7 @@ def description(win):
     lines.append("[BUTTONPOS]")
     for ctl in sorted(win["controls"], key=lambda c: c["key"]):
         x, y, w, h = ctl["rect"]
-        name = ctl.get("name") or "%s%d" % (ctl["kind"], ctl["key"])
+        name = layout.NAMES.get(n, {}).get(ctl["key"], "%s%d" % (ctl["kind"], ctl["key"]))
         lines.append("%d=%s,%d,%d,%d,%d,%s" % (ctl["key"], name, x, y, w, h, ctl["text"]))
     return ("\r\n".join(lines) + "\r\n").encode("ascii")
 

@@ -43,6 +43,8 @@ def draw_chassis(win):
                     T.HEADER_TEXT)
     for cd in win.get("cards", ()):
         draw_card(c, cd)
+    for st in win.get("strips", ()):
+        draw_strip(c, st)
     for name, cx, cy, s in win.get("decor", ()):
         draw_decor(c, name, cx, cy, s)
     # Rim: a dark outer line and a red glow just inside it.
@@ -58,9 +60,12 @@ def draw_card(c, cd):
     x, y, w, h = cd["rect"]
     shape = Shape(x, y, w, h, (8, 3, 8, 3), (True, False, True, False))
     c.fill(Shape(x + 2, y + 3, w, h, (8, 3, 8, 3), (True, False, True, False)), T.CARD_SHADOW, 110)
+    # An accent stroke along the cut bottom-right corner marks every card.
+    corner = lambda: c.line(x + w - 10, y + h + 0.5, x + w + 0.5, y + h - 10, 2.2, T.ACCENT)
     if cd["dark"]:
         c.fill(shape, T.PANEL_EDGE)
         c.fill(shape.inset(1), gradient(T.PANEL_TOP, T.PANEL_BOTTOM))
+        corner()
         return
     c.fill(shape, T.CARD_EDGE)
     inner = shape.inset(1)
@@ -74,6 +79,21 @@ def draw_card(c, cd):
         c.rect(x + 1, y + 9, 3, hdr - 16, T.ACCENT)          # accent bar before the heading
         if cd.get("title"):
             glyphs.text(c, x + 10, y + (hdr - 7) // 2, cd["title"], (70, 72, 80))
+    corner()
+
+
+def draw_strip(c, st):
+    """A recessed status strip with chevrons that lead the eye to the buttons at its end."""
+    x, y, w, h = st
+    c.rect(x, y, w, h, T.WELL, 200)
+    c.blend_span(y + h, x, x + w, (255, 255, 255), 25)
+    for k in range(0, w - 12, 6):
+        c.rect(x + 3 + k, y + h // 2, 3, 1, T.TICK)
+    for i in range(3):
+        cx = x + w - 34 + i * 10
+        a = 90 + 80 * i
+        c.polygon([(cx, y + 4), (cx + 5, y + h / 2), (cx, y + h - 4), (cx + 3, y + h - 4),
+                   (cx + 8, y + h / 2), (cx + 3, y + 4)], T.ACCENT, a)
 
 
 def draw_decor(c, name, cx, cy, s):
