@@ -48,4 +48,11 @@ set(SKIN_WIN32_SOURCES
   skin/framework/window.cpp
   skin/framework/message_loop.cpp
   skin/framework/modal_dialog.cpp
+  skin/skin_description.cpp
+  skin/picture_loader.cpp
+  skin/load_skinned_window.cpp
+  skin/region_batches.cpp
+  skin/region_from_mask.cpp
+  skin/region_from_corner_colour.cpp
+  skin/skinned_window.cpp
 )

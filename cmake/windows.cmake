@@ -114,6 +114,9 @@ include(GoogleTest)
 file(GLOB WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS tests/windows/*.cpp tests/support/*.cpp)
 add_executable(windows_tests ${WINDOWS_TEST_SOURCES})
 target_link_libraries(windows_tests PRIVATE skin_win32 gtest_main)
+# Skinned windows built by the tests are saved as pictures in <build>/screenshots.
+target_sources(windows_tests PRIVATE tests/windows_support/png_writer.cpp
+  tests/windows_support/window_picture.cpp)
 add_dependencies(windows_tests lan KBHook Monitor Option default_skin)
 target_link_libraries(windows_tests PRIVATE comctl32)
 gtest_discover_tests(windows_tests

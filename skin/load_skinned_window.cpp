@@ -1,0 +1,55 @@
+#include "skin/load_skinned_window.h"
+
+#include "platform/win32_private_profile.h"
+#include "settings/ini_file.h"
+#include "skin/picture_loader.h"
+
+namespace {
+
+void DeleteBitmap(HBITMAP& bitmap) {
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  bitmap = nullptr;
+}
+
+}  // namespace
+
+void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<SkinControl>& controls,
+                       SkinDescription& description) {
+  const Text folder = SkinFolder();
+  Win32PrivateProfile profile;
+  const IniFile ini(folder + fileName, profile);
+  const Text screen = u"SCREEN";
+  const Text maskName = ini.ReadString(screen, u"Mask", u"");
+  const Text normalName = ini.ReadString(screen, u"Normal", u"");
+  const Text overName = ini.ReadString(screen, u"Over", u"");
+  const Text downName = ini.ReadString(screen, u"Down", u"");
+  const Text disableName = ini.ReadString(screen, u"Disable", u"");
+
+  PictureLoader(folder + maskName, description.mask);
+  SkinStateImages images;
+  PictureLoader(folder + normalName, images.normal);
+  PictureLoader(folder + overName, images.over);
+  PictureLoader(folder + downName, images.down);
+  PictureLoader(folder + disableName, images.disable);
+  // A second decode rather than a shared handle: the state pictures die below, the background
+  // lives as long as the window.
+  description.size = PictureLoader(folder + normalName, description.background);
+
+  if (window != nullptr) {
+    MoveWindow(window, 0, 0, description.size.cx, description.size.cy, TRUE);
+  }
+
+  description.entries.clear();
+  description.entries.reserve(controls.size());
+  for (const SkinControl& control : controls) {
+    const ButtonPosEntry entry =
+        ParseButtonPos(ini.ReadString(u"BUTTONPOS", FormatInt(control.key), u""));
+    description.entries.push_back(entry);
+    if (control.create) control.create(entry, images);
+  }
+
+  DeleteBitmap(images.normal);
+  DeleteBitmap(images.over);
+  DeleteBitmap(images.down);
+  DeleteBitmap(images.disable);
+}

@@ -1,0 +1,68 @@
+#include "skin/region_batches.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr size_t kHeaderBytes = sizeof(RGNDATAHEADER);  // 32
+constexpr size_t kGrowth = 100;                         // rectangles the block grows by
+
+// One region from one batch, through a region data block sized in steps of 100 rectangles.
+HRGN RegionFromBatch(const MaskRectBatch& batch) {
+  const size_t capacity = (batch.rects.size() + kGrowth - 1) / kGrowth * kGrowth;
+  std::vector<uint8_t> block(kHeaderBytes + capacity * sizeof(RECT), 0);
+  RGNDATAHEADER header{};
+  header.dwSize = kHeaderBytes;
+  header.iType = RDH_RECTANGLES;
+  header.nCount = static_cast<DWORD>(batch.rects.size());
+  header.nRgnSize = 0;
+  header.rcBound = {batch.bounds.left, batch.bounds.top, batch.bounds.right, batch.bounds.bottom};
+  std::memcpy(block.data(), &header, kHeaderBytes);
+  for (size_t i = 0; i < batch.rects.size(); ++i) {
+    const MaskRect& r = batch.rects[i];
+    const RECT rect{r.left, r.top, r.right, r.bottom};
+    std::memcpy(block.data() + kHeaderBytes + i * sizeof(RECT), &rect, sizeof rect);
+  }
+  return ExtCreateRegion(nullptr, static_cast<DWORD>(block.size()),
+                         reinterpret_cast<const RGNDATA*>(block.data()));
+}
+
+}  // namespace
+
+HRGN RegionFromBatches(const std::vector<MaskRectBatch>& batches) {
+  HRGN result = nullptr;
+  for (const MaskRectBatch& batch : batches) {
+    HRGN part = RegionFromBatch(batch);
+    if (part == nullptr) continue;
+    if (result == nullptr) {
+      result = part;
+    } else {
+      CombineRgn(result, result, part, RGN_OR);
+      DeleteObject(part);
+    }
+  }
+  if (result == nullptr) result = CreateRectRgn(0, 0, 0, 0);
+  return result;
+}
+
+std::vector<uint8_t> ReadBitmapPixels(HBITMAP bitmap, int32_t& width, int32_t& height) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return {};
+  if (info.bmWidth <= 0 || info.bmHeight <= 0) return {};
+  BITMAPINFO request{};
+  request.bmiHeader.biSize = sizeof request.bmiHeader;
+  request.bmiHeader.biWidth = info.bmWidth;
+  request.bmiHeader.biHeight = -info.bmHeight;  // top-down rows
+  request.bmiHeader.biPlanes = 1;
+  request.bmiHeader.biBitCount = 32;
+  request.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint8_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight * 4);
+  HDC screen = GetDC(nullptr);
+  const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(),
+                             &request, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rows != info.bmHeight) return {};
+  width = info.bmWidth;
+  height = info.bmHeight;
+  return pixels;
+}

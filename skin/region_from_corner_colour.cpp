@@ -1,0 +1,26 @@
+#include "skin/region_from_corner_colour.h"
+
+#include "skin/mask_runs.h"
+#include "skin/region_batches.h"
+
+bool RegionFromCornerColour(HWND control, HBITMAP bitmap) {
+  RECT bounds{};
+  if (control == nullptr || !GetWindowRect(control, &bounds)) return false;
+  int32_t width = 0, height = 0;
+  const std::vector<uint8_t> pixels = ReadBitmapPixels(bitmap, width, height);
+  if (pixels.empty()) return false;
+  PixelView view;
+  view.bits = pixels.data();
+  view.byteCount = pixels.size();
+  view.width = width;
+  view.height = height;
+  view.stride = width * 4;
+  HRGN region = RegionFromBatches(
+      CornerColourRuns(view, bounds.right - bounds.left, bounds.bottom - bounds.top));
+  if (region == nullptr) return false;
+  if (SetWindowRgn(control, region, TRUE) == 0) {
+    DeleteObject(region);
+    return false;
+  }
+  return true;
+}
