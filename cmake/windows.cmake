@@ -167,6 +167,9 @@ foreach(bench ${WINDOWS_BENCHMARKS})
   add_dependencies(${bench} Monitor KBHook lan)
 endforeach()
 add_dependencies(press_latency_bench baseline_injector)
+# The window-shape builder against the per-pixel way; needs no other program.
+add_executable(region_from_mask_bench bench/region_from_mask_bench.cpp)
+target_link_libraries(region_from_mask_bench PRIVATE skin_win32)
 
 # --- Installation folder: build/win/install -----------------------------------------------------
 install(TARGETS Monitor Option RUNTIME DESTINATION .)
