@@ -55,4 +55,6 @@ set(SKIN_WIN32_SOURCES
   skin/region_from_mask.cpp
   skin/region_from_corner_colour.cpp
   skin/skinned_window.cpp
+  skin/ph_slider.cpp
+  skin/skin_list_box.cpp
 )

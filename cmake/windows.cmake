@@ -96,6 +96,8 @@ set_source_files_properties(monitor/monitor.rc PROPERTIES OBJECT_DEPENDS ${GENER
 
 add_library(skin_win32 STATIC ${SKIN_WIN32_SOURCES})
 target_link_libraries(skin_win32 PUBLIC platform_win32 user32 gdi32 ole32 oleaut32 uuid)
+# TransparentBlt for the list rows' pictures.
+target_link_libraries(skin_win32 PUBLIC msimg32)
 
 add_executable(Option WIN32 option/option_main.cpp option/option.rc)
 target_link_options(Option PRIVATE -municode)

@@ -126,7 +126,9 @@ MACRO_MANAGER = {
         ctl(4, "text", 16, 280, 84, 26, glyph="plus", glyph_side="left"),
         ctl(5, "text", 104, 280, 84, 26, glyph="trash", glyph_side="left"),
         ctl(11, "list", 212, 44, 180, 262),
-        ctl(7, "text", 400, 44, 104, 28, glyph="record", glyph_side="left", glyph_colour="accent"),
+        # The record button's owner paints its caption light green when over or pressed.
+        ctl(7, "text", 400, 44, 104, 28, glyph="record", glyph_side="left", glyph_colour="accent",
+            dark_when_active=True),
         ctl(8, "check", 400, 82, 50, 22, glyph="clock"),
         ctl(9, "check", 400, 110, 50, 22, glyph="loop"),
         ctl(10, "edit", 458, 110, 46, 22),

@@ -43,6 +43,9 @@ FACE_DOWN_TOP = (204, 52, 62)
 FACE_DOWN_BOTTOM = (246, 106, 112)
 FACE_DOWN_SHADOW = (96, 8, 16)
 FACE_DISABLE = (138, 140, 145)
+# Pressed look of a button whose owner paints a light (green) caption when it is active
+REC_DOWN_TOP = (40, 8, 12)
+REC_DOWN_BOTTOM = (92, 16, 24)
 FACE_DISABLE_EDGE = (98, 100, 106)
 
 # Dark buttons that carry a symbol

@@ -158,6 +158,17 @@ def draw_text_button(c, ctl, state):
         c.fill(s.inset(1), gradient(T.FACE_TOP, T.FACE_BOTTOM))
         c.blend_span(y + 1, x + 4, x + w - 2, T.FACE_HIGHLIGHT, 200)
         ink = (48, 50, 56)
+    elif state == "over" and ctl.get("dark_when_active"):
+        # The owner paints a light caption in this look: a dark face glowing red at its rim.
+        c.fill(s, T.ACCENT)
+        c.fill(s.inset(1), gradient(T.ICON_OVER_TOP, T.ICON_OVER_BOTTOM))
+        c.outline(s.inset(1), T.ACCENT_BRIGHT, 110)
+        ink = T.ACCENT_BRIGHT
+    elif state == "down" and ctl.get("dark_when_active"):
+        c.fill(s, T.FACE_DOWN_SHADOW)
+        c.fill(s.inset(1), gradient(T.REC_DOWN_TOP, T.REC_DOWN_BOTTOM))
+        c.blend_span(y + 1, x + 4, x + w - 2, (0, 0, 0), 160)
+        ink = (255, 255, 255)
     elif state == "over":
         c.fill(s, T.ACCENT)
         c.fill(s.inset(1), gradient(T.FACE_OVER_TOP, T.FACE_OVER_BOTTOM))
