@@ -43,7 +43,8 @@ bool CPHSlider::Create(const Text& imagePath, int32_t left, int32_t top, int32_t
                                                  LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   if (picture == nullptr) return false;
   BITMAP info{};
-  if (GetObjectW(picture, sizeof info, &info) == 0 || !RegisterFrameworkClass(kThumbClass, 0, nullptr)) {
+  if (GetObjectW(picture, sizeof info, &info) == 0 ||
+      !RegisterFrameworkClass(kThumbClass, 0, nullptr)) {
     DeleteObject(picture);
     return false;
   }
@@ -112,7 +113,8 @@ LRESULT CPHSlider::OnLButtonDown(WPARAM, LPARAM lParam) {
 
 LRESULT CPHSlider::OnMouseMove(WPARAM, LPARAM lParam) {
   if (dragging_) {
-    const SliderDragStep step = SliderDrag(geometry_, CurrentLeft(), GET_X_LPARAM(lParam) - pressX_);
+    const SliderDragStep step =
+        SliderDrag(geometry_, CurrentLeft(), GET_X_LPARAM(lParam) - pressX_);
     MoveThumbTo(step.new_left);
     value_ = step.posted_value;
     Notify();

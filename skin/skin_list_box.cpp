@@ -126,9 +126,8 @@ int SkinListBox::AddItem(uint32_t data, const Text& text) {
 }
 
 int SkinListBox::InsertItem(int index, uint32_t data, const Text& text) {
-  const auto inserted = static_cast<int>(SendMessageW(handle(), LB_INSERTSTRING,
-                                                      static_cast<WPARAM>(index),
-                                                      reinterpret_cast<LPARAM>(Wide(text))));
+  const auto inserted = static_cast<int>(SendMessageW(
+      handle(), LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide(text))));
   if (inserted != LB_ERR && inserted != LB_ERRSPACE)
     SendMessageW(handle(), LB_SETITEMDATA, static_cast<WPARAM>(inserted),
                  static_cast<LPARAM>(data));
@@ -184,8 +183,8 @@ LRESULT SkinListBox::OnDrawItem(WPARAM, LPARAM lParam) {
   std::vector<wchar_t> text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
   int textLength = 0;
   if (length > 0) {
-    const LRESULT got = SendMessageW(handle(), LB_GETTEXT, item->itemID,
-                                     reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT got =
+        SendMessageW(handle(), LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(text.data()));
     textLength = got > 0 && got <= length ? static_cast<int>(got) : 0;
   }
   const auto data = static_cast<uint32_t>(item->itemData);
@@ -346,8 +345,7 @@ void SkinListBox::OpenEdit(int index, ListEditKind kind) {
   const auto data = static_cast<uint32_t>(SendMessageW(handle(), LB_GETITEMDATA, index, 0));
   const LRESULT length = SendMessageW(handle(), LB_GETTEXTLEN, index, 0);
   std::vector<wchar_t> text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
-  if (length > 0)
-    SendMessageW(handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  if (length > 0) SendMessageW(handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
 
   ControlCreateArgs args;
   args.className = L"EDIT";
@@ -391,8 +389,7 @@ void SkinListBox::CommitEdit(bool select) {
 void SkinListBox::CancelEdit() {
   if (g_editingList != this) return;
   const auto count = static_cast<int32_t>(SendMessageW(handle(), LB_GETCOUNT, 0, 0));
-  if (editIndex_ >= 0 && editIndex_ < count)
-    SendMessageW(handle(), LB_DELETESTRING, editIndex_, 0);
+  if (editIndex_ >= 0 && editIndex_ < count) SendMessageW(handle(), LB_DELETESTRING, editIndex_, 0);
   CloseEdit();
 }
 

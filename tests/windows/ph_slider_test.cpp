@@ -1,12 +1,13 @@
 // The slider thumb under Wine: placement by value, a missing picture, and the corner-colour shape.
 // Dragging with real mouse input is in tests/windows_skin_input.
 
+#include "skin/ph_slider.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "platform/wide.h"
 #include "skin/framework/window.h"
-#include "skin/ph_slider.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows_support/bitmap_file.h"
 
@@ -60,9 +61,9 @@ TEST_F(PHSliderTest, SetPosPlacesTheThumbAtTheValuesEdgeAndClamps) {
     int32_t storedValue, left;
   };
   const Row rows[] = {
-      {0, 10, 0, 0, 20},    {0, 10, 5, 5, 60},    {0, 10, 10, 10, 100}, {0, 10, 3, 3, 44},
-      {0, 10, -3, 0, 20},   {0, 10, 15, 10, 100}, {1, 9, 1, 1, 20},     {1, 9, 9, 9, 100},
-      {1, 9, 4, 4, 50},     {1, 9, 0, 1, 20},     {1, 9, 12, 9, 100},   {0, 700, 350, 350, 60},
+      {0, 10, 0, 0, 20},  {0, 10, 5, 5, 60},    {0, 10, 10, 10, 100}, {0, 10, 3, 3, 44},
+      {0, 10, -3, 0, 20}, {0, 10, 15, 10, 100}, {1, 9, 1, 1, 20},     {1, 9, 9, 9, 100},
+      {1, 9, 4, 4, 50},   {1, 9, 0, 1, 20},     {1, 9, 12, 9, 100},   {0, 700, 350, 350, 60},
   };
   for (size_t i = 0; i < std::size(rows); ++i) {
     const Row& row = rows[i];

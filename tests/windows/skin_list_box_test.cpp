@@ -2,6 +2,8 @@
 // in the framework's loop, the right-click notification, and the indent of icon rows. In-place
 // editing needs the focus and is in tests/windows_skin_input.
 
+#include "skin/skin_list_box.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,7 +13,6 @@
 #include "platform/wide.h"
 #include "skin/framework/message_loop.h"
 #include "skin/framework/window.h"
-#include "skin/skin_list_box.h"
 #include "tests/windows_support/window_picture.h"
 
 namespace {
@@ -121,9 +122,9 @@ TEST_F(SkinListBoxTest, WheelMovesTheTopRowByExactlyOneRowPerNotch) {
   };
   const Step steps[] = {{-120, 7}, {-120, 8}, {120, 7}, {120, 6}, {120, 5}, {0, 6}};
   for (size_t i = 0; i < std::size(steps); ++i) {
-    const LRESULT answer = SendMessageW(
-        list_.handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(steps[i].delta)),
-        MAKELPARAM(50, 50));
+    const LRESULT answer =
+        SendMessageW(list_.handle(), WM_MOUSEWHEEL,
+                     MAKEWPARAM(0, static_cast<WORD>(steps[i].delta)), MAKELPARAM(50, 50));
     EXPECT_EQ(answer, 0) << "step " << i;
     EXPECT_EQ(TopIndex(), steps[i].top) << "step " << i;
   }
@@ -132,14 +133,15 @@ TEST_F(SkinListBoxTest, WheelMovesTheTopRowByExactlyOneRowPerNotch) {
 // Keys go through the framework's loop, where the filter sits; without the flag the same keys
 // move the selection, which shows the test would see a leak.
 TEST_F(SkinListBoxTest, ArrowsOnlyLetsUpAndDownThroughAndSwallowsLetters) {
-  for (const wchar_t* text : {L"alpha", L"bravo", L"charlie", L"delta"}) list_.AddItem(0, FromWide(text));
+  for (const wchar_t* text : {L"alpha", L"bravo", L"charlie", L"delta"})
+    list_.AddItem(0, FromWide(text));
   struct Row {
     bool arrowsOnly;
     UINT key;
     int selectionAfter;  // starting from row 0
   };
   const Row rows[] = {
-      {false, 'C', 2}, {true, 'C', 0},        {true, 'D', 0},
+      {false, 'C', 2},    {true, 'C', 0},      {true, 'D', 0},
       {true, VK_DOWN, 1}, {false, VK_DOWN, 1}, {true, VK_END, 0},
   };
   for (size_t i = 0; i < std::size(rows); ++i) {

@@ -38,6 +38,7 @@ inline bool WriteBitmapFile(const std::wstring& path, int width, int height,
   std::ofstream out(path.c_str(), std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file), sizeof file);
   out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+  out.write(reinterpret_cast<const char*>(pixels.data()),
+            static_cast<std::streamsize>(pixels.size()));
   return static_cast<bool>(out);
 }
