@@ -144,15 +144,12 @@ def ico_bytes(size, pixel):
 def submenu_arrow_icon():
     """Icon 145, drawn at (right - 19, top - 9) of a 17-pixel menu item: the item's middle row is
     the icon's row 17, and only the columns left of 19 fall inside the item."""
-    c = Canvas(32, 32, (0, 0, 0))
     alpha = Canvas(32, 32, (0, 0, 0))
-    pts = [(7, 13), (12, 17.5), (7, 22)]
-    c.polygon(pts, T.MENU_ARROW)
-    alpha.polygon(pts, (255, 255, 255))
+    alpha.polygon([(7, 13), (12.5, 17.5), (7, 22)], (255, 255, 255))
 
     def pixel(x, y):
-        r, g, b = c.pixel(x, y)
-        return (r, g, b, alpha.pixel(x, y)[0])
+        a = alpha.pixel(x, y)[0]
+        return T.MENU_ARROW + (a,) if a else (0, 0, 0, 0)
     return ico_bytes(32, pixel)
 
 

@@ -83,6 +83,19 @@ class Canvas:
         i = (y * self.w + x) * 3
         return tuple(self.buf[i:i + 3])
 
+    def soft_span(self, y, xl, xr, colour, alpha=255):
+        """Span between real edges xl and xr; the two edge pixels get their covered share, which
+        smooths slanted and round edges."""
+        if xr <= xl:
+            return
+        a, b = math.floor(xl), math.floor(xr)
+        if a == b:
+            self.blend_span(y, a, a + 1, colour, int(round(alpha * (xr - xl))))
+            return
+        self.blend_span(y, a, a + 1, colour, int(round(alpha * (a + 1 - xl))))
+        self.blend_span(y, a + 1, b, colour, alpha)
+        self.blend_span(y, b, b + 1, colour, int(round(alpha * (xr - b))))
+
     def put(self, x, y, colour, alpha=255):
         self.blend_span(y, x, x + 1, colour, alpha)
 
@@ -153,9 +166,7 @@ class Canvas:
                     xs.append(x0 + (cy - y0) * (x1 - x0) / (y1 - y0))
             xs.sort()
             for k in range(0, len(xs) - 1, 2):
-                a = int(math.floor(xs[k] + 0.5))
-                b = int(math.floor(xs[k + 1] + 0.5))
-                self.blend_span(y, a, b, colour, alpha)
+                self.soft_span(y, xs[k], xs[k + 1], colour, alpha)
 
     def line(self, x0, y0, x1, y1, width, colour, alpha=255):
         """A thick straight stroke with square ends."""
@@ -171,7 +182,7 @@ class Canvas:
             if d < 0:
                 continue
             half = math.sqrt(d)
-            self.blend_span(y, int(round(cx - half)), int(round(cx + half)), colour, alpha)
+            self.soft_span(y, cx - half, cx + half, colour, alpha)
 
     def ring(self, cx, cy, r, width, colour, alpha=255):
         r_in = r - width
@@ -180,14 +191,13 @@ class Canvas:
             if d < 0:
                 continue
             half = math.sqrt(d)
-            a, b = int(round(cx - half)), int(round(cx + half))
             di = r_in * r_in - (y + 0.5 - cy) ** 2
             if r_in <= 0 or di < 0:
-                self.blend_span(y, a, b, colour, alpha)
+                self.soft_span(y, cx - half, cx + half, colour, alpha)
             else:
                 hi = math.sqrt(di)
-                self.blend_span(y, a, int(round(cx - hi)), colour, alpha)
-                self.blend_span(y, int(round(cx + hi)), b, colour, alpha)
+                self.soft_span(y, cx - half, cx - hi, colour, alpha)
+                self.soft_span(y, cx + hi, cx + half, colour, alpha)
 
     # --- files ----------------------------------------------------------------------------------
     def bmp_bytes(self):
