@@ -240,6 +240,8 @@ TEST_F(SkinTest, RegionFromCornerColourCutsTheCornerColourOutOfAControl) {
 }
 
 constexpr UINT kMsgInspect = WM_APP + 20;
+constexpr UINT kMsgFinish = WM_APP + 21;
+constexpr INT_PTR kFinished = 77;  // what DoModal returns when nothing else ended the window
 
 DialogTemplateSpec PopupTemplate() {
   DialogTemplateSpec spec;
@@ -255,8 +257,10 @@ DialogTemplateSpec PopupTemplate() {
 // A skinned window that records what its controls were given and inspects itself once shown.
 class InspectedWindow : public SkinnedWindow {
  public:
-  InspectedWindow(const Text& file, std::vector<int> keys, std::string screenshot)
-      : SkinnedWindow(PopupTemplate(), {file}),
+  InspectedWindow(const Text& file, std::vector<int> keys, std::string screenshot,
+                  bool swallowEnterAndEscape = true)
+      : SkinnedWindow(PopupTemplate(),
+                      {file, SkinErase::kErasedWithoutDrawing, swallowEnterAndEscape}),
         keys_(std::move(keys)),
         screenshot_(std::move(screenshot)) {}
 
@@ -271,6 +275,15 @@ class InspectedWindow : public SkinnedWindow {
   HBITMAP maskSeen = nullptr, backgroundSeen = nullptr;
   std::wstring screenshotPath;
   std::function<void(InspectedWindow&)> inspect;
+  std::vector<MSG> captionDrags;  // WM_NCLBUTTONDOWN posted to the window, swallowed here
+
+  bool PreTranslateMessage(MSG& msg) override {
+    if (msg.message == WM_NCLBUTTONDOWN && msg.hwnd == handle()) {
+      captionDrags.push_back(msg);
+      return true;  // no move loop in a test
+    }
+    return SkinnedWindow::PreTranslateMessage(msg);
+  }
 
  protected:
   std::vector<SkinControl> SkinControls() override {
@@ -306,7 +319,17 @@ class InspectedWindow : public SkinnedWindow {
     RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     if (!screenshot_.empty()) screenshotPath = SaveWindowPicture(handle(), screenshot_);
     if (inspect) inspect(*this);
-    EndModal(IDOK);
+    // A press on the body, then the two keys a dialog would close on; unless they are swallowed,
+    // Escape ends the dialog with IDCANCEL before kMsgFinish arrives.
+    SendMessageW(handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 25));
+    SendMessageW(handle(), WM_LBUTTONUP, 0, MAKELPARAM(15, 25));
+    PostMessageW(handle(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(handle(), kMsgFinish, 0, 0);
+    return 0;
+  }
+  LRESULT OnFinish(WPARAM, LPARAM) {
+    EndModal(kFinished);
     return 0;
   }
   std::vector<int> keys_;
@@ -316,6 +339,7 @@ class InspectedWindow : public SkinnedWindow {
 const MessageRoute<InspectedWindow> InspectedWindow::kRoutes[] = {
     {WM_INITDIALOG, &InspectedWindow::OnInitDialog},
     {kMsgInspect, &InspectedWindow::OnInspect},
+    {kMsgFinish, &InspectedWindow::OnFinish},
 };
 
 bool InspectedWindow::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -342,7 +366,7 @@ TEST_F(SkinTest, WindowTakesSizeAndShapeFromItsDescription) {
                  "[BUTTONPOS]\r\n1=first,12,14,20,10,  Hello  \r\n3=third,40,30,10,10,\r\n");
 
   InspectedWindow window(u"skin_test.ini", {3, 2, 1}, "skin_test_window");
-  EXPECT_EQ(window.DoModal(nullptr), IDOK);
+  EXPECT_EQ(window.DoModal(nullptr), kFinished);
 
   EXPECT_EQ(window.windowRect.left, 0);
   EXPECT_EQ(window.windowRect.top, 0);
@@ -381,12 +405,33 @@ TEST_F(SkinTest, WindowTakesSizeAndShapeFromItsDescription) {
 TEST_F(SkinTest, WindowWithoutPicturesStillOpens) {
   // No description at all: every picture is missing, the window has no size and no shape.
   InspectedWindow window(u"skin_missing.ini", {1}, "");
-  EXPECT_EQ(window.DoModal(nullptr), IDOK);
+  EXPECT_EQ(window.DoModal(nullptr), kFinished);
   EXPECT_EQ(window.windowRect.right - window.windowRect.left, 0);
   ASSERT_EQ(window.given.size(), 1u);
   EXPECT_EQ(window.given[0].images.normal, nullptr);
   EXPECT_EQ(window.maskSeen, nullptr);
   if (window.shape != nullptr) DeleteObject(window.shape);
+}
+
+TEST_F(SkinTest, BodyPressStartsACaptionDragAndKeysCanBeKeptFromTheDialog) {
+  WriteBmp(File("mask.bmp"), 40, 40, Solid(0x000000));
+  WriteBmp(File("normal.bmp"), 40, 40, Solid(0x336699));
+  WriteFileBytes(File("skin_keys.ini"), "[SCREEN]\r\nMask=mask.bmp\r\nNormal=normal.bmp\r\n");
+
+  InspectedWindow keeping(u"skin_keys.ini", {}, "");
+  EXPECT_EQ(keeping.DoModal(nullptr), kFinished);  // Enter and Escape never reached the dialog
+  ASSERT_EQ(keeping.captionDrags.size(), 1u);
+  EXPECT_EQ(keeping.captionDrags[0].wParam, static_cast<WPARAM>(HTCAPTION));
+  EXPECT_EQ(keeping.captionDrags[0].lParam, MAKELPARAM(15, 25));  // as the press carried it
+
+  InspectedWindow closing(u"skin_keys.ini", {}, "", /*swallowEnterAndEscape=*/false);
+  // Enter becomes IDOK through the dialog's keyboard handling and ends it first.
+  EXPECT_EQ(closing.DoModal(nullptr), IDOK);
+  InspectedWindow escaping(u"skin_keys.ini", {}, "", false);
+  escaping.inspect = [](InspectedWindow& w) { PostMessageW(w.handle(), WM_KEYDOWN, VK_ESCAPE, 0); };
+  EXPECT_EQ(escaping.DoModal(nullptr), IDCANCEL);
+  MSG msg;  // what the ended dialogs left behind
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 }  // namespace
