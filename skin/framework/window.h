@@ -1,20 +1,25 @@
 #pragma once
 // One object per window: the base of every configurator window, dialog and skinned control.
 //
-// A class answers messages with a message table, a static array of {message, member function}:
+// A class answers messages with a message table, a static array of {message, member function},
+// and one override that looks in it before its base class' table:
 //
+//   // profile_dialog.h
 //   class ProfileDialog : public ModalDialog {
-//     static const MessageRoute<ProfileDialog> kRoutes[];
-//     bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-//       return Route(this, kRoutes, message, wParam, lParam, result) ||
-//              ModalDialog::RouteMessage(message, wParam, lParam, result);
-//     }
+//     bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 //     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+//     static const MessageRoute<ProfileDialog> kRoutes[];
 //   };
-//   const MessageRoute<ProfileDialog> ProfileDialog::kRoutes[] = {{WM_COMMAND,
-//   &ProfileDialog::OnCommand}};
+//   // profile_dialog.cpp
+//   const MessageRoute<ProfileDialog> ProfileDialog::kRoutes[] = {
+//       {WM_COMMAND, &ProfileDialog::OnCommand},
+//   };
+//   bool ProfileDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam,
+//                                    LRESULT& result) {
+//     return Route(this, kRoutes, message, wParam, lParam, result) ||
+//            ModalDialog::RouteMessage(message, wParam, lParam, result);
+//   }
 //
-// (RouteMessage is defined where the table is, in the .cpp, after the table's definition.)
 // A message that no table in the chain handles gets the default handling: DefWindowProcW for the
 // framework's own window class, the previous window procedure for a subclassed system control,
 // the system dialog procedure for a dialog. A handler may run that default itself (Default()) or
@@ -25,6 +30,9 @@
 // WM_DRAWITEM and WM_MEASUREITEM of controls, WM_CTLCOLOR*) are first offered to the child's
 // object as kReflectBase + message, with the same parameters; when the child's table handles it,
 // its result is the answer, otherwise the parent handles the original message as usual.
+// WM_MEASUREITEM names no window, so it reaches a child only through a control id that is unique
+// among its siblings; a control measured while it is being created (before it is subclassed) is
+// measured by its parent.
 //
 // Objects outlive their windows: the binding ends at WM_NCDESTROY (a subclass is undone there).
 // The destructor destroys a window that still exists, but by then only the default handling
