@@ -155,18 +155,21 @@ def globe(c, cx, cy, s, col):
 
 
 def reset(c, cx, cy, s, col):
-    """An almost closed circular arrow."""
-    r = s * 0.34
+    """A three-quarter circle ending in an arrowhead: back to the defaults."""
+    r = s * 0.3
     w = max(1.6, s / 8)
-    pts = []
-    for k in range(0, 300, 15):
-        a = math.radians(k - 60)
-        pts.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    first, last = -50, 200
+    pts = [(cx + r * math.cos(math.radians(k)), cy + r * math.sin(math.radians(k)))
+           for k in range(first, last + 1, 10)]
     for p, q in zip(pts, pts[1:]):
         c.line(p[0], p[1], q[0], q[1], w, col)
-    ex, ey = pts[-1]
-    c.polygon([(ex - s * 0.2, ey - s * 0.02), (ex + s * 0.16, ey - s * 0.1),
-               (ex + s * 0.02, ey + s * 0.24)], col)
+    a = math.radians(last)
+    px, py = pts[-1]
+    tx, ty = -math.sin(a), math.cos(a)     # direction the arc runs in
+    nx, ny = math.cos(a), math.sin(a)      # outward
+    head = s * 0.26
+    c.polygon([(px + tx * head, py + ty * head), (px + nx * head, py + ny * head),
+               (px - nx * head, py - ny * head)], col)
 
 
 def folder(c, cx, cy, s, col):

@@ -56,7 +56,7 @@ main_controls = [
     ctl(61, "clip", 466, 344, 140, 56),
     ctl(60, "text", 566, 226, 100, 24, glyph="reset", glyph_side="left"),
     # bottom bar
-    ctl(44, "icon", ROW_X, 388, ROW_W, 22, glyph="reset"),
+    ctl(44, "icon", ROW_X, 388, ROW_W, 22, glyph="reset", label="1-15"),   # all rows' defaults
     ctl(12, "text", 444, 418, 70, 26, glyph="ok", glyph_side="centre"),
     ctl(14, "text", 520, 418, 70, 26),
     ctl(13, "text", 596, 418, 70, 26),

@@ -223,7 +223,15 @@ def draw_icon_button(c, ctl, state):
         c.fill(s.inset(1), T.ICON_DISABLE)
         ink = T.ICON_DISABLE_INK
     g = ctl.get("glyph")
-    if g:
+    label = ctl.get("label")
+    if g and label:
+        # Symbol and a short pixel label, centred together.
+        gs = min(w, h) - 6
+        total = gs + 6 + glyphs.text_width(label)
+        left = x + (w - total) / 2
+        glyphs.GLYPHS[g](c, left + gs / 2, y + h / 2, gs, ink)
+        glyphs.text(c, int(left + gs + 6), int(y + (h - 7) / 2), label, ink)
+    elif g:
         glyphs.GLYPHS[g](c, x + w / 2, y + h / 2, min(w, h) - 6, ink)
 
 
