@@ -30,6 +30,8 @@ set(PORTABLE_CORE_SOURCES
   skin/numbers_only.cpp
   skin/owner_menu_layout.cpp
   skin/list_box_layout.cpp
+  option/buttons/assign_function.cpp
+  option/buttons/button_labels.cpp
 )
 
 # Win32 seams: the real implementations of the small interfaces above.
