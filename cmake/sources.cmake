@@ -32,6 +32,9 @@ set(PORTABLE_CORE_SOURCES
   skin/list_box_layout.cpp
   option/buttons/assign_function.cpp
   option/buttons/button_labels.cpp
+  option/dialogs/pointer_speed_table.cpp
+  option/dialogs/slider_click.cpp
+  option/dialogs/system_sliders.cpp
 )
 
 # Win32 seams: the real implementations of the small interfaces above.
