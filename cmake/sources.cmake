@@ -35,6 +35,7 @@ set(PORTABLE_CORE_SOURCES
   option/dialogs/pointer_speed_table.cpp
   option/dialogs/slider_click.cpp
   option/dialogs/system_sliders.cpp
+  option/profile_import.cpp
 )
 
 # Win32 seams: the real implementations of the small interfaces above.
