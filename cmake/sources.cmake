@@ -51,6 +51,8 @@ set(PLATFORM_WIN32_SOURCES
 
 # The skin framework's Win32 side: windows and dialogs, skin loading, shapes, skinned controls.
 set(SKIN_WIN32_SOURCES
+  skin/owner_menu.cpp
+  skin/menu_frame_hook.cpp
   skin/framework/window.cpp
   skin/framework/message_loop.cpp
   skin/framework/modal_dialog.cpp

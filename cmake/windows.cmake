@@ -127,6 +127,25 @@ gtest_discover_tests(windows_tests
   DISCOVERY_TIMEOUT 120
   PROPERTIES ENVIRONMENT "SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 
+# Skinned controls that need the foreground or inject input (menus open in their own modal loop):
+# one program for all of them, never run beside the other input suites. Its resources hold the
+# pictures the controls take from the program that uses them.
+file(GLOB SKIN_INPUT_TEST_SOURCES CONFIGURE_DEPENDS tests/windows_skin_input/*.cpp
+  tests/support/*.cpp)
+add_executable(skin_input_tests ${SKIN_INPUT_TEST_SOURCES}
+  tests/windows_skin_input/skin_input_resources.rc
+  tests/windows_support/png_writer.cpp tests/windows_support/window_picture.cpp)
+target_include_directories(skin_input_tests PRIVATE ${CMAKE_SOURCE_DIR} ${OPTION_PICTURES_DIR})
+target_link_libraries(skin_input_tests PRIVATE skin_win32 gtest_main)
+add_dependencies(skin_input_tests default_skin)
+set_source_files_properties(tests/windows_skin_input/skin_input_resources.rc PROPERTIES
+  OBJECT_DEPENDS "${OPTION_PICTURES}")
+gtest_discover_tests(skin_input_tests
+  DISCOVERY_MODE PRE_TEST
+  TEST_PREFIX "wine.input."
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES RESOURCE_LOCK desktop_input TIMEOUT 300)
+
 # The monitor as a real process, driven from outside. Its hooks see every injected event, so
 # these never run beside the input tests, nor beside each other (one monitor per session).
 add_executable(monitor_tests
