@@ -105,10 +105,6 @@ def chevron_down(c, cx, cy, s, col):
     c.polygon([(cx - s * 0.3, cy - s * 0.15), (cx + s * 0.3, cy - s * 0.15), (cx, cy + s * 0.2)], col)
 
 
-def arrow_right(c, cx, cy, s, col):
-    c.polygon([(cx - s * 0.18, cy - s * 0.3), (cx + s * 0.2, cy), (cx - s * 0.18, cy + s * 0.3)], col)
-
-
 def tray(c, cx, cy, s, col):
     w = max(2, int(s / 8))
     x0, x1 = int(cx - s * 0.38), int(cx + s * 0.38)
@@ -256,13 +252,6 @@ def mouse(c, cx, cy, s, col, ink=None, glow=None):
     c.rect(int(cx - 1), y0 + int(h * 0.1), 3, int(h * 0.16), glow or col)
 
 
-def profile(c, cx, cy, s, col):
-    c.disc(cx, cy - s * 0.16, s * 0.2, col)
-    c.polygon([(cx - s * 0.38, cy + s * 0.4), (cx - s * 0.3, cy + s * 0.12), (cx - s * 0.1, cy + s * 0.04),
-               (cx + s * 0.1, cy + s * 0.04), (cx + s * 0.3, cy + s * 0.12), (cx + s * 0.38, cy + s * 0.4)],
-              col)
-
-
 def tag(c, cx, cy, s, col, ink=(20, 20, 22)):
     c.polygon([(cx - s * 0.4, cy - s * 0.24), (cx + s * 0.18, cy - s * 0.24), (cx + s * 0.42, cy),
                (cx + s * 0.18, cy + s * 0.24), (cx - s * 0.4, cy + s * 0.24)], col)
@@ -290,10 +279,10 @@ def digit(n):
 
 GLYPHS = {
     "close": close, "minimise": minimise, "plus": plus, "check": check,
-    "chevron_down": chevron_down, "arrow_right": arrow_right, "import": import_, "export": export,
+    "chevron_down": chevron_down, "import": import_, "export": export,
     "pencil": pencil, "globe": globe, "reset": reset, "folder": folder, "clock": clock,
     "loop": loop, "record": record, "keycap": keycap, "keyboard": keyboard, "warning": warning,
-    "info": info, "trash": trash, "mouse": mouse, "profile": profile, "tag": tag,
+    "info": info, "trash": trash, "mouse": mouse, "tag": tag,
     "program": program, "ok": ok_text,
 }
 for _n in range(1, 16):

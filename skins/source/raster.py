@@ -17,10 +17,6 @@ def mix(a, b, t):
     return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
 
 
-def scale(c, f):
-    return tuple(clamp(int(round(v * f))) for v in c)
-
-
 def luminance(c):
     return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2]
 
@@ -110,22 +106,6 @@ class Canvas:
         for yy in range(y + 1, y + h - 1):
             self.blend_span(yy, x, x + 1, colour, alpha)
             self.blend_span(yy, x + w - 1, x + w, colour, alpha)
-
-    def blit(self, src, sx, sy, w, h, dx, dy):
-        """Copies a w x h block of src at (sx, sy) to (dx, dy)."""
-        for r in range(h):
-            if not (0 <= sy + r < src.h and 0 <= dy + r < self.h):
-                continue
-            a = (sy + r) * src.w * 3 + sx * 3
-            b = (dy + r) * self.w * 3 + dx * 3
-            self.buf[b:b + w * 3] = src.buf[a:a + w * 3]
-
-    def recolour_rect(self, x, y, w, h, fn):
-        """Replaces every pixel of the rectangle by fn(pixel) (slow: small areas only)."""
-        for yy in range(y, y + h):
-            for xx in range(x, x + w):
-                i = (yy * self.w + xx) * 3
-                self.buf[i:i + 3] = bytes(fn(tuple(self.buf[i:i + 3])))
 
     # --- shapes ---------------------------------------------------------------------------------
     def fill(self, shape, colour, alpha=255):
@@ -242,11 +222,6 @@ class Shape:
     def inset(self, d):
         return Shape(self.x + d, self.y + d, self.w - 2 * d, self.h - 2 * d,
                      tuple(max(0, c - d) for c in self.corners), self.cut)
-
-    def contains(self, x, y):
-        ext = self.row(y)
-        return ext is not None and ext[0] <= x < ext[1]
-
 
 def bmp_bytes(w, h, rgb):
     """24-bit uncompressed bottom-up BMP of an RGB buffer."""

@@ -61,7 +61,9 @@ def draw_card(c, cd):
     shape = Shape(x, y, w, h, (8, 3, 8, 3), (True, False, True, False))
     c.fill(Shape(x + 2, y + 3, w, h, (8, 3, 8, 3), (True, False, True, False)), T.CARD_SHADOW, 110)
     # An accent stroke along the cut bottom-right corner marks every card.
-    corner = lambda: c.line(x + w - 10, y + h + 0.5, x + w + 0.5, y + h - 10, 2.2, T.ACCENT)
+    def corner():
+        c.line(x + w - 10, y + h + 0.5, x + w + 0.5, y + h - 10, 2.2, T.ACCENT)
+
     if cd["dark"]:
         c.fill(shape, T.PANEL_EDGE)
         c.fill(shape.inset(1), gradient(T.PANEL_TOP, T.PANEL_BOTTOM))
@@ -102,7 +104,7 @@ def draw_decor(c, name, cx, cy, s):
     if name in ("warning", "info", "trash", "reset"):
         c.disc(cx, cy, s * 0.62, T.ACCENT, 40)
         c.disc(cx, cy, s * 0.54, T.ACCENT, 40)
-        glyphs.GLYPHS[name](c, cx, cy, s, T.ACCENT if name == "reset" else T.ACCENT)
+        glyphs.GLYPHS[name](c, cx, cy, s, T.ACCENT)
     else:
         glyphs.GLYPHS[name](c, cx, cy, s, ink)
 
