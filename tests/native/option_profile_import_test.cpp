@@ -144,7 +144,9 @@ TEST_F(ProfileImportTest, FailuresKeepTheOldSlotFile) {
     EXPECT_EQ(Slot(), "old profile") << "row " << &r - rows;
     EXPECT_FALSE(TemporaryExists()) << "row " << &r - rows;
     EXPECT_FALSE(ShouldReloadSlot(r.result)) << "row " << &r - rows;
-    if (r.unreadable) EXPECT_EQ(files.calls, Calls{"read missing.gmp"});
+    if (r.unreadable) {
+      EXPECT_EQ(files.calls, Calls{"read missing.gmp"});
+    }
     if (r.failReplace) {
       // The slot file is hidden again when it stays.
       EXPECT_EQ(files.calls.end()[-2], "hidden Default2.gmp");

@@ -121,7 +121,9 @@ TEST(ApplySliderChange, EachSliderWritesItsKey) {
     EXPECT_TRUE(change.handled) << "row " << &r - rows;
     EXPECT_EQ(std::memcmp(&profile, &expected, sizeof profile), 0) << "row " << &r - rows;
     EXPECT_EQ(change.doubleClickTimeMs.has_value(), r.setsTime) << "row " << &r - rows;
-    if (r.setsTime) EXPECT_EQ(*change.doubleClickTimeMs, r.doubleClick) << "row " << &r - rows;
+    if (r.setsTime) {
+      EXPECT_EQ(*change.doubleClickTimeMs, r.doubleClick) << "row " << &r - rows;
+    }
   }
 }
 
