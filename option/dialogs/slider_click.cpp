@@ -1,6 +1,17 @@
 #include "option/dialogs/slider_click.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "skin/slider_position.h"
+
+namespace {
+
+int32_t NonNegative(int64_t length) {
+  return static_cast<int32_t>(std::clamp<int64_t>(length, 0, INT32_MAX));
+}
+
+}  // namespace
 
 TrackClick ValueOfTrackClick(const PixelRect& track, int32_t x, const TrackRange& range) {
   const int64_t width = track.Width();
@@ -15,4 +26,14 @@ TrackClick ValueOfTrackClick(const PixelRect& track, int32_t x, const TrackRange
   if (whole >= range.maximum) return {exact, range.maximum};
   if (whole <= range.minimum) return {exact, range.minimum};
   return {exact, static_cast<int32_t>(whole)};
+}
+
+int32_t ThumbLeftOnTrack(const PixelRect& track, int32_t thumbWidth, const TrackRange& range,
+                         int32_t value) {
+  SliderGeometry g;
+  g.travel = {0, 0, NonNegative(track.Width()), NonNegative(track.Height())};
+  g.thumb_width = NonNegative(thumbWidth);
+  g.minimum = range.minimum;
+  g.maximum = range.maximum;
+  return SliderEdgeOfValue(g, value);
 }

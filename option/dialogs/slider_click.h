@@ -21,3 +21,8 @@ struct TrackClick {
 // (halves up) or truncated toward zero, then limited to the range. A track without width, or an
 // inverted range, gives the minimum.
 TrackClick ValueOfTrackClick(const PixelRect& track, int32_t x, const TrackRange& range);
+
+// Where the thumb's left edge goes for a value, in the track's own coordinates: the thumb travels
+// over the whole track from its left end to its right end less the thumb's width.
+int32_t ThumbLeftOnTrack(const PixelRect& track, int32_t thumbWidth, const TrackRange& range,
+                         int32_t value);

@@ -93,6 +93,24 @@ TEST(ValueOfTrackClick, ExtremeInputsStayInRange) {
   }
 }
 
+TEST(ThumbLeftOnTrack, TheThumbTravelsTheWholeTrackInItsOwnCoordinates) {
+  const PixelRect track{100, 40, 300, 60};
+  const struct {
+    int32_t thumbWidth;
+    TrackRange range;
+    int32_t value;
+    int32_t left;
+  } rows[] = {
+      {20, {1, 9, true}, 1, 0},    {20, {1, 9, true}, 5, 90},     {20, {1, 9, true}, 9, 180},
+      {20, {1, 9, true}, 12, 180}, {14, {0, 700, true}, 350, 93}, {0, {0, 700, true}, 700, 200},
+      {250, {1, 9, true}, 9, 0},  // a thumb wider than the track stays at its left
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(ThumbLeftOnTrack(track, r.thumbWidth, r.range, r.value), r.left)
+        << "row " << &r - rows;
+  }
+}
+
 TEST(ApplySliderChange, EachSliderWritesItsKey) {
   const struct {
     int32_t id;
