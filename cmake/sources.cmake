@@ -36,6 +36,7 @@ set(PORTABLE_CORE_SOURCES
   option/dialogs/slider_click.cpp
   option/dialogs/system_sliders.cpp
   option/profile_import.cpp
+  option/profile_export.cpp
 )
 
 # Win32 seams: the real implementations of the small interfaces above.

@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "option/profile_export.h"
 #include "option/profile_import.h"
 #include "settings/file_paths.h"
+#include "settings/profile_file.h"
+#include "tests/support/sample_profiles.h"
 #include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -178,6 +181,63 @@ TEST(MarkImportedButtons, ButtonsZeroToFiveOfTheCurrentSlot) {
       }
     }
     EXPECT_EQ(block->CurrentChanged, 0);
+  }
+}
+
+// The system's INI functions, with one write made to fail.
+class FailingWrites : public PrivateProfile {
+ public:
+  uint32_t GetString(const Text& s, const Text& k, const Text& f, char16_t* b, uint32_t n,
+                     const Text& p) override {
+    return SystemPrivateProfile().GetString(s, k, f, b, n, p);
+  }
+  bool WriteString(const Text& s, const Text& k, const Text& v, const Text& p) override {
+    return k != failingKey && SystemPrivateProfile().WriteString(s, k, v, p);
+  }
+  uint32_t GetInt(const Text& s, const Text& k, int32_t f, const Text& p) override {
+    return SystemPrivateProfile().GetInt(s, k, f, p);
+  }
+  bool GetStruct(const Text& s, const Text& k, void* b, uint32_t n, const Text& p) override {
+    return SystemPrivateProfile().GetStruct(s, k, b, n, p);
+  }
+  bool WriteStruct(const Text& s, const Text& k, const void* b, uint32_t n,
+                   const Text& p) override {
+    return k != failingKey && SystemPrivateProfile().WriteStruct(s, k, b, n, p);
+  }
+  Text failingKey;
+};
+
+TEST_F(ProfileImportTest, ExportReplacesTheChosenFileWhole) {
+  const ProfileSettings profile = SampleProfile(11);
+  const Text reference = dir.file("reference.gmp");
+  SaveProfile(profile, reference);
+  // The chosen file holds a key the profile does not have: it must not survive.
+  WriteFileBytes(ToFilesystemPath(chosen), "[Setting]\r\nStale=1\r\n");
+  WriteFileBytes(ToFilesystemPath(ExportTemporaryPath(chosen)), "[Setting]\r\nLeft=1\r\n");
+  FailingWrites ini;
+  EXPECT_EQ(ExportProfileFile(files, profile, chosen, ini), ExportFileResult::kWritten);
+  EXPECT_EQ(ReadFileBytes(ToFilesystemPath(chosen)), ReadFileBytes(ToFilesystemPath(reference)));
+  EXPECT_FALSE(fs::exists(ToFilesystemPath(ExportTemporaryPath(chosen))));
+}
+
+TEST_F(ProfileImportTest, FailedExportLeavesTheChosenFile) {
+  const ProfileSettings profile = SampleProfile(12);
+  const struct {
+    const char16_t* failingKey;
+    bool failReplace;
+    ExportFileResult result;
+  } rows[] = {
+      {u"ProFileName", false, ExportFileResult::kWriteFailed},     // a text
+      {u"MacroKeyInfo14", false, ExportFileResult::kWriteFailed},  // the last button
+      {u"", true, ExportFileResult::kReplaceFailed},
+  };
+  for (const auto& r : rows) {
+    FailingWrites ini;
+    ini.failingKey = r.failingKey;
+    files.failReplace = r.failReplace;
+    EXPECT_EQ(ExportProfileFile(files, profile, chosen, ini), r.result) << "row " << &r - rows;
+    EXPECT_EQ(ReadFileBytes(ToFilesystemPath(chosen)), "new profile") << "row " << &r - rows;
+    EXPECT_FALSE(fs::exists(ToFilesystemPath(ExportTemporaryPath(chosen)))) << "row " << &r - rows;
   }
 }
 
