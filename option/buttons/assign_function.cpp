@@ -1,20 +1,19 @@
 #include "option/buttons/assign_function.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "settings/text.h"
 
 namespace {
 
-// Ids of the menu that store a code without parameters, and the code each stores. The office and
-// Windows submenus map onto codes out of order.
+// Menu ids that store id - 1000 without parameters (1005 is taken out before: it asks for a key).
 struct PlainRange {
   int32_t firstId;
   int32_t lastId;
 };
 constexpr PlainRange kIdMinus1000[] = {{1001, 1010}, {1026, 1032}};
 
+// The office and Windows submenus map onto codes out of order.
 struct IdCode {
   int32_t id;
   uint8_t code;
