@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/wide.h"
 #include "skin/framework/window.h"
+#include "skin/slider_messages.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows_support/bitmap_file.h"
 
@@ -120,6 +123,55 @@ TEST_F(PHSliderTest, ShapedThumbLeavesOutEveryCornerColourPixel) {
     }
     DeleteObject(region);
   }
+}
+
+// The values posted to the owner so far, oldest first.
+std::vector<int32_t> TakePostedValues(HWND owner) {
+  std::vector<int32_t> values;
+  MSG msg;
+  while (PeekMessageW(&msg, owner, WM_SLIDER_CHANGED, WM_SLIDER_CHANGED, PM_REMOVE))
+    values.push_back(static_cast<int32_t>(msg.wParam));
+  return values;
+}
+
+// A drag can end without a release when the capture is taken away; the owner must still learn
+// the value of the place the thumb was left at, not the one of the move before.
+TEST_F(PHSliderTest, CaptureLossEndsTheDragAndReportsTheThumbsPlace) {
+  CPHSlider thumb;
+  ASSERT_TRUE(thumb.Create(thumbPath_, 20, 30, 110, 50, owner_.handle(), 201, false));
+  thumb.SetRange(1, 9);
+  thumb.SetRounding(true);
+  thumb.SetPos(1);
+  SendMessageW(thumb.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 10));
+  ASSERT_TRUE(thumb.dragging());
+  ASSERT_EQ(GetCapture(), thumb.handle());
+  SendMessageW(thumb.handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5 + 37, 10));
+  EXPECT_EQ(ThumbRect(thumb).left, 57);
+  EXPECT_EQ(TakePostedValues(owner_.handle()), std::vector<int32_t>{1});
+
+  ReleaseCapture();
+  EXPECT_FALSE(thumb.dragging());
+  EXPECT_EQ(TakePostedValues(owner_.handle()), std::vector<int32_t>{5});
+  EXPECT_EQ(thumb.value(), 5);
+  EXPECT_EQ(ThumbRect(thumb).left, 60) << "snapped onto the value";
+
+  // Pointer moves after the drag do nothing.
+  SendMessageW(thumb.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
+  EXPECT_EQ(ThumbRect(thumb).left, 60);
+  EXPECT_TRUE(TakePostedValues(owner_.handle()).empty());
+}
+
+TEST_F(PHSliderTest, DisabledDragLeavesTheThumbInPlace) {
+  CPHSlider thumb;
+  ASSERT_TRUE(thumb.Create(thumbPath_, 20, 30, 110, 50, owner_.handle(), 201, false));
+  thumb.SetPos(5);
+  thumb.SetDragEnabled(false);
+  SendMessageW(thumb.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 10));
+  EXPECT_FALSE(thumb.dragging());
+  EXPECT_NE(GetCapture(), thumb.handle());
+  SendMessageW(thumb.handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 10));
+  EXPECT_EQ(ThumbRect(thumb).left, 60);
+  TakePostedValues(owner_.handle());
 }
 
 }  // namespace
