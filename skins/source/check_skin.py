@@ -410,13 +410,25 @@ def identical(a, b):
 
 
 # --- damage that the checks must catch ---------------------------------------------------------
+# The damaged folder is made of hard links to the good files, so every damage writes a new file
+# (_replace) instead of changing the shared one.
+def _replace(path, data):
+    os.remove(path)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def _copy(folder, source, target):
+    with open(os.path.join(folder, source), "rb") as f:
+        _replace(os.path.join(folder, target), f.read())
+
+
 def _edit_ini(folder, name, old, new):
     path = os.path.join(folder, "skin_%s.ini" % name)
     with open(path, "rb") as f:
         s = f.read().decode("ascii")
     assert old in s, (old, name)
-    with open(path, "wb") as f:
-        f.write(s.replace(old, new, 1).encode("ascii"))
+    _replace(path, s.replace(old, new, 1).encode("ascii"))
 
 
 def _ini_line(folder, name, key):
@@ -435,8 +447,7 @@ def _paint(folder, file, x, y, colour):
     stride = (w * 3 + 3) & ~3
     i = 54 + (h - 1 - y) * stride + x * 3
     data[i:i + 3] = bytes((colour[2], colour[1], colour[0]))
-    with open(path, "wb") as f:
-        f.write(data)
+    _replace(path, data)
 
 
 def _damages():
@@ -469,7 +480,7 @@ def _damages():
         _edit_ini(f, "macro_manager", line, ",".join(parts))
 
     def wrong_size(f):
-        shutil.copy(os.path.join(f, "profile_normal.bmp"), os.path.join(f, "reset_warn_over.bmp"))
+        _copy(f, "profile_normal.bmp", "reset_warn_over.bmp")
 
     def avi_count(f):
         path = os.path.join(f, "double_click.avi")
@@ -477,22 +488,19 @@ def _damages():
             data = bytearray(fh.read())
         pos = data.find(b"avih") + 8 + 16
         struct.pack_into("<I", data, pos, struct.unpack_from("<I", data, pos)[0] + 1)
-        with open(path, "wb") as fh:
-            fh.write(data)
+        _replace(path, data)
 
     def avi_truncated(f):
         path = os.path.join(f, "double_click.avi")
         with open(path, "rb") as fh:
             data = fh.read()
-        with open(path, "wb") as fh:
-            fh.write(data[:-100])
+        _replace(path, data[:-100])
 
     def light_record_over(f):
-        shutil.copy(os.path.join(f, "macro_manager_normal.bmp"),
-                    os.path.join(f, "macro_manager_over.bmp"))
+        _copy(f, "macro_manager_normal.bmp", "macro_manager_over.bmp")
 
     def dark_caption_faces(f):
-        shutil.copy(os.path.join(f, "click_warn_mask.bmp"), os.path.join(f, "click_warn_down.bmp"))
+        _copy(f, "click_warn_mask.bmp", "click_warn_down.bmp")
 
     def thumb_key(f):
         _paint(f, "scroll.bmp", 13, 19, (1, 2, 3))
@@ -518,10 +526,11 @@ def main():
         for damage, expected in _damages():
             copy = os.path.join(tmp, "damaged")
             shutil.rmtree(copy, ignore_errors=True)
-            shutil.copytree(skins, copy)
+            shutil.copytree(skins, copy, copy_function=os.link)
             damage(copy)
             if not any(expected in p for p in check_folder(copy, None)):
                 failures.append("damage %r went unnoticed" % damage.__name__)
+        failures += identical(skins, skins_b)      # no damage reached the good files
     for f in failures:
         print("FAIL:", f)
     print("%d problem(s)" % len(failures))
