@@ -84,16 +84,6 @@ TEST_F(PHSliderTest, SetPosPlacesTheThumbAtTheValuesEdgeAndClamps) {
   }
 }
 
-TEST_F(PHSliderTest, BeforeTheFirstSetPosTheThumbIsCentredOnItsAnchor) {
-  CPHSlider thumb;
-  ASSERT_TRUE(thumb.Create(thumbPath_, 40, 30, 130, 50, owner_.handle(), 7, false));
-  const RECT rect = ThumbRect(thumb);
-  EXPECT_EQ(rect.left, 40 - kThumbWidth / 2);
-  EXPECT_EQ(rect.top, 30 - kThumbHeight / 2);
-  EXPECT_EQ(thumb.minimum(), 0);
-  EXPECT_EQ(thumb.maximum(), 10);
-}
-
 TEST_F(PHSliderTest, MissingPictureCreatesNoWindowAndSetPosOnlyStores) {
   CPHSlider thumb;
   EXPECT_FALSE(thumb.Create(dir_.file("absent.bmp"), 20, 30, 110, 50, owner_.handle(), 202, true));

@@ -179,36 +179,4 @@ TEST_F(PHSliderDragTest, DragPostsValuesAndTheReleaseMatchesTheThumbsPlace) {
   }
 }
 
-// With rounding on a 1-to-9 range, every release lands on one of the nine places of the values,
-// and the value posted is that place's.
-TEST_F(PHSliderDragTest, EveryReleaseOnAOneToNineRangeSnapsOntoAPlace) {
-  CPHSlider thumb;
-  ASSERT_TRUE(thumb.Create(thumbPath_, kTravel.left, kTravel.top, kTravel.right, kTravel.bottom,
-                           owner_.handle(), kThumbId, false));
-  thumb.SetRange(1, 9);
-  thumb.SetRounding(true);
-  thumb.SetPos(1);
-  for (int target = 20; target <= 100; target += 7) {
-    owner_.changes.clear();
-    const int startLeft = ThumbLeft(thumb);
-    const POINT press = {kOwnerOrigin.x + startLeft + kThumbWidth / 2,
-                         kOwnerOrigin.y + kTravel.top + kThumbHeight / 2};
-    InjectMouse(0, press);
-    PumpUntil([] { return false; }, 30);
-    InjectMouse(MOUSEEVENTF_LEFTDOWN, press);
-    ASSERT_TRUE(PumpUntil([&] { return thumb.dragging(); }, kWaitMs)) << target;
-    InjectMouse(0, POINT{press.x + target - startLeft, press.y});
-    ASSERT_TRUE(PumpUntil([&] { return ThumbLeft(thumb) == target; }, kWaitMs)) << target;
-    InjectMouse(MOUSEEVENTF_LEFTUP, POINT{press.x + target - startLeft, press.y});
-    ASSERT_TRUE(PumpUntil([&] { return !thumb.dragging(); }, kWaitMs)) << target;
-    ASSERT_NO_FATAL_FAILURE(Settle());
-    ASSERT_FALSE(owner_.changes.empty()) << target;
-    const auto value = static_cast<int32_t>(owner_.changes.back().value);
-    // The nearest of the nine places, 10 pixels apart from 20.
-    const int32_t nearest = 1 + (target - 20 + 5) / 10;
-    EXPECT_EQ(value, nearest) << "released at " << target;
-    EXPECT_EQ(ThumbLeft(thumb), 20 + (nearest - 1) * 10) << "released at " << target;
-  }
-}
-
 }  // namespace
