@@ -57,6 +57,11 @@ set(SKIN_WIN32_SOURCES
   skin/framework/window.cpp
   skin/framework/message_loop.cpp
   skin/framework/modal_dialog.cpp
+  skin/gdiplus_session.cpp
+  skin/skin_button.cpp
+  skin/skin_button_caption.cpp
+  skin/double_click_test_button.cpp
+  skin/bitmap_edit.cpp
   skin/skin_description.cpp
   skin/picture_loader.cpp
   skin/load_skinned_window.cpp

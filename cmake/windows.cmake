@@ -95,7 +95,8 @@ add_dependencies(Monitor program_icon)
 set_source_files_properties(monitor/monitor.rc PROPERTIES OBJECT_DEPENDS ${GENERATED_DIR}/program.ico)
 
 add_library(skin_win32 STATIC ${SKIN_WIN32_SOURCES})
-target_link_libraries(skin_win32 PUBLIC platform_win32 user32 gdi32 ole32 oleaut32 uuid)
+target_link_libraries(skin_win32 PUBLIC platform_win32 user32 gdi32 ole32 oleaut32 uuid comctl32
+  gdiplus winmm)
 # TransparentBlt for the list rows' pictures.
 target_link_libraries(skin_win32 PUBLIC msimg32)
 

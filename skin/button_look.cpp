@@ -14,6 +14,11 @@ ButtonPicture ChooseButtonPicture(const ButtonLookState& s) {
   return ButtonPicture::kNormal;
 }
 
+bool ButtonLookIsCut(const PixelRect& rect, int32_t image_width, int32_t image_height) {
+  if (rect.Width() <= 0 || rect.Height() <= 0) return false;
+  return rect.left < image_width && rect.top < image_height && rect.right > 0 && rect.bottom > 0;
+}
+
 uint32_t ChooseCaptionColour(const ButtonLookState& s, const ButtonCaptionColours& colours) {
   if (s.selected || s.checked) return colours.down;
   if (s.hover) return colours.over;

@@ -20,6 +20,12 @@ struct ButtonLookState {
 // and a checked push button looks pressed unless it is disabled.
 ButtonPicture ChooseButtonPicture(const ButtonLookState& state);
 
+// Whether a button at `rect` gets its look cut out of a full-window image of the given size.
+// An empty rectangle, or one wholly outside the image, leaves the look empty and the button draws
+// nothing, rather than showing a black block; a rectangle that overlaps the image only in part
+// keeps what it overlaps.
+bool ButtonLookIsCut(const PixelRect& rect, int32_t image_width, int32_t image_height);
+
 // Caption colours as ARGB, one per look.
 struct ButtonCaptionColours {
   uint32_t normal = 0xFF000000;

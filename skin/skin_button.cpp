@@ -1,0 +1,290 @@
+#include "skin/skin_button.h"
+
+#include <commctrl.h>
+
+#include "platform/wide.h"
+#include "skin/skin_button_caption.h"
+
+namespace {
+
+PixelRect ToPixelRect(const RECT& rect) {
+  return PixelRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
+  return SIZE{info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
+}
+
+// One look: the part of source at rect, 1:1, in a bitmap of the button's own device format.
+HBITMAP CutLook(HDC buttonDc, HBITMAP source, const RECT& rect) {
+  const SIZE size = BitmapSize(source);
+  if (!ButtonLookIsCut(ToPixelRect(rect), size.cx, size.cy)) return nullptr;
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HBITMAP look = CreateCompatibleBitmap(buttonDc, width, height);
+  if (look == nullptr) return nullptr;
+  HDC from = CreateCompatibleDC(buttonDc);
+  HDC to = CreateCompatibleDC(buttonDc);
+  HGDIOBJ oldFrom = SelectObject(from, source);
+  HGDIOBJ oldTo = SelectObject(to, look);
+  StretchBlt(to, 0, 0, width, height, from, rect.left, rect.top, width, height, SRCCOPY);
+  SelectObject(to, oldTo);
+  SelectObject(from, oldFrom);
+  DeleteDC(to);
+  DeleteDC(from);
+  return look;
+}
+
+bool LeftButtonHeld(WPARAM moveFlags) {
+  return (moveFlags & MK_LBUTTON) != 0;
+}
+
+}  // namespace
+
+const MessageRoute<SkinButton> SkinButton::kRoutes[] = {
+    {kReflectBase + WM_DRAWITEM, &SkinButton::OnDrawItem}, {WM_MOUSEMOVE, &SkinButton::OnMouseMove},
+    {WM_CAPTURECHANGED, &SkinButton::OnCaptureChanged},    {WM_KILLFOCUS, &SkinButton::OnKillFocus},
+    {WM_LBUTTONDOWN, &SkinButton::OnLButtonDown},          {WM_LBUTTONUP, &SkinButton::OnLButtonUp},
+    {WM_ERASEBKGND, &SkinButton::OnEraseBackground},       {WM_DESTROY, &SkinButton::OnDestroy},
+};
+
+bool SkinButton::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return Route(this, kRoutes, message, wParam, lParam, result) ||
+         Window::RouteMessage(message, wParam, lParam, result);
+}
+
+SkinButton::~SkinButton() {
+  // The window goes first, so that no paint can reach the looks once they are deleted.
+  if (handle() != nullptr) DestroyWindow(handle());
+  if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+  DeleteLooks();
+}
+
+bool SkinButton::Create(HWND owner, const RECT& rect) {
+  ControlCreateArgs args;
+  args.className = L"BUTTON";
+  args.text = L"";
+  args.style = WS_CHILD | WS_VISIBLE;
+  args.rect = rect;
+  args.parent = owner;
+  args.id = 0;
+  return CreateControl(args);
+}
+
+void SkinButton::OnSubclassed() {
+  // Owner-drawn, keeping the other low style bits; the type is replaced rather than added to, so
+  // that a button created with another type still becomes owner-drawn.
+  const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
+  SendMessageW(handle(), BM_SETSTYLE, ((style & 0xFF) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
+  SetWindowLongPtrW(handle(), GWL_STYLE, GetWindowLongPtrW(handle(), GWL_STYLE) & ~WS_TABSTOP);
+
+  // The tooltip lives with the window; it stays inactive until the button has a caption.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(),
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (tooltip_ != nullptr) SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
+}
+
+void SkinButton::SetImages(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down,
+                           HBITMAP disable) {
+  DeleteLooks();
+  HDC dc = GetDC(handle());
+  const HBITMAP sources[4] = {normal, over, down, disable};
+  for (int look = 0; look < 4; ++look) looks_[look] = CutLook(dc, sources[look], rect);
+  ReleaseDC(handle(), dc);
+  if (handle() != nullptr) {
+    SetWindowLongPtrW(handle(), GWL_STYLE,
+                      GetWindowLongPtrW(handle(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+    Repaint();
+  }
+}
+
+void SkinButton::DeleteLooks() {
+  for (HBITMAP& look : looks_) {
+    if (look != nullptr) DeleteObject(look);
+    look = nullptr;
+  }
+}
+
+void SkinButton::SetChecked(bool checked) {
+  if (checked_ == checked) return;
+  checked_ = checked;
+  Repaint();
+}
+
+void SkinButton::SetHover(bool hover) {
+  if (hover_ == hover) return;
+  hover_ = hover;
+  Repaint();
+}
+
+void SkinButton::SetCaption(TextView caption) {
+  caption_.assign(caption);
+  Repaint();
+}
+
+void SkinButton::Repaint() {
+  if (handle() != nullptr) InvalidateRect(handle(), nullptr, FALSE);
+}
+
+HBITMAP SkinButton::LookPicture(ButtonPicture picture) const {
+  const auto index = static_cast<size_t>(picture);
+  return index < 4 ? looks_[index] : nullptr;
+}
+
+HWND SkinButton::OwnerOrParent() const {
+  HWND owner = GetWindow(handle(), GW_OWNER);
+  return owner != nullptr ? owner : GetParent(handle());
+}
+
+LRESULT SkinButton::OnDrawItem(WPARAM, LPARAM lParam) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  if (item == nullptr || item->hDC == nullptr) return TRUE;
+  ButtonLookState state;
+  state.selected = (item->itemState & ODS_SELECTED) != 0;
+  state.disabled = (item->itemState & ODS_DISABLED) != 0;
+  state.checked = checked_;
+  state.hover = hover_;
+  state.toggle_mode = toggleMode_;
+  HBITMAP picture = LookPicture(ChooseButtonPicture(state));
+
+  RECT client{};
+  GetClientRect(handle(), &client);
+  const int width = client.right - client.left;
+  const int height = client.bottom - client.top;
+  if (width <= 0 || height <= 0) return TRUE;
+  if (caption_.empty()) {
+    if (picture == nullptr) return TRUE;  // an empty look draws nothing
+    HDC memory = CreateCompatibleDC(item->hDC);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(item->hDC, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return TRUE;
+  }
+
+  // Composed off-screen so that the caption never flickers over a bare picture. Without a
+  // picture the caption goes over what is already on screen.
+  HDC composed = CreateCompatibleDC(item->hDC);
+  HBITMAP canvas = CreateCompatibleBitmap(item->hDC, width, height);
+  if (composed == nullptr || canvas == nullptr) {
+    if (canvas != nullptr) DeleteObject(canvas);
+    if (composed != nullptr) DeleteDC(composed);
+    return TRUE;
+  }
+  HGDIOBJ oldCanvas = SelectObject(composed, canvas);
+  if (picture != nullptr) {
+    HDC memory = CreateCompatibleDC(item->hDC);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(composed, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+  } else {
+    BitBlt(composed, 0, 0, width, height, item->hDC, 0, 0, SRCCOPY);
+  }
+  const CaptionLayout layout = LayoutCaption(captionMode_, ToPixelRect(client));
+  DrawGdiplusCaption(composed, caption_, layout, fontSize_, ChooseCaptionColour(state, colours_));
+  BitBlt(item->hDC, 0, 0, width, height, composed, 0, 0, SRCCOPY);
+  SelectObject(composed, oldCanvas);
+  DeleteObject(canvas);
+  DeleteDC(composed);
+  return TRUE;
+}
+
+void SkinButton::ApplyHoverActions(const HoverActions& actions) {
+  if (actions.enter_hover) hover_ = true;
+  if (actions.leave_hover) hover_ = false;
+  if (actions.take_capture) SetCapture(handle());
+  if (actions.release_capture && GetCapture() == handle()) ReleaseCapture();
+  if (actions.repaint) Repaint();
+}
+
+LRESULT SkinButton::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = Default();
+  PointerMoveInput input;
+  input.left_button_held = LeftButtonHeld(wParam);
+  input.hover = hover_;
+  input.holds_capture = GetCapture() == handle();
+  input.application_has_active_window = GetActiveWindow() != nullptr;
+  input.has_owner_or_parent = OwnerOrParent() != nullptr;
+  if (input.holds_capture) {
+    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ClientToScreen(handle(), &point);
+    HWND under = WindowFromPoint(point);
+    input.under_pointer = under == nullptr    ? WindowUnderPointer::kNone
+                          : under == handle() ? WindowUnderPointer::kSelf
+                                              : WindowUnderPointer::kOther;
+  }
+  ApplyHoverActions(OnPointerMove(input));
+  return result;
+}
+
+LRESULT SkinButton::OnCaptureChanged(WPARAM, LPARAM lParam) {
+  // The system button takes the capture again when it is pressed while hovered; the capture then
+  // stays with this button and so does the hover.
+  if (reinterpret_cast<HWND>(lParam) != handle()) ApplyHoverActions(OnCaptureLost(hover_));
+  return Default();
+}
+
+LRESULT SkinButton::OnKillFocus(WPARAM, LPARAM) {
+  const LRESULT result = Default();
+  hover_ = false;
+  Repaint();
+  return result;
+}
+
+LRESULT SkinButton::OnLButtonDown(WPARAM, LPARAM) {
+  HWND owner = OwnerOrParent();
+  if (owner != nullptr && GetActiveWindow() != owner) SetActiveWindow(owner);
+  return Default();
+}
+
+LRESULT SkinButton::OnLButtonUp(WPARAM, LPARAM) {
+  if (!toggleMode_) return Default();
+  checked_ = !checked_;
+  Repaint();
+  // The system button took the capture at the press and would keep it, pushed, without its own
+  // button-up handling; giving the capture up ends that press.
+  if (GetCapture() == handle()) ReleaseCapture();
+  const int id = GetDlgCtrlID(handle());
+  SendMessageW(GetParent(handle()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(handle()));
+  return 0;
+}
+
+LRESULT SkinButton::OnEraseBackground(WPARAM, LPARAM) {
+  return TRUE;  // the owner drawing covers the whole button
+}
+
+LRESULT SkinButton::OnDestroy(WPARAM, LPARAM) {
+  if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+  tooltip_ = nullptr;
+  return Default();
+}
+
+void SkinButton::SetTooltip(bool activate) {
+  if (caption_.empty() || tooltip_ == nullptr || handle() == nullptr) return;
+  TOOLINFOW tool{};
+  // The size common controls 5 and 6 both accept; the program runs without a manifest.
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = handle();
+  tool.uId = 1;
+  tool.lpszText = const_cast<wchar_t*>(Wide(caption_));
+  if (SendMessageW(tooltip_, TTM_GETTOOLCOUNT, 0, 0) == 0) {
+    GetClientRect(handle(), &tool.rect);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_, TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+}
+
+bool SkinButton::PreTranslateMessage(MSG& msg) {
+  SetTooltip(true);
+  if (tooltip_ != nullptr)
+    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  return Window::PreTranslateMessage(msg);
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The configurator's push button: a system button turned owner-drawn that shows one of four looks
+// cut out of its window's full-window state pictures, follows the pointer with a mouse-over look,
+// can act as a toggle, draws an optional caption with GDI+ and shows the caption as its tooltip.
+//
+// Click protocol: every button has control id 0, so a completed click reaches the owner as
+// WM_COMMAND (id 0, BN_CLICKED) with the button's handle in lParam, and owners tell their
+// buttons apart by that handle. In normal mode the system button sends it; in toggle mode the
+// button sends it itself after flipping its checked state. Hover changes are not reported.
+//
+// The owner must be a framework window: the button draws itself in answer to the WM_DRAWITEM its
+// owner receives, which the framework reflects to it.
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "settings/text.h"
+#include "skin/button_look.h"
+#include "skin/framework/window.h"
+
+class SkinButton : public Window {
+ public:
+  SkinButton() = default;
+  ~SkinButton() override;
+
+  // A visible child of owner at rect (owner's client coordinates) with an empty caption and
+  // control id 0. False when the button already has a window or the creation failed.
+  bool Create(HWND owner, const RECT& rect);
+
+  // Cuts the four looks out of full-window pictures at rect (the button's rectangle in its
+  // window) and takes the button out of the tab order. A missing picture, or a rectangle that
+  // lies outside it, leaves that look empty: the button then draws nothing in that state.
+  void SetImages(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable);
+
+  // Repaints only when the state changes.
+  void SetChecked(bool checked);
+  bool checked() const { return checked_; }
+  void SetToggleMode(bool toggle) { toggleMode_ = toggle; }
+  // For owners that drive the look from outside (a menu opened from the button).
+  void SetHover(bool hover);
+  bool hover() const { return hover_; }
+
+  void SetCaption(TextView caption);
+  const Text& caption() const { return caption_; }
+  // Alignment mode: 1, 3, 4 (left, after 35, 10, 20 pixels) or any other (centred); see
+  // LayoutCaption.
+  void SetCaptionMode(int32_t mode) { captionMode_ = mode; }
+  void SetFontSize(float pixels) { fontSize_ = pixels; }
+  void SetCaptionColours(const ButtonCaptionColours& colours) { colours_ = colours; }
+
+  // Registers the button with its tooltip the first time it has a caption, updates the tip text
+  // to the caption, and (de)activates the tooltip. Does nothing while the caption is empty.
+  void SetTooltip(bool activate);
+  HWND tooltip() const { return tooltip_; }
+
+  // Registers the tooltip on demand and relays the message to it.
+  bool PreTranslateMessage(MSG& msg) override;
+
+ protected:
+  bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnSubclassed() override;
+
+ private:
+  static const MessageRoute<SkinButton> kRoutes[];
+
+  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+  LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
+  LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+
+  void ApplyHoverActions(const HoverActions& actions);
+  void Repaint();
+  HBITMAP LookPicture(ButtonPicture picture) const;
+  void DrawCaption(HDC target, const RECT& client, uint32_t argb) const;
+  void DeleteLooks();
+  HWND OwnerOrParent() const;
+
+  HBITMAP looks_[4] = {};  // indexed by ButtonPicture
+  bool checked_ = false;
+  bool toggleMode_ = false;
+  bool hover_ = false;
+  Text caption_;
+  int32_t captionMode_ = kDefaultCaptionMode;
+  float fontSize_ = 12.0f;
+  ButtonCaptionColours colours_;
+  HWND tooltip_ = nullptr;
+};

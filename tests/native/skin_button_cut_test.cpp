@@ -1,0 +1,37 @@
+// Which button rectangles get a look cut out of a full-window image.
+
+#include <gtest/gtest.h>
+
+#include "skin/button_look.h"
+
+namespace {
+
+struct CutCase {
+  PixelRect rect;
+  int32_t width;
+  int32_t height;
+  bool cut;
+};
+
+TEST(ButtonLookIsCut, OnlyRectanglesThatOverlapTheImage) {
+  const CutCase cases[] = {
+      {{10, 10, 50, 30}, 100, 80, true},     // inside
+      {{0, 0, 100, 80}, 100, 80, true},      // the whole image
+      {{90, 70, 130, 110}, 100, 80, true},   // overlaps the bottom-right corner
+      {{-20, -20, 1, 1}, 100, 80, true},     // overlaps the top-left pixel only
+      {{100, 10, 140, 30}, 100, 80, false},  // starts at the right edge
+      {{10, 80, 50, 100}, 100, 80, false},   // starts at the bottom edge
+      {{-40, 10, 0, 30}, 100, 80, false},    // ends at the left edge
+      {{10, -30, 50, 0}, 100, 80, false},    // ends at the top edge
+      {{10, 10, 10, 30}, 100, 80, false},    // no width
+      {{10, 30, 50, 10}, 100, 80, false},    // inverted
+      {{10, 10, 50, 30}, 0, 0, false},       // empty image
+      {{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, 100, 80, true},  // no overflow
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const CutCase& c = cases[i];
+    EXPECT_EQ(ButtonLookIsCut(c.rect, c.width, c.height), c.cut) << "row " << i;
+  }
+}
+
+}  // namespace
