@@ -73,6 +73,16 @@ bool SkinButton::Create(HWND owner, const RECT& rect) {
   return CreateControl(args);
 }
 
+bool SkinButton::CreateFromSkin(HWND window, const ButtonPosEntry& entry,
+                                const SkinStateImages& images) {
+  const RECT rect{entry.left, entry.top, entry.right, entry.bottom};
+  if (!Create(window, rect)) return false;
+  SetImages(rect, images.normal, images.over, images.down, images.disable);
+  SetChecked(entry.checked != 0);
+  SetTooltip(true);
+  return true;
+}
+
 void SkinButton::OnSubclassed() {
   // Owner-drawn, keeping the other low style bits; the type is replaced rather than added to, so
   // that a button created with another type still becomes owner-drawn.

@@ -18,6 +18,7 @@
 #include "settings/text.h"
 #include "skin/button_look.h"
 #include "skin/framework/window.h"
+#include "skin/skin_description.h"
 
 class SkinButton : public Window {
  public:
@@ -27,6 +28,11 @@ class SkinButton : public Window {
   // A visible child of owner at rect (owner's client coordinates) with an empty caption and
   // control id 0. False when the button already has a window or the creation failed.
   bool Create(HWND owner, const RECT& rect);
+
+  // What a skinned window's creator does for a button (see SkinControl): Create at the entry's
+  // rectangle, the looks cut from the window's state pictures there, the checked state of the
+  // entry, and the tooltip refreshed. The caption is the window's to set.
+  bool CreateFromSkin(HWND window, const ButtonPosEntry& entry, const SkinStateImages& images);
 
   // Cuts the four looks out of full-window pictures at rect (the button's rectangle in its
   // window) and takes the button out of the tab order. A missing picture, or a rectangle that
