@@ -245,7 +245,9 @@ constexpr INT_PTR kFinished = 77;  // what DoModal returns when nothing else end
 
 DialogTemplateSpec PopupTemplate() {
   DialogTemplateSpec spec;
-  spec.style = WS_POPUP | WS_VISIBLE | DS_SETFONT;
+  // Not shown: under Wine without a window manager every shown window costs two seconds when it
+  // goes, and PrintWindow takes the picture all the same.
+  spec.style = WS_POPUP | DS_SETFONT;
   spec.exStyle = WS_EX_APPWINDOW;
   spec.width = 339;  // dialog units: far larger than the pictures
   spec.height = 225;
