@@ -6,7 +6,7 @@ PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
-  wine64 xvfb xauth fonts-liberation x11-apps imagemagick
+  wine wine64 xvfb xauth fonts-liberation x11-apps imagemagick python3
 )
 
 missing=()
