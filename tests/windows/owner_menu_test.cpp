@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <iterator>
 
+#include "skin/menu_frame_hook.h"
 #include "tests/windows_support/dib_canvas.h"
 
 namespace {
@@ -192,6 +193,26 @@ TEST(OwnerMenu, DrawsSelectionCheckedTextAndSeparator) {
   sub.Destroy();
   menu.Destroy();
   DeleteObject(font);
+}
+
+// Only popup menu windows are subclassed: other windows the thread creates are left alone, also
+// when they get the menu's sizing message number.
+TEST(MenuFrameHook, LeavesWindowsOfOtherClassesAlone) {
+  ASSERT_TRUE(InstallMenuFrameHook());
+  const wchar_t* classes[] = {L"STATIC", L"BUTTON", L"#32770"};
+  for (const wchar_t* name : classes) {
+    HWND window = CreateWindowExW(0, name, L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    const LONG_PTR procedure = GetWindowLongPtrW(window, GWLP_WNDPROC);
+    SendMessageW(window, kMenuSizingMessage, 0, 0);
+    EXPECT_EQ(GetPropW(window, kMenuOldProcProperty), nullptr);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), procedure);
+    EXPECT_EQ(SubclassedMenuWindowCount(), 0u);
+    DestroyWindow(window);
+  }
+  RemoveMenuFrameHook();
+  EXPECT_FALSE(MenuFrameHookInstalled());
 }
 
 }  // namespace
