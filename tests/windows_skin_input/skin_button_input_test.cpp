@@ -1,6 +1,7 @@
-// Skinned buttons and the edit field driven by real input (SendInput) in a visible owner: a click
-// reaching the owner by handle, toggling, the hover handing over from one button to its
-// neighbour, and typing into a numbers-only field through the framework's loop.
+// Skinned buttons and the edit field in a visible owner that holds the foreground, driven by real
+// input (SendInput) or by pointer messages as the system sends them: a click reaching the owner
+// by handle, toggling, the hover handing over from one button to its neighbour and ending with
+// the capture or the focus, and typing into a numbers-only field through the framework's loop.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -79,6 +80,22 @@ class SkinInputTest : public testing::Test {
     return button;
   }
 
+  // A button whose four looks have the four colours given.
+  std::unique_ptr<SkinButton> MakeLookButton(const RECT& rect) {
+    auto button = std::make_unique<SkinButton>();
+    EXPECT_TRUE(button->Create(host_->handle(), rect));
+    HBITMAP looks[4] = {SolidPicture(240, 120, kNormal), SolidPicture(240, 120, kOver),
+                        SolidPicture(240, 120, kDown), SolidPicture(240, 120, kDisable)};
+    button->SetImages(rect, looks[0], looks[1], looks[2], looks[3]);
+    for (HBITMAP look : looks) DeleteObject(look);
+    return button;
+  }
+
+  static constexpr COLORREF kNormal = RGB(200, 40, 40);
+  static constexpr COLORREF kOver = RGB(40, 200, 40);
+  static constexpr COLORREF kDown = RGB(40, 40, 200);
+  static constexpr COLORREF kDisable = RGB(170, 170, 170);
+
   static ControlHost* host_;
   std::unique_ptr<SkinButton> left_, right_;
 };
@@ -141,6 +158,54 @@ TEST_F(SkinInputTest, HoverHandsOverFromOneButtonToItsNeighbourAndEndsOutside) {
   InjectMouse(0, {200, 100});  // the host's own area
   ASSERT_TRUE(PumpUntil([&] { return !right_->hover(); }, kWaitMs));
   EXPECT_EQ(GetCapture(), nullptr);
+}
+
+// A pointer move as the system delivers it to the button (sent, not injected), the point given
+// in the host's client coordinates.
+void MoveOver(const SkinButton& button, HWND host, POINT inHost, WPARAM keys = 0) {
+  MapWindowPoints(host, button.handle(), &inHost, 1);
+  SendMessageW(button.handle(), WM_MOUSEMOVE, keys, MAKELPARAM(inHost.x, inHost.y));
+}
+
+TEST_F(SkinInputTest, LosingTheCaptureOrTheFocusEndsHoverWithoutTakingTheCaptureBack) {
+  left_ = MakeLookButton({10, 10, 60, 40});
+  right_ = MakeLookButton({70, 10, 120, 40});
+  MoveOver(*left_, host_->handle(), {30, 20});
+  ASSERT_TRUE(left_->hover());
+  EXPECT_EQ(GetCapture(), left_->handle());
+  EXPECT_EQ(PrintClient(left_->handle()).At(5, 5), Rgb(kOver));
+  // A menu, a dialog or another control takes the capture: it keeps it.
+  SetCapture(right_->handle());
+  EXPECT_FALSE(left_->hover());
+  EXPECT_EQ(GetCapture(), right_->handle());
+  EXPECT_EQ(PrintClient(left_->handle()).At(5, 5), Rgb(kNormal));
+  ReleaseCapture();
+
+  MoveOver(*left_, host_->handle(), {30, 20});
+  ASSERT_TRUE(left_->hover());
+  SendMessageW(left_->handle(), WM_KILLFOCUS, 0, 0);
+  EXPECT_FALSE(left_->hover());
+  ReleaseCapture();
+
+  // A drag that began elsewhere shows no hover.
+  MoveOver(*left_, host_->handle(), {30, 20}, MK_LBUTTON);
+  EXPECT_FALSE(left_->hover());
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(SkinInputTest, APressWhileHoveringShowsTheDownLookAndClicks) {
+  left_ = MakeLookButton({10, 10, 60, 40});
+  MoveOver(*left_, host_->handle(), {30, 20});
+  ASSERT_TRUE(left_->hover());
+  SendMessageW(left_->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  // The system button takes the capture again for the press: the hover stays.
+  EXPECT_TRUE(left_->hover());
+  EXPECT_EQ(GetCapture(), left_->handle());
+  EXPECT_EQ(PrintClient(left_->handle()).At(5, 5), Rgb(kDown));
+  SendMessageW(left_->handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  ASSERT_EQ(host_->commands.size(), 1u);
+  EXPECT_EQ(host_->commands[0].lParam, reinterpret_cast<LPARAM>(left_->handle()));
+  EXPECT_NE(GetCapture(), left_->handle());
 }
 
 TEST_F(SkinInputTest, TypingIntoANumbersOnlyFieldKeepsTheDigitsAndReportsEachChange) {
