@@ -32,6 +32,11 @@ set(PORTABLE_CORE_SOURCES
   skin/list_box_layout.cpp
   option/buttons/assign_function.cpp
   option/buttons/button_labels.cpp
+  option/buttons/key_names.cpp
+  option/macros/macro_file_operations.cpp
+  option/macros/macro_library.cpp
+  option/macros/macro_event_rows.cpp
+  option/macros/macro_editor_model.cpp
   option/dialogs/pointer_speed_table.cpp
   option/dialogs/slider_click.cpp
   option/dialogs/system_sliders.cpp
@@ -48,6 +53,7 @@ set(PLATFORM_WIN32_SOURCES
   settings/language_strings.cpp
   bridge/shared_block.cpp
   platform/win32_input_sink.cpp
+  option/macros/win32_macro_file_operations.cpp
 )
 
 # The skin framework's Win32 side: windows and dialogs, skin loading, shapes, skinned controls.

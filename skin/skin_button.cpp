@@ -253,13 +253,18 @@ LRESULT SkinButton::OnLButtonDown(WPARAM, LPARAM) {
   return Default();
 }
 
-LRESULT SkinButton::OnLButtonUp(WPARAM, LPARAM) {
+LRESULT SkinButton::OnLButtonUp(WPARAM, LPARAM lParam) {
   if (!toggleMode_) return Default();
-  checked_ = !checked_;
-  Repaint();
   // The system button took the capture at the press and would keep it, pushed, without its own
   // button-up handling; giving the capture up ends that press.
   if (GetCapture() == handle()) ReleaseCapture();
+  // A press dragged off the button and released elsewhere is no click, as for a push button.
+  const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  RECT client{};
+  GetClientRect(handle(), &client);
+  if (!PtInRect(&client, point)) return 0;
+  checked_ = !checked_;
+  Repaint();
   const int id = GetDlgCtrlID(handle());
   SendMessageW(GetParent(handle()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(handle()));

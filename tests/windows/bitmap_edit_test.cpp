@@ -1,5 +1,5 @@
 // The skinned edit field under Wine: numbers-only text and key filters, the registered
-// notification for changes and focus loss, the colour answer and the font.
+// notification for changes and focus loss, and the colour answer.
 
 #include "skin/bitmap_edit.h"
 
@@ -53,11 +53,6 @@ class BitmapEditTest : public testing::Test {
 };
 
 ControlHost* BitmapEditTest::host_ = nullptr;
-
-TEST_F(BitmapEditTest, RegisteredMessageIsTheNamedOne) {
-  EXPECT_EQ(BitmapEditNotifyMessage(), RegisterWindowMessageW(L"BitmapEdit_KillFocus"));
-  EXPECT_GE(BitmapEditNotifyMessage(), 0xC000u);
-}
 
 TEST_F(BitmapEditTest, NumbersOnlyTextIsReducedWhenSetOrInserted) {
   struct TextCase {
@@ -205,18 +200,6 @@ TEST_F(BitmapEditTest, ColourRequestAnswersWithABrushOfTheBackgroundAndSetsTheCo
   EXPECT_EQ(brush.lbColor, RGB(1, 2, 3));
   EXPECT_EQ(GetObjectType(first), 0u);
   ReleaseDC(edit_.handle(), dc);
-}
-
-TEST_F(BitmapEditTest, UsesItsOwnArialFont) {
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(edit_.handle(), WM_GETFONT, 0, 0));
-  ASSERT_NE(font, nullptr);
-  EXPECT_EQ(font, edit_.font());
-  LOGFONTW logical{};
-  ASSERT_GT(GetObjectW(font, sizeof logical, &logical), 0);
-  EXPECT_EQ(logical.lfHeight, 13);
-  EXPECT_EQ(logical.lfWeight, FW_NORMAL);
-  EXPECT_EQ(logical.lfCharSet, DEFAULT_CHARSET);
-  EXPECT_STREQ(logical.lfFaceName, L"Arial");
 }
 
 }  // namespace

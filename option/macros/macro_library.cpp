@@ -1,0 +1,200 @@
+#include "option/macros/macro_library.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "settings/file_paths.h"
+#include "settings/ini_file.h"
+
+namespace {
+
+const Text kSection(kMacroSection);
+
+bool SameEvents(const MacroEvent* a, const MacroEvent* b, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (a[i].code != b[i].code || a[i].action != b[i].action || a[i].delay != b[i].delay) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Writes the records under consecutive keys (and the count when asked) into a fresh temporary
+// file, then puts it in the place of `path`.
+MacroSaveResult WriteWholeFile(const MacroRecord* records, size_t count, bool withCount,
+                               const Text& path, PrivateProfile& ini, MacroFileOperations& files) {
+  const Text temporary = MacroTemporaryPath(path);
+  // The private-profile writer adds to whatever a file holds: a leftover must not lend its keys.
+  if (!files.Delete(temporary)) return MacroSaveResult::kWriteFailed;
+  const IniFile file(temporary, ini);
+  bool written = true;
+  if (withCount) written = file.WriteInt(kSection, Text(kMacroCountKey), static_cast<int32_t>(count));
+  for (size_t i = 0; written && i < count; ++i) {
+    written = file.WriteStruct(kSection, FormatInt(static_cast<int32_t>(i)), &records[i],
+                               sizeof(MacroRecord));
+  }
+  if (!written) {
+    files.Delete(temporary);
+    return MacroSaveResult::kWriteFailed;
+  }
+  if (!files.Replace(temporary, path)) {
+    files.Delete(temporary);
+    return MacroSaveResult::kReplaceFailed;
+  }
+  return MacroSaveResult::kSaved;
+}
+
+int CountDigits(int value) {
+  int digits = 1;
+  while (value >= 10) {
+    value /= 10;
+    ++digits;
+  }
+  return digits;
+}
+
+}  // namespace
+
+void NormaliseMacroRecord(MacroRecord& record) {
+  record.name[kMaxMacroNameChars] = u'\0';
+  record.eventCount = UsedEventCount(record);
+}
+
+MacroLoadReport LoadMacroLibrary(MacroLibrary& library, const Text& path, PrivateProfile& ini) {
+  const IniFile file(path, ini);
+  MacroLoadReport report;
+  report.statedCount = file.ReadInt(kSection, Text(kMacroCountKey), -1);
+  int missingInRow = 0;
+  for (int32_t i = 0; i < report.statedCount; ++i) {
+    if (missingInRow >= kMaxMissingRecordsInRow) {
+      report.stoppedEarly = true;
+      break;
+    }
+    MacroRecord record{};
+    if (!file.ReadStruct(kSection, FormatInt(i), &record, sizeof record)) {
+      ++report.skipped;
+      ++missingInRow;
+      continue;
+    }
+    missingInRow = 0;
+    NormaliseMacroRecord(record);
+    library.push_back(record);
+    ++report.loaded;
+  }
+  return report;
+}
+
+Text MacroTemporaryPath(const Text& path) {
+  return path + u".tmp";
+}
+
+MacroSaveResult SaveMacroLibrary(const MacroLibrary& library, const Text& path, PrivateProfile& ini,
+                                 MacroFileOperations& files) {
+  return WriteWholeFile(library.data(), library.size(), true, path, ini, files);
+}
+
+TextView MacroLookupName(TextView name) {
+  return TrimProfileSpace(name);
+}
+
+int FindMacroIndex(const MacroLibrary& library, TextView name) {
+  const TextView wanted = MacroLookupName(name);
+  for (size_t i = 0; i < library.size(); ++i) {
+    if (EqualsIgnoreCase(MacroLookupName(FieldText(library[i].name)), wanted)) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+TextView ButtonMacroName(const ButtonAssignment& assignment) {
+  const TextView name = FieldText(assignment.macroName);
+  return name.substr(0, kMaxMacroNameChars);
+}
+
+MacroMatch MatchButtonMacro(const MacroLibrary& library, const ButtonAssignment& assignment) {
+  MacroMatch match;
+  match.index = FindMacroIndex(library, ButtonMacroName(assignment));
+  if (match.index < 0) return match;
+  const MacroRecord& record = library[static_cast<size_t>(match.index)];
+  const int count = UsedEventCount(assignment);
+  match.identical = record.eventCount == count && record.repeatCount == assignment.repeatCount &&
+                    SameEvents(record.events, assignment.events, count);
+  return match;
+}
+
+MacroRecord MacroRecordOfButton(const ButtonAssignment& assignment) {
+  MacroRecord record{};
+  CopyToField(record.name, ButtonMacroName(assignment));
+  record.repeatCount = assignment.repeatCount;
+  record.eventCount = UsedEventCount(assignment);
+  std::copy_n(assignment.events, record.eventCount, record.events);
+  return record;
+}
+
+int MergeButtonMacros(MacroLibrary& library, const SharedSettingsBlock& edited) {
+  constexpr uint8_t kMacroFunction = 16;
+  int changes = 0;
+  for (const ProfileSettings& profile : edited.profiles) {
+    for (const ButtonAssignment& button : profile.MacroKeyInfo) {
+      if (button.functionCode != kMacroFunction) continue;
+      if (MacroLookupName(ButtonMacroName(button)).empty()) continue;
+      const MacroMatch match = MatchButtonMacro(library, button);
+      if (match.index < 0) {
+        library.push_back(MacroRecordOfButton(button));
+        ++changes;
+      } else if (!match.identical) {
+        // The library's name (and its spelling) stays; the macro itself follows the button.
+        MacroRecord& record = library[static_cast<size_t>(match.index)];
+        std::memcpy(record.events, button.events, sizeof record.events);
+        record.eventCount = UsedEventCount(button);
+        record.repeatCount = button.repeatCount;
+        ++changes;
+      }
+    }
+  }
+  return changes;
+}
+
+Text ImportedMacroName(const MacroLibrary& library, TextView name) {
+  const TextView own = name.substr(0, kMaxMacroNameChars);
+  if (!FindMacroByName(library, own)) return Text(own);
+  // A library name can block at most one candidate per number length, so one of the first
+  // 10 * size + 1 candidates is always free; the bound only documents that.
+  const int64_t last = 10 * static_cast<int64_t>(library.size()) + 1;
+  for (int32_t n = 1; n <= last; ++n) {
+    const Text number = FormatInt(n);
+    const size_t room = static_cast<size_t>(kMaxMacroNameChars - CountDigits(n));
+    Text base(own.substr(0, room));
+    // Never end a cut name on the first half of a surrogate pair.
+    if (own.size() > room && !base.empty() && base.back() >= 0xD800 && base.back() <= 0xDBFF) {
+      base.pop_back();
+    }
+    Text candidate = base + number;
+    if (!FindMacroByName(library, candidate)) return candidate;
+  }
+  return Text(own);  // unreachable: see the bound above
+}
+
+bool ReadMacroFile(const Text& path, PrivateProfile& ini, MacroRecord* record) {
+  if (!CanOpenForReading(path)) return false;
+  MacroRecord read{};
+  if (!IniFile(path, ini).ReadStruct(kSection, Text(kMacroFileKey), &read, sizeof read)) {
+    return false;
+  }
+  NormaliseMacroRecord(read);
+  *record = read;
+  return true;
+}
+
+int AddImportedMacro(MacroLibrary& library, MacroRecord record) {
+  CopyToField(record.name, ImportedMacroName(library, FieldText(record.name)));
+  library.push_back(record);
+  return static_cast<int>(library.size()) - 1;
+}
+
+MacroSaveResult ExportMacroFile(const MacroRecord& record, const Text& path, PrivateProfile& ini,
+                                MacroFileOperations& files) {
+  // A .macro file holds its record under "0" and no count.
+  return WriteWholeFile(&record, 1, false, path, ini, files);
+}
