@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "option/resource_ids.h"
 #include "platform/wide.h"
 #include "skin/framework/message_loop.h"
 #include "skin/framework/window.h"
@@ -160,6 +161,20 @@ TEST_F(SkinListBoxTest, ArrowsOnlyLetsUpAndDownThroughAndSwallowsLetters) {
   }
 }
 
+TEST_F(SkinListBoxTest, HotRowFollowsThePointer) {
+  for (int i = 0; i < 3; ++i) list_.AddItem(0, u"row");
+  struct Step {
+    int y;
+    int hot;
+  };
+  // Rows 18 pixels high; below the last row the pointer is over no row.
+  const Step steps[] = {{2 * kListItemHeight + 3, 2}, {5, 0}, {kListItemHeight, 1}, {80, -1}};
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    SendMessageW(list_.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, steps[i].y));
+    EXPECT_EQ(list_.hotRow(), steps[i].hot) << "step " << i;
+  }
+}
+
 TEST_F(SkinListBoxTest, RightButtonDownPostsTheListsIdToTheParent) {
   list_.AddItem(0, u"one");
   SendMessageW(list_.handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 5));
@@ -200,6 +215,46 @@ TEST_F(SkinListBoxTest, RowWithIconIdOneIsIndentedLikeAnIconRowWithoutAPicture) 
   ASSERT_GE(lefts[0], kListTextIndent) << "no text drawn in the first row";
   EXPECT_EQ(lefts[1], lefts[0] + kListIconWidth);
   EXPECT_EQ(lefts[2], lefts[0]);
+}
+
+// The row picture comes from the module's bitmap resources and is drawn 5 pixels in and 2 down,
+// its black pixels left out. The configurator's own pictures are in Option.exe beside the tests.
+TEST_F(SkinListBoxTest, RowPictureIsDrawnWithBlackTransparent) {
+  HMODULE option = LoadLibraryExW(L"Option.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(option, nullptr) << "Option.exe beside the test program";
+  auto picture = static_cast<HBITMAP>(LoadImageW(option, MAKEINTRESOURCEW(IDB_EVENT_KEY_PRESSED),
+                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  ASSERT_NE(picture, nullptr);
+  DIBSECTION dib{};
+  ASSERT_NE(GetObjectW(picture, sizeof dib, &dib), 0);
+  const int w = dib.dsBm.bmWidth, h = dib.dsBm.bmHeight;
+  std::vector<uint32_t> expected(static_cast<size_t>(w) * h);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
+  HDC screen = GetDC(nullptr);
+  ASSERT_EQ(GetDIBits(screen, picture, 0, h, expected.data(), &info, DIB_RGB_COLORS), h);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(picture);
+
+  list_.SetIconModule(option);
+  list_.SetColors(RGB(255, 255, 255), RGB(255, 255, 255));
+  list_.AddItem(0x00420000 | IDB_EVENT_KEY_PRESSED, u"Hxy");
+  int width = 0, height = 0;
+  const std::vector<uint8_t> pixels = CaptureWindowPixels(list_.handle(), width, height);
+  FreeLibrary(option);
+  ASSERT_GE(width, kListTextIndent + w);
+  ASSERT_GE(height, 2 + h);
+  int drawn = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const uint32_t want = expected[static_cast<size_t>(y) * w + x] & 0xFFFFFF;
+      const uint8_t* p = &pixels[(static_cast<size_t>(y + 2) * width + x + kListTextIndent) * 4];
+      const uint32_t got = p[0] | (p[1] << 8) | (p[2] << 16);
+      if (want != 0) ++drawn;
+      EXPECT_EQ(got, want == 0 ? 0xFFFFFFu : want) << "picture pixel " << x << "," << y;
+    }
+  }
+  EXPECT_GT(drawn, 0) << "the picture is not all black";
 }
 
 }  // namespace
