@@ -151,17 +151,4 @@ TEST_F(PHSliderTest, CaptureLossEndsTheDragAndReportsTheThumbsPlace) {
   EXPECT_TRUE(TakePostedValues(owner_.handle()).empty());
 }
 
-TEST_F(PHSliderTest, DisabledDragLeavesTheThumbInPlace) {
-  CPHSlider thumb;
-  ASSERT_TRUE(thumb.Create(thumbPath_, 20, 30, 110, 50, owner_.handle(), 201, false));
-  thumb.SetPos(5);
-  thumb.SetDragEnabled(false);
-  SendMessageW(thumb.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 10));
-  EXPECT_FALSE(thumb.dragging());
-  EXPECT_NE(GetCapture(), thumb.handle());
-  SendMessageW(thumb.handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 10));
-  EXPECT_EQ(ThumbRect(thumb).left, 60);
-  TakePostedValues(owner_.handle());
-}
-
 }  // namespace
