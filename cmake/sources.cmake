@@ -42,6 +42,8 @@ set(PORTABLE_CORE_SOURCES
   option/dialogs/system_sliders.cpp
   option/profile_import.cpp
   option/profile_export.cpp
+  option/function_menu.cpp
+  option/configurator_apply.cpp
 )
 
 # Win32 seams: the real implementations of the small interfaces above.
