@@ -100,9 +100,22 @@ target_link_libraries(skin_win32 PUBLIC platform_win32 user32 gdi32 ole32 oleaut
 # TransparentBlt for the list rows' pictures.
 target_link_libraries(skin_win32 PUBLIC msimg32)
 
+# The configurator's windows, apart from its entry point.
+add_library(option_win32 STATIC
+  option/option_app.cpp
+  option/configurator_window.cpp
+  option/apply_targets_win32.cpp
+  option/function_menu_popup.cpp
+  option/main_window_texts.cpp
+  option/macro_library_store.cpp
+  option/profile_files_win32.cpp
+  option/text_label.cpp
+  option/dialogs/click_slider.cpp)
+target_link_libraries(option_win32 PUBLIC skin_win32 comdlg32 shell32)
+
 add_executable(Option WIN32 option/option_main.cpp option/option.rc)
 target_link_options(Option PRIVATE -municode)
-target_link_libraries(Option PRIVATE platform_win32 gdi32)
+target_link_libraries(Option PRIVATE option_win32)
 target_include_directories(Option PRIVATE ${GENERATED_DIR} ${OPTION_PICTURES_DIR})
 add_dependencies(Option program_icon default_skin)
 set_source_files_properties(option/option.rc PROPERTIES
@@ -144,6 +157,24 @@ set_source_files_properties(tests/windows_skin_input/skin_input_resources.rc PRO
 gtest_discover_tests(skin_input_tests
   DISCOVERY_MODE PRE_TEST
   TEST_PREFIX "wine.input."
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES RESOURCE_LOCK desktop_input TIMEOUT 300)
+
+# The configurator as a real process, driven by clicks at its controls; one of them runs it beside
+# a real monitor. They move the pointer and open menus, so never beside the other input suites.
+file(GLOB OPTION_TEST_SOURCES CONFIGURE_DEPENDS tests/windows_option/*.cpp)
+add_executable(option_tests ${OPTION_TEST_SOURCES}
+  tests/windows_monitor/monitor_process.cpp
+  tests/windows_monitor/injection_observer.cpp
+  tests/windows_support/process_handles.cpp
+  tests/windows_support/png_writer.cpp
+  tests/windows_support/window_picture.cpp
+  tests/support/temp_dir.cpp)
+target_link_libraries(option_tests PRIVATE skin_win32 gtest_main)
+add_dependencies(option_tests Option Monitor KBHook lan default_skin)
+gtest_discover_tests(option_tests
+  DISCOVERY_MODE PRE_TEST
+  TEST_PREFIX "wine.option."
   DISCOVERY_TIMEOUT 120
   PROPERTIES RESOURCE_LOCK desktop_input TIMEOUT 300)
 

@@ -1,0 +1,25 @@
+#pragma once
+// Where an apply publishes the edited image on Windows: the shared block, the settings files and
+// registry, the monitor's window and the macro library.
+
+#include "bridge/shared_block.h"
+#include "option/configurator_apply.h"
+#include "option/macro_library_store.h"
+
+class Win32ApplyTargets : public ApplyTargets {
+ public:
+  Win32ApplyTargets(SharedBlock& block, MacroLibraryStore& macros)
+      : block_(block), macros_(macros) {}
+
+  void WriteSharedBlock(const SharedSettingsBlock& image) override;
+  void SaveAllSettings(const SharedSettingsBlock& image) override;
+  void NotifyMonitor() override;
+  void SaveMacroLibrary() override;
+
+ private:
+  SharedBlock& block_;
+  MacroLibraryStore& macros_;
+};
+
+// How long an apply waits for the monitor to re-read the block before going on without it.
+inline constexpr unsigned kMonitorAnswerTimeoutMs = 15000;

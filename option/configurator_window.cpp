@@ -1,0 +1,629 @@
+#include "option/configurator_window.h"
+
+#include <shellapi.h>
+
+#include "bridge/change_flags.h"
+#include "bridge/identities.h"
+#include "bridge/messages.h"
+#include "option/apply_targets_win32.h"
+#include "option/buttons/button_labels.h"
+#include "option/buttons/key_names.h"
+#include "option/dialogs/system_sliders.h"
+#include "option/function_menu.h"
+#include "option/function_menu_popup.h"
+#include "option/main_window_texts.h"
+#include "option/profile_export.h"
+#include "option/profile_files_win32.h"
+#include "lang/string_ids.h"
+#include "option/resource_ids.h"
+#include "platform/module_folder.h"
+#include "platform/system_settings_context.h"
+#include "platform/wide.h"
+#include "platform/win32_input_sink.h"
+#include "platform/win32_registry.h"
+#include "settings/catalogue.h"
+#include "settings/language_strings.h"
+#include "settings/pointer_settings.h"
+#include "settings/profile_defaults.h"
+#include "settings/profile_file.h"
+#include "skin/slider_messages.h"
+
+using namespace main_keys;
+
+namespace {
+
+DialogTemplateSpec MainWindowTemplate() {
+  DialogTemplateSpec spec;
+  spec.style = WS_POPUP | WS_VISIBLE | DS_SETFONT;
+  spec.exStyle = WS_EX_APPWINDOW;  // a taskbar button although the window has no caption
+  spec.width = 339;
+  spec.height = 225;
+  spec.title = kConfiguratorTitle;
+  spec.fontName = u"Arial";
+  return spec;
+}
+
+SkinnedWindowOptions MainWindowOptions() {
+  SkinnedWindowOptions options;
+  options.descriptionFile = u"skin_main.ini";
+  return options;
+}
+
+RECT RectOf(const ButtonPosEntry& entry) {
+  return RECT{entry.left, entry.top, entry.right, entry.bottom};
+}
+
+constexpr int32_t kSliderIds[3] = {kPointerSpeedSliderId, kWheelSpeedSliderId,
+                                   kDoubleClickSliderId};
+constexpr TrackRange kSliderRanges[3] = {kPointerSpeedRange, kWheelSpeedRange, kDoubleClickRange};
+
+// Restores the default of one button and marks it changed.
+void RestoreButton(SharedSettingsBlock& block, int button) {
+  ProfileSettings* profile = CurrentProfileOrNull(block);
+  if (profile == nullptr || button < 0 || button >= kButtonCount) return;
+  SetButtonDefault(profile->MacroKeyInfo[button], button);
+  block.ButtonChanged[block.CurrentProfile][button] = 1;
+}
+
+}  // namespace
+
+const MessageRoute<ConfiguratorWindow> ConfiguratorWindow::kRoutes[] = {
+    {WM_CREATE, &ConfiguratorWindow::OnCreate},
+    {WM_INITDIALOG, &ConfiguratorWindow::OnInitDialog},
+    {WM_COMMAND, &ConfiguratorWindow::OnCommand},
+    {WM_PAINT, &ConfiguratorWindow::OnPaint},
+    {WM_PRINTCLIENT, &ConfiguratorWindow::OnPrintClient},
+    {WM_MEASUREITEM, &ConfiguratorWindow::OnMeasureItem},
+    {WM_DRAWITEM, &ConfiguratorWindow::OnDrawItem},
+    {WM_CLOSE, &ConfiguratorWindow::OnClose},
+    {WM_DESTROY, &ConfiguratorWindow::OnDestroy},
+    {WM_SLIDER_CHANGED, &ConfiguratorWindow::OnSliderChanged},
+    {kMsgMonitorStarted, &ConfiguratorWindow::OnMonitorStarted},
+    {kMsgReloadBlock, &ConfiguratorWindow::OnReloadBlock},
+    {kMsgApplyFinished, &ConfiguratorWindow::OnApplyFinished},
+    {kMsgDeviceValuesChanged, &ConfiguratorWindow::OnDeviceValuesChanged},
+    {kMsgIgnored, &ConfiguratorWindow::OnIgnored},
+};
+
+bool ConfiguratorWindow::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                      LRESULT& result) {
+  return Route(this, kRoutes, message, wParam, lParam, result) ||
+         SkinnedWindow::RouteMessage(message, wParam, lParam, result);
+}
+
+ConfiguratorWindow::ConfiguratorWindow()
+    : SkinnedWindow(MainWindowTemplate(), MainWindowOptions()),
+      loaded_(std::make_unique<SharedSettingsBlock>()),
+      edited_(std::make_unique<SharedSettingsBlock>()) {
+  ResetSettingsBlock(*loaded_);
+  ResetSettingsBlock(*edited_);
+  icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM));
+}
+
+ConfiguratorWindow::~ConfiguratorWindow() {
+  // The controls' windows go before the window that holds them.
+  if (handle() != nullptr) DestroyWindow(handle());
+}
+
+// --- creation ------------------------------------------------------------------------------------
+
+SkinControl ConfiguratorWindow::Button(int key, uint16_t captionId, int32_t captionMode) {
+  return SkinControl{key, [this, key, captionId, captionMode](const ButtonPosEntry& entry,
+                                                              const SkinStateImages& images) {
+                       SkinButton& button = buttons_[key];
+                       if (!button.CreateFromSkin(handle(), entry, images)) return;
+                       button.SetCaptionMode(captionMode);
+                       if (captionId != 0) {
+                         button.SetCaption(LanguageString(captionId));
+                         button.SetTooltip(true);
+                       }
+                     }};
+}
+
+SkinControl ConfiguratorWindow::Label(int index) {
+  return SkinControl{kFirstLabel + index,
+                     [this, index](const ButtonPosEntry& entry, const SkinStateImages&) {
+                       labels_[index].Create(handle(), RectOf(entry));
+                     }};
+}
+
+SkinControl ConfiguratorWindow::Slider(int index) {
+  return SkinControl{kPointerSlider + index, [this, index](const ButtonPosEntry& entry,
+                                                          const SkinStateImages&) {
+                       CclickHSlider& slider = sliders_[index];
+                       const RECT rect = RectOf(entry);
+                       if (!slider.Create(SkinFolder() + u"scroll.bmp", rect, handle(),
+                                          kSliderIds[index])) {
+                         return;  // the window works on without this slider
+                       }
+                       slider.SetPos(0);
+                       slider.SetBackground(rect, skin().background);
+                     }};
+}
+
+SkinControl ConfiguratorWindow::DoubleClickTest() {
+  return SkinControl{kDoubleClickTest,
+                     [this](const ButtonPosEntry& entry, const SkinStateImages&) {
+                       if (!doubleClickTest_.Create(handle(), RectOf(entry), programFolder_)) {
+                         return;
+                       }
+                       doubleClickTest_.SetClip(programFolder_ + kDoubleClickClip);
+                       doubleClickEntryText_ = Text(FieldText(entry.text));
+                     }};
+}
+
+std::vector<SkinControl> ConfiguratorWindow::SkinControls() {
+  std::vector<SkinControl> controls;
+  for (int key = kNewProfile; key <= kEditProfile; ++key) controls.push_back(Button(key));
+  for (int slot = 0; slot < kProfileCount; ++slot) controls.push_back(Button(kFirstSlot + slot));
+  controls.push_back(Button(kMinimise));
+  controls.push_back(Button(kCloseIcon));
+  controls.push_back(Button(kEmblem));
+  controls.push_back(Button(kOk));
+  controls.push_back(Button(kClose, IDS_MAIN_CLOSE));
+  controls.push_back(Button(kApply, IDS_MAIN_APPLY));
+  for (int slot = 0; slot < kProfileCount; ++slot) controls.push_back(Label(slot));
+  for (int row = 0; row < kButtonCount; ++row) controls.push_back(Button(kFirstRow + row, 0, 1));
+  controls.push_back(Button(kFunctionDisplay, 0, 3));
+  controls.push_back(Button(kMouseEmblem, 0, 3));
+  for (int index = 0; index < 3; ++index) controls.push_back(Slider(index));
+  controls.push_back(Button(kRestoreRow, IDS_MAIN_RESTORE_BUTTON_DEFAULT));
+  controls.push_back(Button(kRestoreAll, IDS_MAIN_RESTORE_ALL_DEFAULTS));
+  controls.push_back(DoubleClickTest());
+  controls.push_back(Button(kFirstOrientation));
+  controls.push_back(Button(kFirstOrientation + 1));
+  for (int key = 37; key <= 39; ++key) controls.push_back(Button(key));
+  controls.push_back(Button(kFunctionMenu, IDS_MAIN_ASSIGN_FUNCTION, 3));
+  controls.push_back(Button(kWebPage));
+  controls.push_back(Button(kRestoreAllRows));
+  return controls;
+}
+
+LRESULT ConfiguratorWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
+  programFolder_ = ProgramFolder();
+  // The captions are language strings, so the library comes before the controls.
+  LoadLanguageLibrary(programFolder_);
+  macros_ = MakeMacroLibraryStore(programFolder_);
+  if (SkinnedWindow::OnCreate(wParam, lParam) == -1) return -1;
+  // The taskbar button offers the system menu although the window has no caption.
+  SetWindowLongPtrW(handle(), GWL_STYLE, GetWindowLongPtrW(handle(), GWL_STYLE) | WS_SYSMENU);
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnInitDialog(WPARAM, LPARAM) {
+  Default();
+  for (int index = 0; index < 3; ++index) {
+    sliders_[index].SetRounding(kSliderRanges[index].rounding);
+    sliders_[index].SetRange(kSliderRanges[index].minimum, kSliderRanges[index].maximum);
+  }
+  SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  SetWindowTextW(handle(), Wide(kConfiguratorTitle));
+
+  ResetSettingsBlock(*loaded_);
+  block_.OpenLock();
+  blockLive_ = block_.OpenBlock() && block_.Read(*loaded_);
+  if (blockLive_) {
+    ClearChangeFlags(*loaded_);
+  } else if (LoadAllSettings(*loaded_, SystemSettingsContext()) == 0) {
+    SetAllDefaults(*loaded_);
+  }
+  macros_->Load();
+  *edited_ = *loaded_;
+  macros_->MergeButtonMacrosAndSave(*edited_);
+  if (blockLive_) {
+    // Show what Windows uses now rather than what the monitor last applied.
+    if (ProfileSettings* profile = CurrentProfileOrNull(*edited_)) {
+      ReadPointerSettings(*profile, SystemRegistry());
+    }
+  }
+  RefreshMainWindow();
+  return TRUE;
+}
+
+// --- commands ------------------------------------------------------------------------------------
+
+int ConfiguratorWindow::KeyOfButton(HWND button) const {
+  if (button == nullptr) return -1;
+  for (int key = 0; key < kKeyLimit; ++key) {
+    if (buttons_[key].handle() == button) return key;
+  }
+  return -1;
+}
+
+LRESULT ConfiguratorWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (lParam == 0) {
+    const int32_t id = LOWORD(wParam);
+    if (id >= kCommandNone && id <= kCommandLast) {
+      AssignFromMenu(id);
+      return 0;
+    }
+    Decline();
+    return 0;
+  }
+  if (HIWORD(wParam) != BN_CLICKED || !RunCommand(KeyOfButton(reinterpret_cast<HWND>(lParam)))) {
+    Decline();
+  }
+  return 0;
+}
+
+bool ConfiguratorWindow::RunCommand(int key) {
+  if (key >= kFirstSlot && key < kFirstSlot + kProfileCount) {
+    SelectSlot(key - kFirstSlot);
+    return true;
+  }
+  if (key >= kFirstRow && key < kFirstRow + kButtonCount) {
+    SelectButton(key - kFirstRow);
+    return true;
+  }
+  switch (key) {
+    case kNewProfile:
+      EditProfileProperties(true);
+      return true;
+    case kImport:
+      ImportProfile();
+      return true;
+    case kExport:
+      ExportProfile();
+      return true;
+    case kEditProfile:
+      EditProfileProperties(false);
+      return true;
+    case 37:
+    case 38:
+    case 39:
+      return true;
+    case kClose:
+    case kCloseIcon:
+      if (GetCapture() == handle()) {
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        ReleaseCapture();
+      }
+      PostMessageW(handle(), WM_CLOSE, 0, 0);
+      return true;
+    case kMinimise:
+      ShowWindow(handle(), SW_MINIMIZE);
+      return true;
+    case kOk:
+      Apply(ChangeFlags::kCompute);
+      PostMessageW(handle(), WM_CLOSE, 0, 0);
+      return true;
+    case kApply:
+      Apply(ChangeFlags::kCompute);
+      return true;
+    case kWebPage:
+      ShellExecuteW(handle(), L"open", kProductWebPage, nullptr, nullptr, SW_SHOW);
+      return true;
+    case kRestoreAllRows:
+      RestoreAllButtons();
+      return true;
+    case kFunctionMenu:
+      OpenFunctionMenu();
+      return true;
+    case kRestoreRow:
+      RestoreSelectedButton();
+      return true;
+    case kRestoreAll:
+      RestoreAllSettings();
+      return true;
+    case kFirstOrientation:
+    case kFirstOrientation + 1:
+      SetOrientation(key - kFirstOrientation);
+      return true;
+    default:
+      return false;  // keys 51, 54, 56 and handles of no button
+  }
+}
+
+void ConfiguratorWindow::SelectSlot(int slot) {
+  edited_->CurrentProfile = slot;
+  RefreshMainWindow();
+}
+
+void ConfiguratorWindow::SelectButton(int index) {
+  selected_ = index;
+  RefreshButtonArea();
+}
+
+void ConfiguratorWindow::SetOrientation(int32_t orientation) {
+  if (ProfileSettings* profile = CurrentProfileOrNull(*edited_)) profile->Orientation = orientation;
+  buttons_[kFirstOrientation].SetChecked(orientation == 0);
+  buttons_[kFirstOrientation + 1].SetChecked(orientation == 1);
+}
+
+void ConfiguratorWindow::RestoreSelectedButton() {
+  RestoreButton(*edited_, selected_);
+  RefreshButtonArea();
+}
+
+void ConfiguratorWindow::RestoreAllButtons() {
+  for (int button = 0; button < kButtonCount; ++button) RestoreButton(*edited_, button);
+  RefreshButtonArea();
+}
+
+void ConfiguratorWindow::RestoreAllSettings() {
+  if (!ConfirmResetWarning(handle())) return;
+  SetAllDefaults(*edited_);
+  SetAllChangeFlags(*edited_);
+  RefreshMainWindow();
+  Apply(ChangeFlags::kKeepSet);
+}
+
+void ConfiguratorWindow::EditProfileProperties(bool emptyFields) {
+  ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  if (profile == nullptr) return;
+  if (OpenProfilePropertiesDialog(handle(), *profile, emptyFields)) RefreshProfileLabels();
+}
+
+void ConfiguratorWindow::ImportProfile() {
+  const Text chosen = ChooseProfileFile(handle(), ProfileFileDialog::kOpen, programFolder_);
+  ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  if (!chosen.empty() && profile != nullptr) {
+    const Text slotPath = SlotFilePath(programFolder_, edited_->CurrentProfile);
+    Win32ProfileFileOperations files;
+    if (ShouldReloadSlot(ImportProfileFile(files, chosen, slotPath))) {
+      LoadProfile(*profile, slotPath);
+      MarkImportedButtons(*edited_);
+      RefreshMainWindow();
+    }
+  }
+  // Also after a cancelled or failed import: the edited image is published as it stands.
+  Apply(ChangeFlags::kCompute);
+}
+
+void ConfiguratorWindow::ExportProfile() {
+  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  if (profile == nullptr) return;
+  const Text chosen = ChooseProfileFile(handle(), ProfileFileDialog::kSave, programFolder_);
+  if (chosen.empty()) return;
+  Win32ProfileFileOperations files;
+  ExportProfileFile(files, *profile, chosen, SystemPrivateProfile());
+}
+
+// --- function menu -------------------------------------------------------------------------------
+
+void ConfiguratorWindow::OpenFunctionMenu() {
+  ButtonAssignment selected{};
+  if (const ProfileSettings* profile = CurrentProfileOrNull(*edited_)) {
+    if (selected_ >= 0 && selected_ < kButtonCount) selected = profile->MacroKeyInfo[selected_];
+  }
+  SkinButton& opener = buttons_[kFunctionMenu];
+  RECT place{};
+  GetWindowRect(opener.handle(), &place);
+  FunctionMenuPopup popup;
+  if (popup.Build(BuildFunctionMenu(macros_->Macros(), selected))) {
+    openMenu_ = &popup;
+    popup.Track(handle(), place.left + 1, place.bottom);
+    openMenu_ = nullptr;
+  }
+  // Lets the menu's own loop see one more message so that it ends cleanly.
+  PostMessageW(handle(), WM_NULL, 0, 0);
+  popup.Destroy();
+  opener.SetHover(false);
+  RedrawWindow(opener.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  UpdateWindow(handle());
+}
+
+void ConfiguratorWindow::AssignFromMenu(int32_t commandId) {
+  const AssignOutcome outcome =
+      AssignFunction(commandId, *edited_, selected_, macros_->Macros(), assignmentDialogs_);
+  if (outcome == AssignOutcome::kAssigned) RefreshButtonArea();
+}
+
+LRESULT ConfiguratorWindow::OnMeasureItem(WPARAM, LPARAM lParam) {
+  auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+  if (openMenu_ == nullptr || measure == nullptr || measure->CtlType != ODT_MENU ||
+      !openMenu_->MeasureItem(*measure)) {
+    Decline();
+    return 0;
+  }
+  return TRUE;
+}
+
+LRESULT ConfiguratorWindow::OnDrawItem(WPARAM, LPARAM lParam) {
+  const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  if (openMenu_ == nullptr || draw == nullptr || draw->CtlType != ODT_MENU ||
+      !openMenu_->DrawItem(*draw)) {
+    Decline();
+    return 0;
+  }
+  return TRUE;
+}
+
+// --- refresh -------------------------------------------------------------------------------------
+
+void ConfiguratorWindow::RefreshMainWindow() {
+  for (int slot = 0; slot < kProfileCount; ++slot) {
+    buttons_[kFirstSlot + slot].SetChecked(slot == edited_->CurrentProfile);
+  }
+  RefreshProfileLabels();
+  selected_ = 0;
+  RefreshButtonArea();
+  RefreshSliders();
+  RefreshOrientation();
+}
+
+void ConfiguratorWindow::RefreshProfileLabels() {
+  for (int slot = 0; slot < kProfileCount; ++slot) {
+    labels_[slot].SetText(FieldText(edited_->profiles[slot].ProFileName));
+  }
+}
+
+void ConfiguratorWindow::RefreshButtonArea() {
+  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  Win32KeyboardLayout layout;
+  KeyNameLabelTexts texts(layout, &LanguageString);
+  for (int row = 0; row < kButtonCount; ++row) {
+    SkinButton& button = buttons_[kFirstRow + row];
+    const Text caption =
+        profile != nullptr
+            ? ButtonLabelText(LabelOfAssignment(profile->MacroKeyInfo[row]), texts)
+            : Text();
+    button.SetCaption(caption);
+    button.SetChecked(row == selected_);
+  }
+  const bool selectedValid = profile != nullptr && selected_ >= 0 && selected_ < kButtonCount;
+  buttons_[kFunctionDisplay].SetCaption(
+      selectedValid ? ButtonLabelText(LabelOfAssignment(profile->MacroKeyInfo[selected_]), texts)
+                    : Text());
+}
+
+void ConfiguratorWindow::RefreshOrientation() {
+  // The pair follows the stored value, so another profile never shows the last one's choice.
+  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  const int32_t orientation = profile != nullptr ? profile->Orientation : -1;
+  buttons_[kFirstOrientation].SetChecked(orientation == 0);
+  buttons_[kFirstOrientation + 1].SetChecked(orientation == 1);
+}
+
+void ConfiguratorWindow::RefreshSliders() {
+  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  if (profile == nullptr) return;
+  const SliderPositions positions = SliderPositionsOfProfile(*profile);
+  sliders_[0].SetPos(positions.pointerSpeed);
+  sliders_[1].SetPos(positions.wheelSpeed);
+  sliders_[2].SetPos(positions.doubleClick);
+}
+
+// --- apply ---------------------------------------------------------------------------------------
+
+void ConfiguratorWindow::Apply(ChangeFlags flags) {
+  SetCapture(handle());
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  SetBusy(true);
+  Win32ApplyTargets targets(block_, *macros_);
+  ApplyEditedImage(*loaded_, *edited_, flags, targets);
+  EndBusy();
+}
+
+void ConfiguratorWindow::SetBusy(bool busy) {
+  for (int key : {kOk, kApply}) {
+    HWND button = buttons_[key].handle();
+    if (button == nullptr) continue;
+    EnableWindow(button, busy ? FALSE : TRUE);
+    RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  }
+}
+
+void ConfiguratorWindow::EndBusy() {
+  SetBusy(false);
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  if (GetCapture() == handle()) ReleaseCapture();
+}
+
+// --- messages ------------------------------------------------------------------------------------
+
+LRESULT ConfiguratorWindow::OnSliderChanged(WPARAM wParam, LPARAM lParam) {
+  ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  if (profile == nullptr) return 0;
+  const SliderChange change =
+      ApplySliderChange(*profile, static_cast<int32_t>(lParam), static_cast<int32_t>(wParam));
+  // The double-click test beside the slider answers to the new speed at once.
+  if (change.doubleClickTimeMs) SetDoubleClickTime(static_cast<UINT>(*change.doubleClickTimeMs));
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnMonitorStarted(WPARAM, LPARAM) {
+  block_.Read(*loaded_);
+  ClearChangeFlags(*loaded_);
+  *edited_ = *loaded_;
+  RefreshMainWindow();
+  macros_->MergeButtonMacrosAndSave(*edited_);
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnReloadBlock(WPARAM, LPARAM) {
+  block_.Read(*loaded_);
+  *edited_ = *loaded_;
+  RefreshMainWindow();
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnApplyFinished(WPARAM, LPARAM) {
+  EndBusy();
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnDeviceValuesChanged(WPARAM, LPARAM) {
+  block_.Read(*loaded_);
+  const int32_t slot = loaded_->CurrentProfile;
+  if (!IsValidProfileIndex(slot)) return 0;
+  const ProfileSettings& from = loaded_->profiles[slot];
+  ProfileSettings& to = edited_->profiles[slot];
+  to.CpiStep = from.CpiStep;
+  to.Sensitivity_X = from.Sensitivity_X;
+  to.Sensitivity_Y = from.Sensitivity_Y;
+  to.PollingRate = from.PollingRate;
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnIgnored(WPARAM, LPARAM) {
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnClose(WPARAM, LPARAM) {
+  // Unapplied edits are dropped: only apply writes anything.
+  EndModal(IDCANCEL);
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
+  block_.CloseBlock();
+  block_.CloseLock();
+  blockLive_ = false;
+  const LRESULT result = SkinnedWindow::OnDestroy(wParam, lParam);
+  if (macros_ != nullptr) macros_->Free();
+  FreeLanguageLibrary();
+  return result;
+}
+
+// --- painting ------------------------------------------------------------------------------------
+
+void ConfiguratorWindow::Compose(HDC target) {
+  RECT client{};
+  GetClientRect(handle(), &client);
+  HDC memory = CreateCompatibleDC(target);
+  HBITMAP canvas = CreateCompatibleBitmap(target, client.right, client.bottom);
+  if (memory == nullptr || canvas == nullptr) {
+    if (canvas != nullptr) DeleteObject(canvas);
+    if (memory != nullptr) DeleteDC(memory);
+    return;
+  }
+  HGDIOBJ oldCanvas = SelectObject(memory, canvas);
+  if (skin().background != nullptr) {
+    HDC picture = CreateCompatibleDC(target);
+    HGDIOBJ oldPicture = SelectObject(picture, skin().background);
+    BitBlt(memory, 0, 0, client.right, client.bottom, picture, 0, 0, SRCCOPY);
+    SelectObject(picture, oldPicture);
+    DeleteDC(picture);
+  }
+  PaintMainWindowTexts(memory);
+  BitBlt(target, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, oldCanvas);
+  DeleteObject(canvas);
+  DeleteDC(memory);
+}
+
+LRESULT ConfiguratorWindow::OnPaint(WPARAM, LPARAM) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(handle(), &ps);
+  if (dc != nullptr) {
+    if (IsIconic(handle())) {
+      SendMessageW(handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+      RECT client{};
+      GetClientRect(handle(), &client);
+      const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+      const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+      DrawIcon(dc, x, y, icon_);
+    } else {
+      Compose(dc);
+    }
+  }
+  EndPaint(handle(), &ps);
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnPrintClient(WPARAM wParam, LPARAM) {
+  Compose(reinterpret_cast<HDC>(wParam));
+  return 0;
+}

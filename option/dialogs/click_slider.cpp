@@ -1,0 +1,168 @@
+#include "option/dialogs/click_slider.h"
+
+#include <windowsx.h>
+
+#include <cstdio>
+
+#include "platform/wide.h"
+#include "skin/slider_messages.h"
+
+namespace {
+
+constexpr wchar_t kTrackClass[] = L"ClickSliderTrack";
+
+}  // namespace
+
+const MessageRoute<CclickHSlider> CclickHSlider::kRoutes[] = {
+    {WM_CREATE, &CclickHSlider::OnCreate},
+    {WM_LBUTTONUP, &CclickHSlider::OnLButtonUp},
+    {WM_SLIDER_CHANGED, &CclickHSlider::OnSliderChanged},
+    {WM_ERASEBKGND, &CclickHSlider::OnEraseBackground},
+    {WM_PAINT, &CclickHSlider::OnPaint},
+    {WM_PRINTCLIENT, &CclickHSlider::OnPrintClient},
+    {WM_DESTROY, &CclickHSlider::OnDestroy},
+};
+
+bool CclickHSlider::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return Route(this, kRoutes, message, wParam, lParam, result) ||
+         Window::RouteMessage(message, wParam, lParam, result);
+}
+
+CclickHSlider::~CclickHSlider() {
+  if (handle() != nullptr) DestroyWindow(handle());
+  if (background_ != nullptr) DeleteObject(background_);
+}
+
+bool CclickHSlider::Create(const Text& thumbImagePath, const RECT& rect, HWND owner, int32_t id) {
+  if (handle() != nullptr) return false;
+  auto picture = static_cast<HBITMAP>(LoadImageW(nullptr, Wide(thumbImagePath), IMAGE_BITMAP, 0,
+                                                 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  if (picture == nullptr) return false;
+  BITMAP info{};
+  const bool measured = GetObjectW(picture, sizeof info, &info) != 0;
+  DeleteObject(picture);
+  if (!measured || !RegisterFrameworkClass(kTrackClass, 0, nullptr)) return false;
+  imagePath_ = thumbImagePath;
+  imageSize_ = SIZE{info.bmWidth, info.bmHeight};
+  rect_ = rect;
+  owner_ = owner;
+  id_ = id;
+
+  WindowCreateArgs args;
+  args.className = kTrackClass;
+  // The thumb is a child the track paints around, not over.
+  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+  args.x = rect.left;
+  args.y = rect.top;
+  args.width = rect.right - rect.left;
+  args.height = rect.bottom - rect.top;
+  args.parent = owner;
+  args.id = static_cast<UINT_PTR>(static_cast<uint32_t>(id));
+  return Window::Create(args);
+}
+
+LRESULT CclickHSlider::OnCreate(WPARAM, LPARAM) {
+  if (Default() == -1) return -1;
+  // The thumb travels over the whole track; its values go to the track, which relays them.
+  thumb_.Create(imagePath_, 0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top, handle(),
+                id_, false);
+  thumb_.SetPos(0);
+  return 0;
+}
+
+void CclickHSlider::SetRange(int32_t minimum, int32_t maximum) {
+  range_.minimum = minimum;
+  range_.maximum = maximum;
+  thumb_.SetRange(minimum, maximum);
+}
+
+void CclickHSlider::SetRounding(bool rounding) {
+  range_.rounding = rounding;
+  thumb_.SetRounding(rounding);
+}
+
+void CclickHSlider::SetPos(int32_t value) {
+  thumb_.SetPos(value);
+  if (handle() != nullptr) InvalidateRect(handle(), nullptr, TRUE);
+}
+
+void CclickHSlider::SetBackground(const RECT& rect, HBITMAP source) {
+  if (background_ != nullptr) {
+    DeleteObject(background_);
+    background_ = nullptr;
+  }
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (source == nullptr || width <= 0 || height <= 0) return;
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen);
+  HDC to = CreateCompatibleDC(screen);
+  background_ = CreateCompatibleBitmap(screen, width, height);
+  if (from != nullptr && to != nullptr && background_ != nullptr) {
+    HGDIOBJ oldFrom = SelectObject(from, source);
+    HGDIOBJ oldTo = SelectObject(to, background_);
+    BitBlt(to, 0, 0, width, height, from, rect.left, rect.top, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+  }
+  if (to != nullptr) DeleteDC(to);
+  if (from != nullptr) DeleteDC(from);
+  ReleaseDC(nullptr, screen);
+  if (handle() != nullptr) InvalidateRect(handle(), nullptr, TRUE);
+}
+
+LRESULT CclickHSlider::OnLButtonUp(WPARAM, LPARAM lParam) {
+  POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ClientToScreen(handle(), &point);
+  ScreenToClient(owner_, &point);
+  const PixelRect track{rect_.left, rect_.top, rect_.right, rect_.bottom};
+  const TrackClick click = ValueOfTrackClick(track, point.x, range_);
+  wchar_t trace[64];
+  swprintf(trace, 64, L"CclickHSlider=%f\n", click.exact);
+  OutputDebugStringW(trace);
+  thumb_.SetPos(click.value);
+  PostMessageW(owner_, WM_SLIDER_CHANGED, static_cast<WPARAM>(static_cast<intptr_t>(click.value)),
+               static_cast<LPARAM>(id_));
+  return Default();
+}
+
+LRESULT CclickHSlider::OnSliderChanged(WPARAM wParam, LPARAM) {
+  PostMessageW(owner_, WM_SLIDER_CHANGED, wParam, static_cast<LPARAM>(id_));
+  return 0;
+}
+
+void CclickHSlider::PaintBackground(HDC dc) {
+  if (dc == nullptr || background_ == nullptr) return;
+  HDC memory = CreateCompatibleDC(dc);
+  if (memory == nullptr) return;
+  HGDIOBJ old = SelectObject(memory, background_);
+  BitBlt(dc, 0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+}
+
+LRESULT CclickHSlider::OnEraseBackground(WPARAM, LPARAM) {
+  return TRUE;  // painting covers the whole track
+}
+
+LRESULT CclickHSlider::OnPaint(WPARAM, LPARAM) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(handle(), &ps);
+  PaintBackground(dc);
+  EndPaint(handle(), &ps);
+  return 0;
+}
+
+LRESULT CclickHSlider::OnPrintClient(WPARAM wParam, LPARAM) {
+  PaintBackground(reinterpret_cast<HDC>(wParam));
+  return 0;
+}
+
+LRESULT CclickHSlider::OnDestroy(WPARAM, LPARAM) {
+  // The thumb is a child: the system destroys it with the track.
+  if (background_ != nullptr) {
+    DeleteObject(background_);
+    background_ = nullptr;
+  }
+  return Default();
+}

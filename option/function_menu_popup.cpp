@@ -1,0 +1,73 @@
+#include "option/function_menu_popup.h"
+
+#include "platform/wide.h"
+#include "settings/language_strings.h"
+
+FunctionMenuPopup::~FunctionMenuPopup() {
+  Destroy();
+}
+
+bool FunctionMenuPopup::Build(const std::vector<FunctionMenuItem>& items) {
+  Destroy();
+  font_ = CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"Arial");
+  return BuildMenu(items) != nullptr;
+}
+
+OwnerMenu* FunctionMenuPopup::BuildMenu(const std::vector<FunctionMenuItem>& items) {
+  // Submenus are made before the menu that holds them, so menus_ ends with the root.
+  std::vector<OwnerMenu*> submenus(items.size(), nullptr);
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (items[i].kind != FunctionMenuItem::Kind::kSubmenu) continue;
+    submenus[i] = BuildMenu(items[i].items);
+    if (submenus[i] == nullptr) return nullptr;
+  }
+  auto menu = std::make_unique<OwnerMenu>();
+  if (!menu->Construct(font_)) return nullptr;
+  menu->SetWidth(kFunctionMenuWidth);
+  for (size_t i = 0; i < items.size(); ++i) {
+    const FunctionMenuItem& item = items[i];
+    const Text text = item.textId != 0 ? LanguageString(item.textId) : item.text;
+    switch (item.kind) {
+      case FunctionMenuItem::Kind::kSeparator:
+        menu->Append(0, L"");
+        break;
+      case FunctionMenuItem::Kind::kSubmenu:
+        menu->Append(0, Wide(text), submenus[i]->handle());
+        break;
+      case FunctionMenuItem::Kind::kCommand:
+        menu->Append(static_cast<UINT>(item.id), Wide(text), nullptr, item.checked ? 1 : 0);
+        break;
+    }
+  }
+  menus_.push_back(std::move(menu));
+  return menus_.back().get();
+}
+
+void FunctionMenuPopup::Track(HWND owner, int x, int y) {
+  if (root() == nullptr) return;
+  TrackPopupMenu(root(), TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+}
+
+bool FunctionMenuPopup::MeasureItem(MEASUREITEMSTRUCT& measure) const {
+  for (const auto& menu : menus_) {
+    if (menu->MeasureItem(measure)) return true;
+  }
+  return false;
+}
+
+bool FunctionMenuPopup::DrawItem(const DRAWITEMSTRUCT& draw) const {
+  for (const auto& menu : menus_) {
+    if (menu->DrawItem(draw)) return true;
+  }
+  return false;
+}
+
+void FunctionMenuPopup::Destroy() {
+  for (auto& menu : menus_) menu->Destroy();
+  menus_.clear();
+  if (font_ != nullptr) {
+    DeleteObject(font_);
+    font_ = nullptr;
+  }
+}

@@ -1,0 +1,24 @@
+#pragma once
+// What the main window needs of the macro library: load it at start, merge the macros that
+// buttons carry and save it, save it with every apply, and list it in the function menu.
+
+#include <memory>
+#include <span>
+
+#include "option/macros/macro_record.h"
+#include "settings/settings_block.h"
+#include "settings/text.h"
+
+class MacroLibraryStore {
+ public:
+  virtual ~MacroLibraryStore() = default;
+  virtual void Load() = 0;
+  // Takes in the macros of every button of every profile, then saves the library.
+  virtual void MergeButtonMacrosAndSave(const SharedSettingsBlock& edited) = 0;
+  virtual void Save() = 0;
+  virtual void Free() = 0;
+  virtual std::span<const MacroRecord> Macros() const = 0;
+};
+
+// The library kept in programFolder + "config\sequence.dat".
+std::unique_ptr<MacroLibraryStore> MakeMacroLibraryStore(const Text& programFolder);

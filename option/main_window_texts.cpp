@@ -1,0 +1,15 @@
+#include "option/main_window_texts.h"
+
+#include "settings/language_strings.h"
+#include "skin/skin_button_caption.h"
+
+void PaintMainWindowTexts(HDC target) {
+  for (const MainWindowText& text : kMainWindowTexts) {
+    CaptionLayout layout;
+    layout.horizontal = text.horizontal;
+    layout.vertical = CaptionAlignment::kCenter;
+    layout.rect = PixelRect{text.x, text.y, text.x + text.width, text.y + text.height};
+    DrawGdiplusCaption(target, LanguageString(text.stringId), layout, kMainWindowTextPixels,
+                       kMainWindowTextColour);
+  }
+}

@@ -1,0 +1,52 @@
+#include "option/option_app.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "bridge/identities.h"
+#include "option/configurator_window.h"
+#include "platform/wide.h"
+#include "skin/gdiplus_session.h"
+#include "skin/menu_frame_hook.h"
+
+COptionApp::~COptionApp() {
+  ExitInstance();
+}
+
+bool COptionApp::InitInstance() {
+  instanceMutex_ = CreateMutexW(nullptr, FALSE, Wide(kConfiguratorMutex));
+  if (instanceMutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    // The running copy is not brought forward: the monitor is the one that does that.
+    CloseHandle(instanceMutex_);
+    instanceMutex_ = nullptr;
+    return false;
+  }
+
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
+  InitCommonControlsEx(&controls);
+
+  menuHookInstalled_ = InstallMenuFrameHook();
+  // GDI+ starts once for the whole run (the session ends it when the process ends).
+  GdiplusReady();
+
+  auto window = std::make_unique<ConfiguratorWindow>();
+  window->DoModal(nullptr);
+  window.reset();
+  return true;
+}
+
+int COptionApp::ExitInstance() {
+  if (menuHookInstalled_) {
+    RemoveMenuFrameHook();
+    menuHookInstalled_ = false;
+  }
+  if (instanceMutex_ != nullptr) {
+    ReleaseMutex(instanceMutex_);
+    CloseHandle(instanceMutex_);
+    instanceMutex_ = nullptr;
+  }
+  return 0;
+}

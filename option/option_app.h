@@ -1,0 +1,22 @@
+#pragma once
+// The configurator program: one copy at a time, the graphics and menu set-up every window needs,
+// and the main window as a modal dialog; the program ends when that dialog ends.
+
+#include <windows.h>
+
+class COptionApp {
+ public:
+  COptionApp() = default;
+  ~COptionApp();
+  COptionApp(const COptionApp&) = delete;
+  COptionApp& operator=(const COptionApp&) = delete;
+
+  // Start: false when another copy runs (nothing was shown). Runs the main window to its end.
+  bool InitInstance();
+  // End: undoes what InitInstance set up. Safe to call more than once.
+  int ExitInstance();
+
+ private:
+  HANDLE instanceMutex_ = nullptr;
+  bool menuHookInstalled_ = false;
+};

@@ -1,0 +1,30 @@
+#pragma once
+// The main window's call sites for dialogs that are not part of the program yet: the click
+// warning, the key-capture dialogs, the macro manager, the profile properties dialog and the
+// reset confirmation. Each answers as if the user had closed it without accepting, so that no
+// command changes anything it would need the dialog's answer for; the guards in front of them
+// still run. When a dialog lands, only its function here changes.
+
+#include <windows.h>
+
+#include "option/buttons/assign_function.h"
+#include "settings/profile_settings.h"
+
+class PendingAssignmentDialogs : public AssignmentDialogs {
+ public:
+  // The left-click guard has already refused the assignment; only the explanation is missing.
+  void ShowClickWarning() override {}
+  KeyCapture CaptureKey(KeyCaptureKind, uint8_t, uint8_t) override { return KeyCapture{}; }
+  void OpenMacroManager() override {}
+};
+
+// The profile properties dialog on `profile` (fields empty for a new profile). True when the user
+// accepted and the name and program were written into the profile.
+inline bool OpenProfilePropertiesDialog(HWND, ProfileSettings&, bool /*emptyFields*/) {
+  return false;
+}
+
+// The confirmation before all settings return to their defaults. True when the user confirmed.
+inline bool ConfirmResetWarning(HWND) {
+  return false;
+}
