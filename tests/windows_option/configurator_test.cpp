@@ -20,117 +20,13 @@
 #include "tests/support/temp_dir.h"
 #include "tests/windows_monitor/injection_observer.h"
 #include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/option_process.h"
 #include "tests/windows_support/pump.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Keys of the main window's skin description.
-constexpr int kFirstSlotKey = 5;
-constexpr int kCloseIconKey = 11;
-constexpr int kOkKey = 12;
-constexpr int kCloseKey = 13;
-constexpr int kApplyKey = 14;
-constexpr int kFirstRowKey = 20;
-constexpr int kFunctionMenuKey = 52;
-
-// Root menu entry 3 is the middle click (command 1003, function code 3).
-constexpr int kMiddleClickEntry = 3;
-constexpr uint8_t kMiddleClickCode = 3;
-
-constexpr DWORD kWaitMs = 10000;
-
-// The named slot's sixth button scrolls down instead of its default.
-constexpr uint8_t kNamedSlotButton5Code = 10;
-
-Text Folder(const fs::path& path) {
-  Text folder = path.u16string();
-  if (folder.empty() || folder.back() != u'\\') folder += u'\\';
-  return folder;
-}
-
-// The five slot files and config.ini; `current` is stored as the current slot.
-void WriteCatalogue(const fs::path& folder, int current, int namedSlot, const char16_t* name) {
-  Win32PrivateProfile ini;
-  for (int slot = 0; slot < kProfileCount; ++slot) {
-    auto profile = std::make_unique<ProfileSettings>();
-    SetProfileDefaults(*profile, slot);
-    if (slot == namedSlot) {
-      CopyToField(profile->ProFileName, name);
-      profile->MacroKeyInfo[5].functionCode = kNamedSlotButton5Code;
-    }
-    SaveProfile(*profile, SlotFilePath(Folder(folder), slot), ini);
-  }
-  IniFile(ConfigIniPath(Folder(folder)), ini).WriteInt(u"Setting", u"CurrentProfile", current);
-}
-
-std::unique_ptr<ProfileSettings> ReadSlot(const fs::path& folder, int slot) {
-  Win32PrivateProfile ini;
-  auto profile = std::make_unique<ProfileSettings>();
-  LoadProfile(*profile, SlotFilePath(Folder(folder), slot), ini);
-  return profile;
-}
-
-int32_t StoredCurrentProfile(const fs::path& folder) {
-  Win32PrivateProfile ini;
-  return IniFile(ConfigIniPath(Folder(folder)), ini).ReadInt(u"Setting", u"CurrentProfile", -1);
-}
-
-// How much of a control's place on screen shows the given picture of the skin.
-double ShowsPicture(const OptionProcess& option, int key, const char* picture) {
-  const RECT rect = MainControlRect(option.folder(), key);
-  return MatchingShare(CaptureScreen(OnScreen(option.window(), rect)),
-                       PictureRect(option.folder() / "skins" / picture, rect));
-}
-
-// Waits until the slot buttons show `slot` checked and the others not.
-bool ShowsCheckedSlot(const OptionProcess& option, int slot) {
-  return PumpUntil(
-      [&] {
-        for (int other = 0; other < kProfileCount; ++other) {
-          const char* picture = other == slot ? "main_down.bmp" : "main_normal.bmp";
-          if (ShowsPicture(option, kFirstSlotKey + other, picture) < 0.98) return false;
-        }
-        return true;
-      },
-      kWaitMs);
-}
-
-HWND OpenMenuWindow() {
-  HWND menu = FindWindowW(MAKEINTATOM(0x8000), nullptr);
-  return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
-}
-
-// Opens the function menu for row `button`, saves a picture of it when `screenshot` is given,
-// and clicks root entry `entry`. False when the menu did not open or close.
-bool ChooseFunction(const OptionProcess& option, int button, int entry,
-                    const char* screenshot = nullptr) {
-  ClickControl(option.window(), option.folder(), kFirstRowKey + button);
-  option.Settle();
-  ClickControl(option.window(), option.folder(), kFunctionMenuKey);
-  if (!PumpUntil([] { return OpenMenuWindow() != nullptr; }, kWaitMs)) return false;
-  option.Settle();
-  HWND menu = OpenMenuWindow();
-  if (screenshot != nullptr) {
-    RECT window{}, popup{};
-    GetWindowRect(option.window(), &window);
-    GetWindowRect(menu, &popup);
-    RECT both{};
-    UnionRect(&both, &window, &popup);
-    SaveScreenPicture(both, screenshot);
-  }
-  // Every root entry is one text line high; the menu's own top margin (a few pixels in some
-  // systems) stays inside the entry because the click aims below its middle.
-  POINT origin{0, 0};
-  ClientToScreen(menu, &origin);
-  const int line = MenuItemHeight(1001);
-  RECT popup{};
-  GetWindowRect(menu, &popup);
-  ClickAt(POINT{(popup.left + popup.right) / 2, origin.y + entry * line + line / 2 + 2});
-  return PumpUntil([] { return OpenMenuWindow() == nullptr; }, kWaitMs);
-}
 
 class ConfiguratorTest : public ::testing::Test {
  protected:
