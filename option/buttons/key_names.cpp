@@ -11,22 +11,22 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {0x08, u"BackSpace"},    {0x09, u"Tab"},         {0x0D, u"Enter"},
-    {0x13, u"Pause"},        {0x14, u"CapsLock"},    {0x1B, u"Esc"},
-    {0x20, u"Space"},        {0x21, u"Page UP"},     {0x22, u"Page Down"},
-    {0x23, u"End"},          {0x24, u"Home"},        {0x25, u"Left"},
-    {0x26, u"Up"},           {0x27, u"Right"},       {0x28, u"Down"},
-    {0x29, u"Select"},       {0x2B, u"Execute"},     {0x2C, u"Print Screen"},
-    {0x2D, u"Insert"},       {0x2E, u"Delete"},      {0x2F, u"Help"},
-    {0x5B, u"L_WIN"},        {0x5C, u"R_WIN"},       {0x5D, u"APP"},
-    {0x6A, u"Num_*"},        {0x6B, u"Num_+"},       {0x6C, u"Num_ "},
-    {0x6D, u"Num_-"},        {0x6E, u"Num_."},       {0x6F, u"Num_/"},
-    {0x90, u"Number Lock"},  {0x91, u"Scroll Lock"}, {0xBA, u";"},
-    {0xBB, u"="},            {0xBC, u","},           {0xBD, u"-"},
-    {0xBE, u"."},            {0xBF, u"/"},           {0xC0, u"`"},
-    {0xDB, u"["},            {0xDC, u"\\"},          {0xDD, u"]"},
-    {0xDE, u"'"},            {0xF0, u"Left"},        {0xF1, u"Right"},
-    {0xF2, u"Wheel"},        {0xF3, u"Forward"},     {0xF4, u"Backward"},
+    {0x08, u"BackSpace"},   {0x09, u"Tab"},         {0x0D, u"Enter"},
+    {0x13, u"Pause"},       {0x14, u"CapsLock"},    {0x1B, u"Esc"},
+    {0x20, u"Space"},       {0x21, u"Page UP"},     {0x22, u"Page Down"},
+    {0x23, u"End"},         {0x24, u"Home"},        {0x25, u"Left"},
+    {0x26, u"Up"},          {0x27, u"Right"},       {0x28, u"Down"},
+    {0x29, u"Select"},      {0x2B, u"Execute"},     {0x2C, u"Print Screen"},
+    {0x2D, u"Insert"},      {0x2E, u"Delete"},      {0x2F, u"Help"},
+    {0x5B, u"L_WIN"},       {0x5C, u"R_WIN"},       {0x5D, u"APP"},
+    {0x6A, u"Num_*"},       {0x6B, u"Num_+"},       {0x6C, u"Num_ "},
+    {0x6D, u"Num_-"},       {0x6E, u"Num_."},       {0x6F, u"Num_/"},
+    {0x90, u"Number Lock"}, {0x91, u"Scroll Lock"}, {0xBA, u";"},
+    {0xBB, u"="},           {0xBC, u","},           {0xBD, u"-"},
+    {0xBE, u"."},           {0xBF, u"/"},           {0xC0, u"`"},
+    {0xDB, u"["},           {0xDC, u"\\"},          {0xDD, u"]"},
+    {0xDE, u"'"},           {0xF0, u"Left"},        {0xF1, u"Right"},
+    {0xF2, u"Wheel"},       {0xF3, u"Forward"},     {0xF4, u"Backward"},
 };
 
 // Left and right Shift, Ctrl and Alt (0xA0 to 0xA5), in virtual-key order.

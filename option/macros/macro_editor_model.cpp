@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "lang/string_ids.h"
 #include "monitor/input/key_table.h"
 
 namespace {
 
 constexpr uint8_t kMacroFunction = 16;
-constexpr uint8_t kMouseStepCodes[kMouseStepButtons] = {kKeyCodeMouseLeft, kKeyCodeMouseRight,
-                                                        kKeyCodeMouseMiddle, kKeyCodeMouseX2,
-                                                        kKeyCodeMouseX1};
+constexpr uint8_t kMouseStepCodes[kMouseStepButtons] = {
+    kKeyCodeMouseLeft, kKeyCodeMouseRight, kKeyCodeMouseMiddle, kKeyCodeMouseX2, kKeyCodeMouseX1};
 
 bool StartsWithIgnoreCase(TextView text, TextView prefix) {
   return text.size() >= prefix.size() && EqualsIgnoreCase(text.substr(0, prefix.size()), prefix);
@@ -91,7 +91,8 @@ bool MacroEditorModel::DeleteSelectedMacro() {
 }
 
 void MacroEditorModel::StoreRepeatCount() {
-  if (MacroRecord* record = Selected()) record->repeatCount = repeatEnabled_ ? shownRepeatCount_ : 0;
+  if (MacroRecord* record = Selected())
+    record->repeatCount = repeatEnabled_ ? shownRepeatCount_ : 0;
 }
 
 void MacroEditorModel::SetRepeatEnabled(bool on) {
@@ -139,8 +140,7 @@ bool MacroEditorModel::InsertEvent(int position, MacroEvent event) {
   const int count = UsedEventCount(*record);
   if (count >= kMaxMacroEvents) return false;
   position = std::clamp(position, 0, count);
-  std::copy_backward(record->events + position, record->events + count,
-                     record->events + count + 1);
+  std::copy_backward(record->events + position, record->events + count, record->events + count + 1);
   record->events[position] = event;
   record->eventCount = count + 1;
   focusEvent_ = position;
@@ -265,6 +265,13 @@ std::optional<CorrectedNumber> MacroEditorModel::CommitDelayEdit(int row, TextVi
   record->events[target.event].delay = static_cast<uint16_t>(delay->value);
   focusEvent_ = target.event;
   return delay;
+}
+
+RecordButtonLook RecordButtonLookFor(bool recording) {
+  constexpr uint32_t kGreen = 0xFF90D44B;
+  constexpr uint32_t kBlack = 0xFF000000;
+  if (recording) return {IDS_MACRO_STOP_RECORDING, kGreen, kGreen, kBlack, kBlack};
+  return {IDS_MACRO_RECORD, kBlack, kGreen, kGreen, kBlack};
 }
 
 bool FinishMacroManager(ManagerEnd end, MacroEditorModel& model, MacroLibrary& library) {

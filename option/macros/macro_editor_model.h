@@ -139,6 +139,17 @@ class MacroEditorModel {
   int focusEvent_ = -1;      // the event last inserted or edited
 };
 
+// The record button's caption and its caption colours (normal, over, down, disabled; ARGB) while
+// idle and while recording.
+struct RecordButtonLook {
+  uint16_t labelId;
+  uint32_t normal;
+  uint32_t over;
+  uint32_t down;
+  uint32_t disabled;
+};
+RecordButtonLook RecordButtonLookFor(bool recording);
+
 enum class ManagerEnd : uint8_t { kOk, kCancel };
 
 // What the configurator keeps when the manager closes: the edited library on OK, which must then be

@@ -28,7 +28,8 @@ MacroSaveResult WriteWholeFile(const MacroRecord* records, size_t count, bool wi
   if (!files.Delete(temporary)) return MacroSaveResult::kWriteFailed;
   const IniFile file(temporary, ini);
   bool written = true;
-  if (withCount) written = file.WriteInt(kSection, Text(kMacroCountKey), static_cast<int32_t>(count));
+  if (withCount)
+    written = file.WriteInt(kSection, Text(kMacroCountKey), static_cast<int32_t>(count));
   for (size_t i = 0; written && i < count; ++i) {
     written = file.WriteStruct(kSection, FormatInt(static_cast<int32_t>(i)), &records[i],
                                sizeof(MacroRecord));

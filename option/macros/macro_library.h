@@ -34,7 +34,7 @@ inline constexpr int kMaxMissingRecordsInRow = 64;
 struct MacroLoadReport {
   int32_t statedCount = -1;  // "number" as read; -1 without a file
   int loaded = 0;
-  int skipped = 0;  // keys read that were missing or failed the checksum
+  int skipped = 0;            // keys read that were missing or failed the checksum
   bool stoppedEarly = false;  // the gap rule ended the read before the stated count
 };
 

@@ -75,25 +75,43 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   while (!in.empty()) {
     const uint8_t op = in.Next();
     switch (op % 12) {
-      case 0: model.SelectMacro(static_cast<int8_t>(in.Next())); break;
-      case 1: model.AddMacro(in.Typed()); break;
-      case 2: model.DeleteSelectedMacro(); break;
-      case 3: model.SetRepeatEnabled(in.Next() & 1); break;
+      case 0:
+        model.SelectMacro(static_cast<int8_t>(in.Next()));
+        break;
+      case 1:
+        model.AddMacro(in.Typed());
+        break;
+      case 2:
+        model.DeleteSelectedMacro();
+        break;
+      case 3:
+        model.SetRepeatEnabled(in.Next() & 1);
+        break;
       case 4: {
         const CorrectedNumber n = model.EditRepeatCount(in.Typed());
         Check(n.value >= 1 && n.value <= kMaxRepeatCount);
         break;
       }
-      case 5: model.PressRecordButton(); break;
-      case 6: model.RecordKey(in.Next(), in.Next() & 1); break;
-      case 7: model.EventMenu(1000 + in.Next() % 40, static_cast<int8_t>(in.Next())); break;
+      case 5:
+        model.PressRecordButton();
+        break;
+      case 6:
+        model.RecordKey(in.Next(), in.Next() & 1);
+        break;
+      case 7:
+        model.EventMenu(1000 + in.Next() % 40, static_cast<int8_t>(in.Next()));
+        break;
       case 8: {
         const auto delay = model.CommitDelayEdit(static_cast<int8_t>(in.Next()), in.Typed());
         Check(!delay || (delay->value >= 1 && delay->value <= kMaxDelayMs));
         break;
       }
-      case 9: model.SetRecordDelays(in.Next() & 1); break;
-      case 10: clock.now += static_cast<uint32_t>(in.Next()) << (in.Next() % 24); break;
+      case 9:
+        model.SetRecordDelays(in.Next() & 1);
+        break;
+      case 10:
+        clock.now += static_cast<uint32_t>(in.Next()) << (in.Next() % 24);
+        break;
       default: {
         const Text name = ImportedMacroName(model.library(), in.Typed());
         Check(name.size() <= static_cast<size_t>(kMaxMacroNameChars));

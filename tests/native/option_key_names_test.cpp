@@ -18,20 +18,24 @@ Text Language(uint16_t id) {
 
 TEST(KeyName, EveryVirtualKey) {
   std::map<int, Text> expected = {
-      {0x08, u"BackSpace"},   {0x09, u"Tab"},          {0x0D, u"Enter"},     {0x13, u"Pause"},
-      {0x14, u"CapsLock"},    {0x1B, u"Esc"},          {0x20, u"Space"},     {0x21, u"Page UP"},
-      {0x22, u"Page Down"},   {0x23, u"End"},          {0x24, u"Home"},      {0x25, u"Left"},
-      {0x26, u"Up"},          {0x27, u"Right"},        {0x28, u"Down"},      {0x29, u"Select"},
-      {0x2B, u"Execute"},     {0x2C, u"Print Screen"}, {0x2D, u"Insert"},    {0x2E, u"Delete"},
-      {0x2F, u"Help"},        {0x5B, u"L_WIN"},        {0x5C, u"R_WIN"},     {0x5D, u"APP"},
-      {0x6A, u"Num_*"},       {0x6B, u"Num_+"},        {0x6C, u"Num_ "},     {0x6D, u"Num_-"},
-      {0x6E, u"Num_."},       {0x6F, u"Num_/"},        {0x90, u"Number Lock"},
-      {0x91, u"Scroll Lock"}, {0xA0, u"<1099>"},       {0xA1, u"<1100>"},    {0xA2, u"<1101>"},
-      {0xA3, u"<1102>"},      {0xA4, u"<1103>"},       {0xA5, u"<1104>"},    {0xBA, u";"},
-      {0xBB, u"="},           {0xBC, u","},            {0xBD, u"-"},         {0xBE, u"."},
-      {0xBF, u"/"},           {0xC0, u"\u0060"},       {0xDB, u"["},         {0xDC, u"\\"},
-      {0xDD, u"]"},           {0xDE, u"'"},            {0xF0, u"Left"},      {0xF1, u"Right"},
-      {0xF2, u"Wheel"},       {0xF3, u"Forward"},      {0xF4, u"Backward"},
+      {0x08, u"BackSpace"},   {0x09, u"Tab"},         {0x0D, u"Enter"},
+      {0x13, u"Pause"},       {0x14, u"CapsLock"},    {0x1B, u"Esc"},
+      {0x20, u"Space"},       {0x21, u"Page UP"},     {0x22, u"Page Down"},
+      {0x23, u"End"},         {0x24, u"Home"},        {0x25, u"Left"},
+      {0x26, u"Up"},          {0x27, u"Right"},       {0x28, u"Down"},
+      {0x29, u"Select"},      {0x2B, u"Execute"},     {0x2C, u"Print Screen"},
+      {0x2D, u"Insert"},      {0x2E, u"Delete"},      {0x2F, u"Help"},
+      {0x5B, u"L_WIN"},       {0x5C, u"R_WIN"},       {0x5D, u"APP"},
+      {0x6A, u"Num_*"},       {0x6B, u"Num_+"},       {0x6C, u"Num_ "},
+      {0x6D, u"Num_-"},       {0x6E, u"Num_."},       {0x6F, u"Num_/"},
+      {0x90, u"Number Lock"}, {0x91, u"Scroll Lock"}, {0xA0, u"<1099>"},
+      {0xA1, u"<1100>"},      {0xA2, u"<1101>"},      {0xA3, u"<1102>"},
+      {0xA4, u"<1103>"},      {0xA5, u"<1104>"},      {0xBA, u";"},
+      {0xBB, u"="},           {0xBC, u","},           {0xBD, u"-"},
+      {0xBE, u"."},           {0xBF, u"/"},           {0xC0, u"\u0060"},
+      {0xDB, u"["},           {0xDC, u"\\"},          {0xDD, u"]"},
+      {0xDE, u"'"},           {0xF0, u"Left"},        {0xF1, u"Right"},
+      {0xF2, u"Wheel"},       {0xF3, u"Forward"},     {0xF4, u"Backward"},
   };
   for (int vk = 0x30; vk <= 0x39; ++vk) expected[vk] = Text(1, char16_t(vk));
   for (int vk = 0x41; vk <= 0x5A; ++vk) expected[vk] = Text(1, char16_t(vk));
@@ -96,9 +100,9 @@ TEST(KeyCodeName, TextOfAStoredCode) {
     const KeyboardLayout* layout;
     const char16_t* name;
   } rows[] = {
-      {4, &UsLayout(), u"A"},        {20, &FrenchLayout(), u"A"}, {4, &FrenchLayout(), u"Q"},
-      {88, &UsLayout(), u"Num_ "},   {225, &UsLayout(), u"<1099>"}, {244, &UsLayout(), u"Backward"},
-      {50, &UsLayout(), u""},        {0, &UsLayout(), u""},
+      {4, &UsLayout(), u"A"},      {20, &FrenchLayout(), u"A"},   {4, &FrenchLayout(), u"Q"},
+      {88, &UsLayout(), u"Num_ "}, {225, &UsLayout(), u"<1099>"}, {244, &UsLayout(), u"Backward"},
+      {50, &UsLayout(), u""},      {0, &UsLayout(), u""},
   };
   for (const auto& r : rows) {
     EXPECT_EQ(KeyCodeName(r.code, *r.layout, Language), r.name) << "row " << &r - rows;

@@ -33,12 +33,18 @@ MacroRecord Named(const char16_t* name, int32_t repeat = 0) {
 // "/100", from stored codes: letters are 4.., L R W F B the mouse buttons.
 uint8_t CodeOf(char c) {
   switch (c) {
-    case 'L': return 240;
-    case 'R': return 241;
-    case 'W': return 242;
-    case 'F': return 243;
-    case 'B': return 244;
-    default: return static_cast<uint8_t>(4 + (c - 'a'));
+    case 'L':
+      return 240;
+    case 'R':
+      return 241;
+    case 'W':
+      return 242;
+    case 'F':
+      return 243;
+    case 'B':
+      return 244;
+    default:
+      return static_cast<uint8_t>(4 + (c - 'a'));
   }
 }
 
@@ -88,8 +94,9 @@ class MacroEditorTest : public ::testing::Test {
 
 TEST(EventRows, KindsItemValuesAndTexts) {
   const std::vector<MacroEvent> events = {
-      {CodeOf('a'), kMacroPress, 0},  {CodeOf('a'), kMacroRelease, 100}, {240, kMacroPress, 0},
-      {244, kMacroRelease, 5},        {224, kMacroPress, 0},             {0, kMacroPress, 0},
+      {CodeOf('a'), kMacroPress, 0}, {CodeOf('a'), kMacroRelease, 100},
+      {240, kMacroPress, 0},         {244, kMacroRelease, 5},
+      {224, kMacroPress, 0},         {0, kMacroPress, 0},
   };
   const struct {
     int event;
@@ -190,9 +197,8 @@ TEST(InitialMacroRow, ExactNameThenPrefixFromTheSecondRow) {
     uint8_t function;
     int row;
   } rows[] = {
-      {u"Fire", 16, 1},   {u"fire2", 16, 0}, {u"BURST", 16, 2}, {u"Burst l", 16, 3},
-      {u"Fir", 16, 1},    {u"Fi", 16, 1},    {u"Gone", 16, 0},  {u"", 16, 0},
-      {u"Burst", 17, 0},
+      {u"Fire", 16, 1}, {u"fire2", 16, 0}, {u"BURST", 16, 2}, {u"Burst l", 16, 3}, {u"Fir", 16, 1},
+      {u"Fi", 16, 1},   {u"Gone", 16, 0},  {u"", 16, 0},      {u"Burst", 17, 0},
   };
   for (const auto& r : rows) {
     CopyToField(button.macroName, r.name);
@@ -243,8 +249,8 @@ TEST_F(MacroEditorTest, DeleteMovesTheSelection) {
 }
 
 TEST_F(MacroEditorTest, RepeatCheckBoxAndCount) {
-  MacroEditorModel model = Model({Named(u"Zero", 0), Named(u"Five", 5), Named(u"Minus", -3),
-                                  Named(u"Huge", 1000)});
+  MacroEditorModel model =
+      Model({Named(u"Zero", 0), Named(u"Five", 5), Named(u"Minus", -3), Named(u"Huge", 1000)});
   const struct {
     int index;
     bool enabled;
@@ -451,7 +457,8 @@ TEST_F(MacroEditorTest, CommittedDelays) {
   };
   for (const auto& r : rows) {
     MacroEditorModel model = Model({WithEvents(
-        u"M", {{CodeOf('a'), kMacroPress, 0}, {CodeOf('a'), kMacroRelease, 50}, {CodeOf('b'), 1, 0}})});
+        u"M",
+        {{CodeOf('a'), kMacroPress, 0}, {CodeOf('a'), kMacroRelease, 50}, {CodeOf('b'), 1, 0}})});
     model.SelectMacro(0);
     EXPECT_EQ(model.CommitDelayEdit(r.row, r.typed).has_value(), r.applied) << "row " << &r - rows;
     EXPECT_EQ(Describe(model.events()), r.expected) << "row " << &r - rows;
@@ -468,14 +475,10 @@ TEST_F(MacroEditorTest, MouseStepsRespectTheLimit) {
     size_t count;
     const char* head;  // the first events afterwards
   } rows[] = {
-      {2, clickBackward, 1, true, 4, "a+ B+ B- a+"},
-      {2, clickBackward, -1, true, 4, "a+ a+ B+ B-"},
-      {2, pressLeft, 0, true, 3, "L+ a+ a+"},
-      {2, releaseRight, -1, true, 3, "a+ a+ R-"},
-      {38, clickBackward, -1, true, 40, ""},
-      {39, clickBackward, 0, false, 39, ""},
-      {39, pressLeft, 0, true, 40, "L+ a+"},
-      {40, pressLeft, 0, false, 40, ""},
+      {2, clickBackward, 1, true, 4, "a+ B+ B- a+"}, {2, clickBackward, -1, true, 4, "a+ a+ B+ B-"},
+      {2, pressLeft, 0, true, 3, "L+ a+ a+"},        {2, releaseRight, -1, true, 3, "a+ a+ R-"},
+      {38, clickBackward, -1, true, 40, ""},         {39, clickBackward, 0, false, 39, ""},
+      {39, pressLeft, 0, true, 40, "L+ a+"},         {40, pressLeft, 0, false, 40, ""},
   };
   for (const auto& r : rows) {
     MacroEditorModel model = Model({WithEvents(u"M", Presses(r.events))});
@@ -511,6 +514,18 @@ TEST_F(MacroEditorTest, CaretFollowsTheLastChange) {
   EXPECT_EQ(model.CaretRow(), 6 + 2);
   model.EventMenu(kCommandInsertDelay, 1);
   EXPECT_EQ(model.CaretRow(), 0);
+}
+
+TEST(RecordButtonLookFor, IdleAndRecording) {
+  const RecordButtonLook idle = RecordButtonLookFor(false);
+  const RecordButtonLook recording = RecordButtonLookFor(true);
+  EXPECT_EQ(idle.labelId, 43);
+  EXPECT_EQ(recording.labelId, 52);
+  EXPECT_EQ((std::vector<uint32_t>{idle.normal, idle.over, idle.down, idle.disabled}),
+            (std::vector<uint32_t>{0xFF000000, 0xFF90D44B, 0xFF90D44B, 0xFF000000}));
+  EXPECT_EQ(
+      (std::vector<uint32_t>{recording.normal, recording.over, recording.down, recording.disabled}),
+      (std::vector<uint32_t>{0xFF90D44B, 0xFF90D44B, 0xFF000000, 0xFF000000}));
 }
 
 TEST_F(MacroEditorTest, OkKeepsTheEditedLibraryAndCancelTheOriginal) {

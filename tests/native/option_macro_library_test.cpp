@@ -171,7 +171,8 @@ TEST_F(MacroLibraryFileTest, DamagedRecordsAreSkipped) {
     Text replacement;
   } damages[] = {
       {"digit changed", Text(1, value[0] == u'0' ? u'1' : u'0') + value.substr(1)},
-      {"checksum changed", value.substr(0, value.size() - 1) + (value.back() == u'0' ? u"1" : u"0")},
+      {"checksum changed",
+       value.substr(0, value.size() - 1) + (value.back() == u'0' ? u"1" : u"0")},
       {"one digit short", value.substr(1)},
       {"not hexadecimal", u"zz" + value.substr(2)},
       {"empty", u""},
@@ -240,7 +241,7 @@ TEST(FindMacroByName, IgnoresCaseAndSurroundingBlanks) {
     const char16_t* name;
     int index;
   } rows[] = {
-      {u"Fire", 0}, {u"FIRE", 0}, {u" fire\t", 0}, {u"Burst", 1},
+      {u"Fire", 0}, {u"FIRE", 0},   {u" fire\t", 0}, {u"Burst", 1},
       {u"Fir", -1}, {u"Fire2", -1}, {u"", -1},
   };
   for (const auto& r : rows) {
@@ -367,14 +368,14 @@ class MergeButtonMacrosTest : public ::testing::Test {
 
 TEST_F(MergeButtonMacrosTest, ChangedNewAndDuplicateNamedMacros) {
   MacroLibrary library = {Macro(u"Burst", 4, 1, 2), Macro(u"Keep", 3, 0, 4)};
-  Button(0, 4) = ButtonMacro(u"Burst", 6, 2, 7);        // changed: 6 events replace 4
-  Button(1, 2) = ButtonMacro(u"Fresh", 5, 9, 3);        // new: appended with its repeat count
-  Button(2, 0) = ButtonMacro(u"Twin", 2, 0, 1);         // two differing copies of one name:
-  Button(4, 14) = ButtonMacro(u"twin", 3, 0, 8);        // the last one visited wins
-  Button(3, 7) = ButtonMacro(u"Keep", 3, 0, 4);         // identical: untouched
+  Button(0, 4) = ButtonMacro(u"Burst", 6, 2, 7);  // changed: 6 events replace 4
+  Button(1, 2) = ButtonMacro(u"Fresh", 5, 9, 3);  // new: appended with its repeat count
+  Button(2, 0) = ButtonMacro(u"Twin", 2, 0, 1);   // two differing copies of one name:
+  Button(4, 14) = ButtonMacro(u"twin", 3, 0, 8);  // the last one visited wins
+  Button(3, 7) = ButtonMacro(u"Keep", 3, 0, 4);   // identical: untouched
   Button(3, 8) = ButtonMacro(u"Ignored", 3, 0, 4);
-  Button(3, 8).functionCode = 17;                       // not a macro function
-  Button(3, 9) = ButtonMacro(u"", 3, 0, 4);             // no name
+  Button(3, 8).functionCode = 17;            // not a macro function
+  Button(3, 9) = ButtonMacro(u"", 3, 0, 4);  // no name
 
   EXPECT_EQ(MergeButtonMacros(library, block), 4);
   EXPECT_EQ(Names(library), (std::vector<std::u16string>{u"Burst", u"Keep", u"Fresh", u"Twin"}));

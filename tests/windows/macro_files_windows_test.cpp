@@ -26,14 +26,15 @@ MacroRecord Macro(const char16_t* name, int events, uint8_t seed) {
   r.repeatCount = seed;
   r.eventCount = events;
   for (int i = 0; i < events; ++i) {
-    r.events[i] = {static_cast<uint8_t>(4 + (seed + i) % 26),
-                   static_cast<uint8_t>(1 + i % 2), static_cast<uint16_t>(seed * 1000 + i)};
+    r.events[i] = {static_cast<uint8_t>(4 + (seed + i) % 26), static_cast<uint8_t>(1 + i % 2),
+                   static_cast<uint16_t>(seed * 1000 + i)};
   }
   return r;
 }
 
 bool SameLibraries(const MacroLibrary& a, const MacroLibrary& b) {
-  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(MacroRecord)) == 0;
+  return a.size() == b.size() &&
+         std::memcmp(a.data(), b.data(), a.size() * sizeof(MacroRecord)) == 0;
 }
 
 class MacroFilesWindowsTest : public ::testing::Test {
