@@ -524,6 +524,13 @@ LRESULT ConfiguratorWindow::OnSliderChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT ConfiguratorWindow::OnMonitorStarted(WPARAM, LPARAM) {
+  // A monitor started after this window has a block this window has not opened yet; without it
+  // every later apply would reach the files but never the monitor.
+  if (!block_.HasView()) {
+    block_.CloseLock();
+    block_.OpenLock();
+    blockLive_ = block_.OpenBlock();
+  }
   block_.Read(*loaded_);
   ClearChangeFlags(*loaded_);
   *edited_ = *loaded_;

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "bridge/messages.h"
+#include "bridge/shared_block.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "settings/ini_file.h"
@@ -123,42 +125,91 @@ TEST_F(ConfiguratorTest, OkAppliesThenCloses) {
   EXPECT_EQ(StoredCurrentProfile(dir_.path()), 2);
 }
 
-// With the monitor running, an apply changes what the monitor does for the mouse's buttons, and
-// the monitor's exit closes the configurator.
-TEST(ConfiguratorWithMonitor, ApplyReachesTheMonitorAndItsExitClosesTheWindow) {
-  MonitorProcess monitor;
+// What the monitor injects for a press and release of the first extra button.
+std::vector<DWORD> PressExtraButton() {
+  ParkPointer();
+  PumpUntil([] { return false; }, 200);
+  InjectionObserver observer;
+  observer.Clear();
+  SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
+  SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1);
+  observer.WaitFor(2);
+  observer.Idle(200);
+  std::vector<DWORD> codes;
+  for (const ObservedInput& input : observer.seen()) codes.push_back(input.code);
+  return codes;
+}
+
+const std::vector<DWORD> kMiddleClick{WM_MBUTTONDOWN, WM_MBUTTONUP};
+constexpr int kExtraButton = 3;
+
+// A monitor in its own installation folder with the configurator beside it; slot 0 current.
+void LayOutMonitorAndConfigurator(MonitorProcess& monitor) {
   LayOutConfigurator(monitor.folder().path());
   auto first = std::make_unique<ProfileSettings>();
   SetProfileDefaults(*first, 0);
   monitor.WriteCurrentProfile(*first);
+}
+
+// With the monitor running, an apply changes what the monitor does for the mouse's buttons, and
+// the monitor's exit closes the configurator.
+TEST(ConfiguratorWithMonitor, ApplyReachesTheMonitorAndItsExitClosesTheWindow) {
+  MonitorProcess monitor;
+  LayOutMonitorAndConfigurator(monitor);
   ASSERT_TRUE(monitor.Start());
   OptionProcess option(monitor.folder().path());
   ASSERT_TRUE(option.Start());
 
-  // What the monitor injects for a press and release of the first extra button.
-  const auto pressExtraButton = [] {
-    ParkPointer();
-    PumpUntil([] { return false; }, 200);
-    InjectionObserver observer;
-    observer.Clear();
-    SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
-    SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1);
-    observer.WaitFor(2);
-    observer.Idle(200);
-    std::vector<DWORD> codes;
-    for (const ObservedInput& input : observer.seen()) codes.push_back(input.code);
-    return codes;
-  };
-  const std::vector<DWORD> middleClick{WM_MBUTTONDOWN, WM_MBUTTONUP};
-
-  constexpr int kExtraButton = 3;
   ASSERT_TRUE(ChooseFunction(option, kExtraButton, kMiddleClickEntry));
   option.Settle();
-  EXPECT_NE(pressExtraButton(), middleClick);  // chosen, not applied yet
+  EXPECT_NE(PressExtraButton(), kMiddleClick);  // chosen, not applied yet
 
   ClickControl(option.window(), option.folder(), kApplyKey);
   option.Settle();
-  EXPECT_EQ(pressExtraButton(), middleClick);
+  EXPECT_EQ(PressExtraButton(), kMiddleClick);
+
+  ASSERT_TRUE(monitor.Exit());
+  EXPECT_TRUE(option.WaitForExit());
+}
+
+// A monitor started after the configurator: its start message reloads the window from its block
+// (an unapplied slot choice is dropped), and from then on applies reach it. Outside senders can
+// make the window reload the block; message 1258 changes nothing.
+TEST(ConfiguratorWithMonitor, MonitorStartedLaterIsReloadedFromAndReachedByApply) {
+  MonitorProcess monitor;
+  LayOutMonitorAndConfigurator(monitor);
+  OptionProcess option(monitor.folder().path());
+  ASSERT_TRUE(option.Start());
+  ClickControl(option.window(), option.folder(), kFirstSlotKey + 2);
+  ParkPointer();
+  ASSERT_TRUE(ShowsCheckedSlot(option, 2));
+
+  ASSERT_TRUE(monitor.Start());
+  option.Settle();
+  EXPECT_TRUE(ShowsCheckedSlot(option, 0));
+
+  ASSERT_TRUE(ChooseFunction(option, kExtraButton, kMiddleClickEntry));
+  option.Settle();
+  ClickControl(option.window(), option.folder(), kApplyKey);
+  option.Settle();
+  EXPECT_EQ(PressExtraButton(), kMiddleClick);
+
+  SharedBlock block;
+  ASSERT_TRUE(block.OpenLock());
+  ASSERT_TRUE(block.OpenBlock());
+  auto image = std::make_unique<SharedSettingsBlock>();
+  ASSERT_TRUE(block.Read(*image));
+  EXPECT_EQ(image->profiles[0].MacroKeyInfo[kExtraButton].functionCode, kMiddleClickCode);
+  image->CurrentProfile = 4;
+  ASSERT_TRUE(block.Write(*image));
+  DWORD_PTR answer = 1;
+  ASSERT_NE(SendMessageTimeoutW(option.window(), kMsgIgnored, 0, 0, SMTO_NORMAL, kWaitMs, &answer),
+            0);
+  EXPECT_EQ(answer, 0u);
+  option.Settle();
+  EXPECT_TRUE(ShowsCheckedSlot(option, 0));
+  SendMessageTimeoutW(option.window(), kMsgReloadBlock, 0, 0, SMTO_NORMAL, kWaitMs, &answer);
+  EXPECT_TRUE(ShowsCheckedSlot(option, 4));
 
   ASSERT_TRUE(monitor.Exit());
   EXPECT_TRUE(option.WaitForExit());
