@@ -19,6 +19,14 @@ bool ButtonLookIsCut(const PixelRect& rect, int32_t image_width, int32_t image_h
   return rect.left < image_width && rect.top < image_height && rect.right > 0 && rect.bottom > 0;
 }
 
+PixelRect LimitControlRect(const PixelRect& rect) {
+  auto limit = [](int32_t edge) { return edge < -32768 ? -32768 : edge > 32767 ? 32767 : edge; };
+  PixelRect limited{limit(rect.left), limit(rect.top), limit(rect.right), limit(rect.bottom)};
+  if (limited.right < limited.left) limited.right = limited.left;
+  if (limited.bottom < limited.top) limited.bottom = limited.top;
+  return limited;
+}
+
 uint32_t ChooseCaptionColour(const ButtonLookState& s, const ButtonCaptionColours& colours) {
   if (s.selected || s.checked) return colours.down;
   if (s.hover) return colours.over;

@@ -26,6 +26,11 @@ ButtonPicture ChooseButtonPicture(const ButtonLookState& state);
 // keeps what it overlaps.
 bool ButtonLookIsCut(const PixelRect& rect, int32_t image_width, int32_t image_height);
 
+// A control rectangle as the system can place it: each edge limited to -32768..32767, so that
+// widths and heights stay within range whatever a description holds; an inverted rectangle
+// becomes empty at its left and top.
+PixelRect LimitControlRect(const PixelRect& rect);
+
 // Caption colours as ARGB, one per look.
 struct ButtonCaptionColours {
   uint32_t normal = 0xFF000000;

@@ -20,16 +20,17 @@ SIZE BitmapSize(HBITMAP bitmap) {
 // One look: the part of source at rect, 1:1, in a bitmap of the button's own device format.
 HBITMAP CutLook(HDC buttonDc, HBITMAP source, const RECT& rect) {
   const SIZE size = BitmapSize(source);
-  if (!ButtonLookIsCut(ToPixelRect(rect), size.cx, size.cy)) return nullptr;
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
+  const PixelRect cut = LimitControlRect(ToPixelRect(rect));
+  if (!ButtonLookIsCut(cut, size.cx, size.cy)) return nullptr;
+  const int width = static_cast<int>(cut.Width());
+  const int height = static_cast<int>(cut.Height());
   HBITMAP look = CreateCompatibleBitmap(buttonDc, width, height);
   if (look == nullptr) return nullptr;
   HDC from = CreateCompatibleDC(buttonDc);
   HDC to = CreateCompatibleDC(buttonDc);
   HGDIOBJ oldFrom = SelectObject(from, source);
   HGDIOBJ oldTo = SelectObject(to, look);
-  StretchBlt(to, 0, 0, width, height, from, rect.left, rect.top, width, height, SRCCOPY);
+  StretchBlt(to, 0, 0, width, height, from, cut.left, cut.top, width, height, SRCCOPY);
   SelectObject(to, oldTo);
   SelectObject(from, oldFrom);
   DeleteDC(to);
@@ -75,7 +76,9 @@ bool SkinButton::Create(HWND owner, const RECT& rect) {
 
 bool SkinButton::CreateFromSkin(HWND window, const ButtonPosEntry& entry,
                                 const SkinStateImages& images) {
-  const RECT rect{entry.left, entry.top, entry.right, entry.bottom};
+  const PixelRect limited =
+      LimitControlRect(PixelRect{entry.left, entry.top, entry.right, entry.bottom});
+  const RECT rect{limited.left, limited.top, limited.right, limited.bottom};
   if (!Create(window, rect)) return false;
   SetImages(rect, images.normal, images.over, images.down, images.disable);
   SetChecked(entry.checked != 0);

@@ -1,4 +1,5 @@
-// Which button rectangles get a look cut out of a full-window image.
+// Which button rectangles get a look cut out of a full-window image, and how a control's
+// rectangle is limited to what the system can place.
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,23 @@ TEST(ButtonLookIsCut, OnlyRectanglesThatOverlapTheImage) {
   for (size_t i = 0; i < std::size(cases); ++i) {
     const CutCase& c = cases[i];
     EXPECT_EQ(ButtonLookIsCut(c.rect, c.width, c.height), c.cut) << "row " << i;
+  }
+}
+
+TEST(LimitControlRect, KeepsEdgesAndSizesInRange) {
+  struct LimitCase {
+    PixelRect rect;
+    PixelRect limited;
+  };
+  const LimitCase cases[] = {
+      {{57, 106, 73, 122}, {57, 106, 73, 122}},
+      {{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, {-32768, -32768, 32767, 32767}},
+      {{40000, 10, 50000, 20}, {32767, 10, 32767, 20}},
+      {{50, 60, 10, 20}, {50, 60, 50, 60}},  // inverted: empty
+      {{0, 0, 0, 0}, {0, 0, 0, 0}},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(LimitControlRect(cases[i].rect), cases[i].limited) << "row " << i;
   }
 }
 
