@@ -5,6 +5,7 @@
 #include "bridge/change_flags.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
+#include "lang/string_ids.h"
 #include "option/apply_targets_win32.h"
 #include "option/buttons/button_labels.h"
 #include "option/buttons/key_names.h"
@@ -14,7 +15,6 @@
 #include "option/main_window_texts.h"
 #include "option/profile_export.h"
 #include "option/profile_files_win32.h"
-#include "lang/string_ids.h"
 #include "option/resource_ids.h"
 #include "platform/module_folder.h"
 #include "platform/system_settings_context.h"
@@ -85,8 +85,7 @@ const MessageRoute<ConfiguratorWindow> ConfiguratorWindow::kRoutes[] = {
     {kMsgIgnored, &ConfiguratorWindow::OnIgnored},
 };
 
-bool ConfiguratorWindow::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                                      LRESULT& result) {
+bool ConfiguratorWindow::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   return Route(this, kRoutes, message, wParam, lParam, result) ||
          SkinnedWindow::RouteMessage(message, wParam, lParam, result);
 }
@@ -128,22 +127,20 @@ SkinControl ConfiguratorWindow::Label(int index) {
 }
 
 SkinControl ConfiguratorWindow::Slider(int index) {
-  return SkinControl{kPointerSlider + index, [this, index](const ButtonPosEntry& entry,
-                                                          const SkinStateImages&) {
-                       CclickHSlider& slider = sliders_[index];
-                       const RECT rect = RectOf(entry);
-                       if (!slider.Create(SkinFolder() + u"scroll.bmp", rect, handle(),
-                                          kSliderIds[index])) {
-                         return;  // the window works on without this slider
-                       }
-                       slider.SetPos(0);
-                       slider.SetBackground(rect, skin().background);
-                     }};
+  return SkinControl{
+      kPointerSlider + index, [this, index](const ButtonPosEntry& entry, const SkinStateImages&) {
+        CclickHSlider& slider = sliders_[index];
+        const RECT rect = RectOf(entry);
+        if (!slider.Create(SkinFolder() + u"scroll.bmp", rect, handle(), kSliderIds[index])) {
+          return;  // the window works on without this slider
+        }
+        slider.SetPos(0);
+        slider.SetBackground(rect, skin().background);
+      }};
 }
 
 SkinControl ConfiguratorWindow::DoubleClickTest() {
-  return SkinControl{kDoubleClickTest,
-                     [this](const ButtonPosEntry& entry, const SkinStateImages&) {
+  return SkinControl{kDoubleClickTest, [this](const ButtonPosEntry& entry, const SkinStateImages&) {
                        if (!doubleClickTest_.Create(handle(), RectOf(entry), programFolder_)) {
                          return;
                        }
@@ -455,10 +452,9 @@ void ConfiguratorWindow::RefreshButtonArea() {
   KeyNameLabelTexts texts(layout, &LanguageString);
   for (int row = 0; row < kButtonCount; ++row) {
     SkinButton& button = buttons_[kFirstRow + row];
-    const Text caption =
-        profile != nullptr
-            ? ButtonLabelText(LabelOfAssignment(profile->MacroKeyInfo[row]), texts)
-            : Text();
+    const Text caption = profile != nullptr
+                             ? ButtonLabelText(LabelOfAssignment(profile->MacroKeyInfo[row]), texts)
+                             : Text();
     button.SetCaption(caption);
     button.SetChecked(row == selected_);
   }

@@ -16,8 +16,8 @@ inline constexpr int kFunctionMenuWidth = 156;
 struct FunctionMenuItem {
   enum class Kind : uint8_t { kCommand, kSeparator, kSubmenu };
   Kind kind = Kind::kCommand;
-  int32_t id = 0;           // command id; 0 for separators and submenu entries
-  uint16_t textId = 0;      // lan.dll string, or 0 when `text` holds the text (macro names)
+  int32_t id = 0;       // command id; 0 for separators and submenu entries
+  uint16_t textId = 0;  // lan.dll string, or 0 when `text` holds the text (macro names)
   Text text;
   bool checked = false;
   std::vector<FunctionMenuItem> items;  // the submenu's items

@@ -9,8 +9,7 @@ namespace {
 
 class SequenceFileStore : public MacroLibraryStore {
  public:
-  explicit SequenceFileStore(const Text& programFolder)
-      : path_(MacroLibraryPath(programFolder)) {}
+  explicit SequenceFileStore(const Text& programFolder) : path_(MacroLibraryPath(programFolder)) {}
 
   void Load() override {
     library_.clear();

@@ -15,10 +15,14 @@ struct MainWindowText {
 };
 
 inline constexpr MainWindowText kMainWindowTexts[] = {
-    {1, 198, 37, 180, 30, CaptionAlignment::kNear},   {5, 198, 222, 196, 30, CaptionAlignment::kNear},
-    {6, 214, 267, 96, 20, CaptionAlignment::kNear},   {7, 264, 285, 98, 20, CaptionAlignment::kCenter},
-    {8, 487, 285, 98, 20, CaptionAlignment::kCenter}, {9, 264, 345, 98, 20, CaptionAlignment::kCenter},
-    {3, 227, 130, 123, 20, CaptionAlignment::kNear},  {4, 227, 160, 123, 20, CaptionAlignment::kNear},
+    {1, 198, 37, 180, 30, CaptionAlignment::kNear},
+    {5, 198, 222, 196, 30, CaptionAlignment::kNear},
+    {6, 214, 267, 96, 20, CaptionAlignment::kNear},
+    {7, 264, 285, 98, 20, CaptionAlignment::kCenter},
+    {8, 487, 285, 98, 20, CaptionAlignment::kCenter},
+    {9, 264, 345, 98, 20, CaptionAlignment::kCenter},
+    {3, 227, 130, 123, 20, CaptionAlignment::kNear},
+    {4, 227, 160, 123, 20, CaptionAlignment::kNear},
 };
 
 inline constexpr float kMainWindowTextPixels = 11.0f;

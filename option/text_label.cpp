@@ -36,9 +36,9 @@ bool TextLabel::Create(HWND owner, const RECT& rect) {
   args.height = rect.bottom - rect.top;
   args.parent = owner;
   if (!Window::Create(args)) return false;
-  font_ = CreateFontW(12, 5, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_SWISS, L"Arial");
+  font_ =
+      CreateFontW(12, 5, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
   return true;
 }
 

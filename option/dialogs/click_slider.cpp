@@ -35,8 +35,8 @@ CclickHSlider::~CclickHSlider() {
 
 bool CclickHSlider::Create(const Text& thumbImagePath, const RECT& rect, HWND owner, int32_t id) {
   if (handle() != nullptr) return false;
-  auto picture = static_cast<HBITMAP>(LoadImageW(nullptr, Wide(thumbImagePath), IMAGE_BITMAP, 0,
-                                                 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  auto picture = static_cast<HBITMAP>(LoadImageW(nullptr, Wide(thumbImagePath), IMAGE_BITMAP, 0, 0,
+                                                 LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   if (picture == nullptr) return false;
   BITMAP info{};
   const bool measured = GetObjectW(picture, sizeof info, &info) != 0;
@@ -64,8 +64,8 @@ bool CclickHSlider::Create(const Text& thumbImagePath, const RECT& rect, HWND ow
 LRESULT CclickHSlider::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   // The thumb travels over the whole track; its values go to the track, which relays them.
-  thumb_.Create(imagePath_, 0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top, handle(),
-                id_, false);
+  thumb_.Create(imagePath_, 0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top, handle(), id_,
+                false);
   thumb_.SetPos(0);
   return 0;
 }

@@ -1,5 +1,3 @@
-#include "option/configurator_apply.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "option/configurator_apply.h"
 #include "settings/catalogue.h"
 
 namespace {

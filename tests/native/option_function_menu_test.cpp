@@ -1,10 +1,10 @@
-#include "option/function_menu.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "option/function_menu.h"
 
 namespace {
 
@@ -35,12 +35,12 @@ TEST(FunctionMenu, RootOrderIdsAndTexts) {
     uint16_t textId;
     size_t subItems;
   } expected[] = {
-      {Kind::kSubmenu, 0, 1021, 1},  {Kind::kCommand, 1001, 1005, 0},
+      {Kind::kSubmenu, 0, 1021, 1},    {Kind::kCommand, 1001, 1005, 0},
       {Kind::kCommand, 1002, 1006, 0}, {Kind::kCommand, 1003, 1007, 0},
       {Kind::kCommand, 1004, 1008, 0}, {Kind::kCommand, 1007, 1011, 0},
       {Kind::kCommand, 1008, 1012, 0}, {Kind::kCommand, 1064, 1097, 0},
       {Kind::kCommand, 1005, 1009, 0}, {Kind::kSubmenu, 0, 1074, 8},
-      {Kind::kSubmenu, 0, 1083, 6},  {Kind::kSubmenu, 0, 1031, 7},
+      {Kind::kSubmenu, 0, 1083, 6},    {Kind::kSubmenu, 0, 1031, 7},
       {Kind::kCommand, 1009, 1013, 0}, {Kind::kCommand, 1010, 1014, 0},
       {Kind::kCommand, 1006, 1010, 0},
   };

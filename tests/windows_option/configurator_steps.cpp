@@ -14,7 +14,8 @@ Text Folder(const std::filesystem::path& path) {
   return folder;
 }
 
-void WriteCatalogue(const std::filesystem::path& folder, int current, int namedSlot, const char16_t* name) {
+void WriteCatalogue(const std::filesystem::path& folder, int current, int namedSlot,
+                    const char16_t* name) {
   Win32PrivateProfile ini;
   for (int slot = 0; slot < kProfileCount; ++slot) {
     auto profile = std::make_unique<ProfileSettings>();
@@ -65,8 +66,7 @@ HWND OpenMenuWindow() {
 
 // Opens the function menu for row `button`, saves a picture of it when `screenshot` is given,
 // and clicks root entry `entry`. False when the menu did not open or close.
-bool ChooseFunction(const OptionProcess& option, int button, int entry,
-                    const char* screenshot) {
+bool ChooseFunction(const OptionProcess& option, int button, int entry, const char* screenshot) {
   ClickControl(option.window(), option.folder(), kFirstRowKey + button);
   option.Settle();
   ClickControl(option.window(), option.folder(), kFunctionMenuKey);

@@ -50,8 +50,9 @@ bool OptionProcess::Start() {
   process_ = Launch();
   if (process_ == nullptr) return false;
   WaitForInputIdle(process_, 30000);
-  if (!PumpUntil([this] { return (window() != nullptr && IsWindowVisible(window())) || !Running(); },
-                 30000)) {
+  if (!PumpUntil(
+          [this] { return (window() != nullptr && IsWindowVisible(window())) || !Running(); },
+          30000)) {
     return false;
   }
   if (!Running()) return false;
