@@ -585,26 +585,7 @@ LRESULT ConfiguratorWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
 void ConfiguratorWindow::Compose(HDC target) {
   RECT client{};
   GetClientRect(handle(), &client);
-  HDC memory = CreateCompatibleDC(target);
-  HBITMAP canvas = CreateCompatibleBitmap(target, client.right, client.bottom);
-  if (memory == nullptr || canvas == nullptr) {
-    if (canvas != nullptr) DeleteObject(canvas);
-    if (memory != nullptr) DeleteDC(memory);
-    return;
-  }
-  HGDIOBJ oldCanvas = SelectObject(memory, canvas);
-  if (skin().background != nullptr) {
-    HDC picture = CreateCompatibleDC(target);
-    HGDIOBJ oldPicture = SelectObject(picture, skin().background);
-    BitBlt(memory, 0, 0, client.right, client.bottom, picture, 0, 0, SRCCOPY);
-    SelectObject(picture, oldPicture);
-    DeleteDC(picture);
-  }
-  PaintMainWindowTexts(memory);
-  BitBlt(target, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, oldCanvas);
-  DeleteObject(canvas);
-  DeleteDC(memory);
+  PaintMainWindow(target, client, skin().background);
 }
 
 LRESULT ConfiguratorWindow::OnPaint(WPARAM, LPARAM) {

@@ -1,6 +1,6 @@
 #pragma once
-// The texts the main window paints on its background (headings and slider names): language
-// strings at fixed places of the skin, drawn with GDI+ over the background picture.
+// What the main window paints itself: its background picture and, over it, the headings and slider
+// names: language strings at fixed places of the skin, drawn with GDI+.
 
 #include <windows.h>
 
@@ -30,3 +30,7 @@ inline constexpr uint32_t kMainWindowTextColour = 0xFF000000;
 
 // Draws every text of the table into target (the composed window picture).
 void PaintMainWindowTexts(HDC target);
+
+// The whole window picture: the background with the texts over it, composed off-screen and copied
+// to target in one step, so that the texts never flicker.
+void PaintMainWindow(HDC target, const RECT& client, HBITMAP background);

@@ -62,6 +62,12 @@ TEST_F(ConfiguratorTest, StartsWithoutMonitorFromTheSettingsFiles) {
   auto named = ReadSlot(dir_.path(), 2);
   EXPECT_EQ(FieldText(named->ProFileName), u"Alpha");
   EXPECT_EQ(named->MacroKeyInfo[5].functionCode, kNamedSlotButton5Code);
+  // The apply's busy state is over: OK and apply take clicks again.
+  for (int key : {kOkKey, kApplyKey}) {
+    HWND button = ControlWindow(option.window(), dir_.path(), key);
+    ASSERT_NE(button, option.window()) << key;
+    EXPECT_TRUE(IsWindowEnabled(button)) << key;
+  }
 }
 
 TEST_F(ConfiguratorTest, SecondCopyEndsAtOnceAndLeavesOneWindow) {

@@ -143,6 +143,11 @@ RECT OnScreen(HWND window, const RECT& clientRect) {
               clientRect.bottom + origin.y};
 }
 
+HWND ControlWindow(HWND window, const fs::path& folder, int key) {
+  const RECT rect = OnScreen(window, MainControlRect(folder, key));
+  return WindowFromPoint(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
 void ClickAt(POINT point) {
   InjectMouse(0, point);
   PumpUntil([] { return false; }, 60);

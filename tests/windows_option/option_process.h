@@ -51,6 +51,9 @@ RECT MainControlRect(const std::filesystem::path& folder, int key);
 // The rectangle on screen, for a window whose client area starts at its window's corner.
 RECT OnScreen(HWND window, const RECT& clientRect);
 
+// The control window at the centre of a control's place.
+HWND ControlWindow(HWND window, const std::filesystem::path& folder, int key);
+
 // A left click with injected input at a point on the screen.
 void ClickAt(POINT point);
 void ClickControl(HWND window, const std::filesystem::path& folder, int key);
