@@ -33,6 +33,7 @@ set(PORTABLE_CORE_SOURCES
   option/buttons/assign_function.cpp
   option/buttons/button_labels.cpp
   option/buttons/key_names.cpp
+  option/buttons/key_capture_state.cpp
   option/macros/macro_file_operations.cpp
   option/macros/macro_library.cpp
   option/macros/macro_event_rows.cpp

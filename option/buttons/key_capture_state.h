@@ -1,0 +1,56 @@
+#pragma once
+// What the key-capture dialogs decide, apart from their windows: the captured key and the five
+// modifier toggles taken from a stored key combination, what a key notice from the capture hook
+// does to them, how the toggles are shown, and the modifier byte they give back.
+
+#include <array>
+#include <cstdint>
+
+#include "monitor/input/input_sink.h"
+#include "option/buttons/assign_function.h"
+#include "option/buttons/key_names.h"
+#include "settings/text.h"
+
+// Toggle i stands for bit i of the modifier byte: 0 no modifiers, 1 Ctrl, 2 Shift, 3 Alt,
+// 4 Windows.
+inline constexpr int kModifierToggleCount = 5;
+inline constexpr int kNoModifiersToggle = 0;
+using ModifierToggles = std::array<bool, kModifierToggleCount>;
+
+struct KeyCaptureState {
+  uint8_t key = 0;  // stored key code
+  ModifierToggles toggles{};
+
+  friend bool operator==(const KeyCaptureState&, const KeyCaptureState&) = default;
+};
+
+// The state a dialog opens with: the key as stored and toggles from bits 0 to 4.
+KeyCaptureState CaptureStateOf(uint8_t key, uint8_t modifiers);
+
+// The modifier byte of the toggles: bit i for each toggle that is on, walking from toggle 0;
+// when the no-modifiers toggle is on the walk stops there, so the byte is 1 whatever the others
+// say.
+uint8_t ModifiersOfToggles(const ModifierToggles& toggles);
+
+// How the toggle buttons look: with the no-modifiers toggle on, the other four cannot be
+// changed (they keep showing their own states, which come back when it is switched off).
+struct ToggleDisplay {
+  ModifierToggles checked{};
+  ModifierToggles enabled{};
+
+  friend bool operator==(const ToggleDisplay&, const ToggleDisplay&) = default;
+};
+ToggleDisplay DisplayOfToggles(const ModifierToggles& toggles);
+
+// A toggle button's new state; an index outside 0 to 4 changes nothing.
+void SetToggle(KeyCaptureState& state, int index, bool on);
+
+// A key notice from the capture hook (a press or a release alike: the last key touched wins).
+// The key becomes the stored code of the key's position; the result is the text the key field
+// shows. A value that is no virtual key (above 255, which only a stray sender can post) is a key
+// without a row or a name: code 0 and an empty text, never the key that shares its low byte.
+Text TakeKeyNotice(KeyCaptureState& state, uint64_t virtualKey, const KeyboardLayout& layout,
+                   LanguageLookup language);
+
+// What an accepted dialog answers.
+KeyCapture AcceptedCapture(const KeyCaptureState& state);
