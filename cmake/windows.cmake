@@ -110,7 +110,10 @@ add_library(option_win32 STATIC
   option/macro_library_store.cpp
   option/profile_files_win32.cpp
   option/text_label.cpp
-  option/dialogs/click_slider.cpp)
+  option/dialogs/click_slider.cpp
+  option/dialogs/confirm_dialog.cpp
+  option/dialogs/exe_file_chooser.cpp
+  option/dialogs/profile_properties_dialog.cpp)
 target_link_libraries(option_win32 PUBLIC skin_win32 comdlg32 shell32)
 
 add_executable(Option WIN32 option/option_main.cpp option/option.rc)

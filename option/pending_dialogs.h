@@ -8,23 +8,21 @@
 #include <windows.h>
 
 #include "option/buttons/assign_function.h"
+#include "option/dialogs/confirm_dialog.h"
+#include "option/dialogs/profile_properties_dialog.h"
 #include "settings/profile_settings.h"
 
 class PendingAssignmentDialogs : public AssignmentDialogs {
  public:
-  // The left-click guard has already refused the assignment; only the explanation is missing.
-  void ShowClickWarning() override {}
+  // The left-click guard has already refused the assignment; the warning explains why.
+  void ShowClickWarning() override { ShowClickWarningDialog(GetActiveWindow()); }
   KeyCapture CaptureKey(KeyCaptureKind, uint8_t, uint8_t) override { return KeyCapture{}; }
   void OpenMacroManager() override {}
 };
 
-// The profile properties dialog on `profile` (fields empty for a new profile). True when the user
-// accepted and the name and program were written into the profile.
-inline bool OpenProfilePropertiesDialog(HWND, ProfileSettings&, bool /*emptyFields*/) {
-  return false;
-}
+// OpenProfilePropertiesDialog(owner, profile, emptyFields) comes from the dialog's header.
 
 // The confirmation before all settings return to their defaults. True when the user confirmed.
-inline bool ConfirmResetWarning(HWND) {
-  return false;
+inline bool ConfirmResetWarning(HWND owner) {
+  return ConfirmReset(owner);
 }

@@ -1,0 +1,261 @@
+#include "option/dialogs/confirm_dialog.h"
+
+#include "lang/string_ids.h"
+#include "option/dialogs/confirm_dialog_placement.h"
+#include "platform/wide.h"
+#include "settings/language_strings.h"
+#include "skin/gdiplus_session.h"
+
+namespace {
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+constexpr ConfirmDialogKind kDeleteMacroWarning{u"skin_delete_macro_warn.ini",
+                                                IDS_WARNING_TITLE,
+                                                IDS_DELETE_MACRO_MESSAGE,
+                                                IDS_OK,
+                                                IDS_CANCEL,
+                                                true,
+                                                false};
+constexpr ConfirmDialogKind kClickWarning{u"skin_click_warn.ini",
+                                          IDS_WARNING_TITLE,
+                                          IDS_CLICK_WARNING_MESSAGE,
+                                          IDS_OK,
+                                          IDS_CANCEL,
+                                          true,
+                                          false};
+constexpr ConfirmDialogKind kResetWarning{u"skin_reset_warn.ini",
+                                          IDS_RESET_WARNING_TITLE,
+                                          IDS_RESET_WARNING_MESSAGE,
+                                          IDS_RESET_WARNING_OK,
+                                          IDS_RESET_WARNING_CANCEL,
+                                          true,
+                                          true};
+constexpr ConfirmDialogKind kMacroSetWarning{u"skin_macro_set_warn.ini",
+                                             IDS_WARNING_TITLE,
+                                             IDS_NO_MACRO_SELECTED_MESSAGE,
+                                             IDS_OK,
+                                             IDS_CANCEL,
+                                             false,
+                                             false};
+
+DialogTemplateSpec ConfirmTemplate(const ConfirmDialogKind& kind) {
+  DialogTemplateSpec spec;
+  spec.style = WS_POPUP | WS_VISIBLE | DS_SETFONT;
+  spec.width = 300;  // the skin's picture gives the real size
+  spec.height = 107;
+  // The title names the box in the task switcher; the skin has no caption bar to show it.
+  const Text title = LanguageString(kind.titleId);
+  spec.title = std::u16string(title.begin(), title.end());
+  spec.fontName = u"Arial";
+  spec.fontPointSize = 10;
+  return spec;
+}
+
+SkinnedWindowOptions ConfirmOptions(const ConfirmDialogKind& kind) {
+  SkinnedWindowOptions options;
+  options.descriptionFile = kind.skinFile;
+  return options;
+}
+
+// Where the two texts go, in the window's client pixels.
+const RectF kTitleRect(96.0f, 30.0f, 180.0f, 20.0f);
+const RectF kMessageRect(96.0f, 55.0f, 330.0f, 50.0f);
+constexpr REAL kTextPixels = 12.0f;
+constexpr ARGB kTextColour = 0xFF000000;
+constexpr INT kNoWrap = 0x1000;              // StringFormatFlagsNoWrap
+constexpr INT kDisplayFormatControl = 0x20;  // StringFormatFlagsDisplayFormatControl
+
+// Releases a flat-interface object on every exit.
+template <typename T, GpStatus (*Delete)(T*)>
+struct GdipOwner {
+  T* object = nullptr;
+  ~GdipOwner() {
+    if (object != nullptr) Delete(object);
+  }
+};
+GpStatus DeleteBrush(GpSolidFill* brush) {
+  return GdipDeleteBrush(brush);
+}
+
+// Title (bold, one line, cut with an ellipsis) and message (regular, wrapped in its box).
+void DrawTexts(HDC target, const Text& title, const Text& message) {
+  if (!GdiplusReady()) return;
+  GdipOwner<GpFontFamily, GdipDeleteFontFamily> family;
+  if (GdipCreateFontFamilyFromName(L"Arial", nullptr, &family.object) != Ok) {
+    family.object = nullptr;
+    GpFontFamily* generic = nullptr;
+    if (GdipGetGenericFontFamilySansSerif(&generic) != Ok ||
+        GdipCloneFontFamily(generic, &family.object) != Ok) {
+      return;
+    }
+  }
+  GdipOwner<GpFont, GdipDeleteFont> bold, regular;
+  GdipOwner<GpStringFormat, GdipDeleteStringFormat> format;
+  GdipOwner<GpGraphics, GdipDeleteGraphics> graphics;
+  GdipOwner<GpSolidFill, DeleteBrush> brush;
+  if (GdipCreateFont(family.object, kTextPixels, FontStyleBold, UnitPixel, &bold.object) != Ok ||
+      GdipCreateFont(family.object, kTextPixels, FontStyleRegular, UnitPixel, &regular.object) !=
+          Ok ||
+      GdipCreateStringFormat(0, LANG_NEUTRAL, &format.object) != Ok ||
+      GdipCreateFromHDC(target, &graphics.object) != Ok ||
+      GdipCreateSolidFill(kTextColour, &brush.object) != Ok) {
+    return;
+  }
+  GdipSetTextRenderingHint(graphics.object, TextRenderingHintSystemDefault);
+
+  GdipSetStringFormatAlign(format.object, StringAlignmentNear);
+  GdipSetStringFormatLineAlign(format.object, StringAlignmentCenter);
+  GdipSetStringFormatFlags(format.object, kNoWrap);
+  GdipSetStringFormatTrimming(format.object, StringTrimmingEllipsisWord);
+  GdipDrawString(graphics.object, reinterpret_cast<const WCHAR*>(title.c_str()), -1, bold.object,
+                 &kTitleRect, format.object, brush.object);
+
+  // The same format again: without the no-wrap flag the message wraps inside its box.
+  GdipSetStringFormatLineAlign(format.object, StringAlignmentNear);
+  GdipSetStringFormatFlags(format.object, kDisplayFormatControl);
+  GdipDrawString(graphics.object, reinterpret_cast<const WCHAR*>(message.c_str()), -1,
+                 regular.object, &kMessageRect, format.object, brush.object);
+}
+
+}  // namespace
+
+const MessageRoute<ConfirmDialog> ConfirmDialog::kRoutes[] = {
+    {WM_INITDIALOG, &ConfirmDialog::OnInitDialog},
+    {WM_COMMAND, &ConfirmDialog::OnCommand},
+    {WM_PAINT, &ConfirmDialog::OnPaint},
+    {WM_PRINTCLIENT, &ConfirmDialog::OnPrintClient},
+};
+
+bool ConfirmDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return Route(this, kRoutes, message, wParam, lParam, result) ||
+         SkinnedWindow::RouteMessage(message, wParam, lParam, result);
+}
+
+ConfirmDialog::ConfirmDialog(const ConfirmDialogKind& kind)
+    : SkinnedWindow(ConfirmTemplate(kind), ConfirmOptions(kind)), kind_(kind) {}
+
+ConfirmDialog::~ConfirmDialog() {
+  // The buttons' windows go with the dialog's, before the button objects.
+  if (handle() != nullptr) DestroyWindow(handle());
+}
+
+SkinControl ConfirmDialog::Button(int index, uint16_t captionId) {
+  return SkinControl{index + 1, [this, index, captionId](const ButtonPosEntry& entry,
+                                                         const SkinStateImages& images) {
+                       SkinButton& button = buttons_[index];
+                       if (!button.CreateFromSkin(handle(), entry, images)) return;
+                       if (captionId != 0) button.SetCaption(LanguageString(captionId));
+                     }};
+}
+
+std::vector<SkinControl> ConfirmDialog::SkinControls() {
+  std::vector<SkinControl> controls{Button(0, kind_.okCaptionId), Button(1, kind_.cancelCaptionId)};
+  if (kind_.hasCloseButton) controls.push_back(Button(2, 0));
+  return controls;
+}
+
+LRESULT ConfirmDialog::OnInitDialog(WPARAM, LPARAM) {
+  Default();
+  if (kind_.centreOverOwner) CentreOverOwner();
+  return TRUE;
+}
+
+void ConfirmDialog::CentreOverOwner() {
+  HWND owner = GetWindow(handle(), GW_OWNER);
+  if (owner == nullptr) return;
+  RECT ownerRect{}, own{};
+  GetWindowRect(owner, &ownerRect);
+  GetWindowRect(handle(), &own);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const PixelPoint corner =
+      CentredOver(PixelRect{ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom},
+                  own.right - own.left, own.bottom - own.top,
+                  PixelRect{work.left, work.top, work.right, work.bottom});
+  SetWindowPos(handle(), nullptr, corner.x, corner.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT ConfirmDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+  HWND from = reinterpret_cast<HWND>(lParam);
+  if (from == nullptr || HIWORD(wParam) != BN_CLICKED) {
+    Decline();  // the keyboard's and system menu's IDOK and IDCANCEL
+    return 0;
+  }
+  if (from == buttons_[0].handle()) {
+    EndModal(IDOK);
+  } else if (from == buttons_[1].handle() || from == buttons_[2].handle()) {
+    EndModal(IDCANCEL);
+  } else {
+    Decline();
+  }
+  return 0;
+}
+
+void ConfirmDialog::Compose(HDC target) {
+  if (target == nullptr) return;
+  RECT client{};
+  GetClientRect(handle(), &client);
+  HDC memory = CreateCompatibleDC(target);
+  HBITMAP canvas = CreateCompatibleBitmap(target, client.right, client.bottom);
+  if (memory == nullptr || canvas == nullptr) {
+    if (canvas != nullptr) DeleteObject(canvas);
+    if (memory != nullptr) DeleteDC(memory);
+    return;
+  }
+  HGDIOBJ oldCanvas = SelectObject(memory, canvas);
+  if (skin().background != nullptr) {
+    HDC picture = CreateCompatibleDC(target);
+    HGDIOBJ oldPicture = SelectObject(picture, skin().background);
+    BitBlt(memory, 0, 0, client.right, client.bottom, picture, 0, 0, SRCCOPY);
+    SelectObject(picture, oldPicture);
+    DeleteDC(picture);
+  }
+  DrawTexts(memory, LanguageString(kind_.titleId), LanguageString(kind_.messageId));
+  BitBlt(target, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, oldCanvas);
+  DeleteObject(canvas);
+  DeleteDC(memory);
+}
+
+LRESULT ConfirmDialog::OnPaint(WPARAM, LPARAM) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(handle(), &ps);
+  Compose(dc);
+  EndPaint(handle(), &ps);
+  return 0;
+}
+
+LRESULT ConfirmDialog::OnPrintClient(WPARAM wParam, LPARAM) {
+  Compose(reinterpret_cast<HDC>(wParam));
+  return 0;
+}
+
+DeleteMacroWarning::DeleteMacroWarning() : ConfirmDialog(kDeleteMacroWarning) {}
+ClickWarning::ClickWarning() : ConfirmDialog(kClickWarning) {}
+ResetWarning::ResetWarning() : ConfirmDialog(kResetWarning) {}
+MacroSetWarning::MacroSetWarning() : ConfirmDialog(kMacroSetWarning) {}
+
+bool ConfirmDeleteMacro(HWND owner) {
+  DeleteMacroWarning dialog;
+  return dialog.DoModal(owner) == IDOK;
+}
+
+bool ConfirmReset(HWND owner) {
+  ResetWarning dialog;
+  return dialog.DoModal(owner) == IDOK;
+}
+
+void ShowClickWarningDialog(HWND owner) {
+  ClickWarning dialog;
+  dialog.DoModal(owner);
+}
+
+void ShowMacroSetWarning(HWND owner) {
+  MacroSetWarning dialog;
+  dialog.DoModal(owner);
+}
