@@ -1,5 +1,7 @@
 #include "tests/windows_option/configurator_steps.h"
 
+#include <string>
+
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "settings/ini_file.h"
@@ -64,14 +66,49 @@ HWND OpenMenuWindow() {
   return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
 }
 
-// Opens the function menu for row `button`, saves a picture of it when `screenshot` is given,
-// and clicks root entry `entry`. False when the menu did not open or close.
-bool ChooseFunction(const OptionProcess& option, int button, int entry, const char* screenshot) {
+namespace {
+
+// Where root entry `entry` of an open menu is clicked: every root entry is one text line high;
+// the menu's own top margin (a few pixels in some systems) stays inside the entry because the
+// click aims below its middle.
+POINT RootEntryPoint(HWND menu, int entry) {
+  POINT origin{0, 0};
+  ClientToScreen(menu, &origin);
+  const int line = MenuItemHeight(1001);
+  RECT popup{};
+  GetWindowRect(menu, &popup);
+  return POINT{(popup.left + popup.right) / 2, origin.y + entry * line + line / 2 + 2};
+}
+
+struct MenuSearch {
+  HWND except;
+  HWND found;
+};
+
+BOOL CALLBACK FindOtherMenu(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<MenuSearch*>(data);
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (window != search->except && std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+bool OpenFunctionMenu(const OptionProcess& option, int button) {
   ClickControl(option.window(), option.folder(), kFirstRowKey + button);
   option.Settle();
   ClickControl(option.window(), option.folder(), kFunctionMenuKey);
   if (!PumpUntil([] { return OpenMenuWindow() != nullptr; }, kWaitMs)) return false;
   option.Settle();
+  return true;
+}
+
+}  // namespace
+
+bool ChooseFunction(const OptionProcess& option, int button, int entry, const char* screenshot) {
+  if (!OpenFunctionMenu(option, button)) return false;
   HWND menu = OpenMenuWindow();
   if (screenshot != nullptr) {
     RECT window{}, popup{};
@@ -81,13 +118,35 @@ bool ChooseFunction(const OptionProcess& option, int button, int entry, const ch
     UnionRect(&both, &window, &popup);
     SaveScreenPicture(both, screenshot);
   }
-  // Every root entry is one text line high; the menu's own top margin (a few pixels in some
-  // systems) stays inside the entry because the click aims below its middle.
-  POINT origin{0, 0};
-  ClientToScreen(menu, &origin);
-  const int line = MenuItemHeight(1001);
-  RECT popup{};
-  GetWindowRect(menu, &popup);
-  ClickAt(POINT{(popup.left + popup.right) / 2, origin.y + entry * line + line / 2 + 2});
+  ClickAt(RootEntryPoint(menu, entry));
   return PumpUntil([] { return OpenMenuWindow() == nullptr; }, kWaitMs);
+}
+
+HWND OpenMacroSubmenu(const OptionProcess& option, int button) {
+  if (!OpenFunctionMenu(option, button)) return nullptr;
+  HWND root = OpenMenuWindow();
+  ClickAt(RootEntryPoint(root, 0));
+  MenuSearch search{root, nullptr};
+  PumpUntil(
+      [&] {
+        search.found = nullptr;
+        EnumWindows(&FindOtherMenu, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      kWaitMs);
+  option.Settle();
+  return search.found;
+}
+
+RECT MacroSubmenuEntry(HWND submenu, int index) {
+  POINT origin{0, 0};
+  ClientToScreen(submenu, &origin);
+  RECT popup{};
+  GetWindowRect(submenu, &popup);
+  // The manager's line, the separator, then one line per macro.
+  const int line = MenuItemHeight(1001);
+  int top = origin.y;
+  for (int i = 0; i < index; ++i) top += i == 1 ? MenuItemHeight(0) : line;
+  const int height = index == 1 ? MenuItemHeight(0) : line;
+  return RECT{popup.left, top, popup.right, top + height};
 }

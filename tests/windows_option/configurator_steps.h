@@ -55,3 +55,9 @@ HWND OpenMenuWindow();
 // and clicks root entry `entry`. False when the menu did not open or close.
 bool ChooseFunction(const OptionProcess& option, int button, int entry,
                     const char* screenshot = nullptr);
+
+// Opens the function menu for row `button` and its macro submenu; the submenu's window, or none.
+HWND OpenMacroSubmenu(const OptionProcess& option, int button);
+// The place of entry `index` of the macro submenu (0 the macro manager, then the separator, then
+// the macros), in screen coordinates.
+RECT MacroSubmenuEntry(HWND submenu, int index);
