@@ -548,7 +548,8 @@ LRESULT ConfiguratorWindow::OnApplyFinished(WPARAM, LPARAM) {
 }
 
 LRESULT ConfiguratorWindow::OnDeviceValuesChanged(WPARAM, LPARAM) {
-  block_.Read(*loaded_);
+  // Without a fresh copy of the block there are no new values to take over.
+  if (!block_.Read(*loaded_)) return 0;
   const int32_t slot = loaded_->CurrentProfile;
   if (!IsValidProfileIndex(slot)) return 0;
   const ProfileSettings& from = loaded_->profiles[slot];
