@@ -38,6 +38,7 @@ set(PORTABLE_CORE_SOURCES
   option/macros/macro_library.cpp
   option/macros/macro_event_rows.cpp
   option/macros/macro_editor_model.cpp
+  option/macros/macro_manager_view.cpp
   option/dialogs/pointer_speed_table.cpp
   option/dialogs/slider_click.cpp
   option/dialogs/system_sliders.cpp

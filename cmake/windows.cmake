@@ -108,6 +108,11 @@ add_library(option_win32 STATIC
   option/function_menu_popup.cpp
   option/main_window_texts.cpp
   option/macro_library_store.cpp
+  option/macros/macro_event_menu.cpp
+  option/macros/macro_manager_dialog.cpp
+  option/macros/macro_manager_launch.cpp
+  option/macros/macro_manager_warnings.cpp
+  option/macros/macro_record_hook.cpp
   option/profile_files_win32.cpp
   option/text_label.cpp
   option/dialogs/click_slider.cpp

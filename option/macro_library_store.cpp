@@ -24,6 +24,7 @@ class SequenceFileStore : public MacroLibraryStore {
     SaveMacroLibrary(library_, path_, SystemPrivateProfile(), files);
   }
   void Free() override { library_.clear(); }
+  void Replace(std::vector<MacroRecord> library) override { library_ = std::move(library); }
   std::span<const MacroRecord> Macros() const override { return library_; }
 
  private:

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "option/macros/macro_record.h"
 #include "settings/settings_block.h"
@@ -17,6 +18,8 @@ class MacroLibraryStore {
   virtual void MergeButtonMacrosAndSave(const SharedSettingsBlock& edited) = 0;
   virtual void Save() = 0;
   virtual void Free() = 0;
+  // Takes the library the macro manager edited, in place of the one held.
+  virtual void Replace(std::vector<MacroRecord> library) = 0;
   virtual std::span<const MacroRecord> Macros() const = 0;
 };
 

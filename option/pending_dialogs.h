@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "option/buttons/assign_function.h"
+#include "option/macros/macro_manager_launch.h"
 #include "option/dialogs/confirm_dialog.h"
 #include "option/dialogs/profile_properties_dialog.h"
 #include "settings/profile_settings.h"
@@ -17,7 +18,8 @@ class PendingAssignmentDialogs : public AssignmentDialogs {
   // The left-click guard has already refused the assignment; the warning explains why.
   void ShowClickWarning() override { ShowClickWarningDialog(GetActiveWindow()); }
   KeyCapture CaptureKey(KeyCaptureKind, uint8_t, uint8_t) override { return KeyCapture{}; }
-  void OpenMacroManager() override {}
+  void OpenMacroManager() override { macroManager.Open(); }
+  MacroManagerOpener macroManager;  // bound by the main window once it has its library
 };
 
 // OpenProfilePropertiesDialog(owner, profile, emptyFields) comes from the dialog's header.

@@ -90,6 +90,18 @@ bool MacroEditorModel::DeleteSelectedMacro() {
   return true;
 }
 
+int MacroEditorModel::ImportMacro(const MacroRecord& record) {
+  if (recording_) return -1;
+  const int index = AddImportedMacro(library_, record);
+  SelectMacro(index);
+  return index;
+}
+
+const MacroRecord* MacroEditorModel::selectedRecord() const {
+  if (selected_ < 0 || static_cast<size_t>(selected_) >= library_.size()) return nullptr;
+  return &library_[static_cast<size_t>(selected_)];
+}
+
 void MacroEditorModel::StoreRepeatCount() {
   if (MacroRecord* record = Selected())
     record->repeatCount = repeatEnabled_ ? shownRepeatCount_ : 0;

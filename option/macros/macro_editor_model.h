@@ -75,6 +75,11 @@ class MacroEditorModel {
   // Removes the selected macro (after the dialog's confirmation); the selection stays at the same
   // position or moves to the last row. False when nothing was selected.
   bool DeleteSelectedMacro();
+  // A record read from a .macro file: appended under its own name, or the first free "name1",
+  // "name2", ..., and selected. Returns its position, or -1 while recording.
+  int ImportMacro(const MacroRecord& record);
+  // The selected macro's record (what an export writes), or null.
+  const MacroRecord* selectedRecord() const;
 
   // The repeat check box. A ticked box stores the shown count; an unticked one stores 0, which
   // plays once and shows the box unticked again next time.

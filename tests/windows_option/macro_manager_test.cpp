@@ -1,0 +1,289 @@
+// The macro manager as a user meets it: opened from the function menu of a running Option.exe,
+// a macro made, recorded with typed keys and kept with OK or dropped with Cancel; a kept macro is
+// assigned to a button and, once applied, played by a running monitor.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cctype>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "option/macros/macro_library.h"
+#include "platform/wide.h"
+#include "platform/win32_private_profile.h"
+#include "settings/catalogue.h"
+#include "settings/profile_defaults.h"
+#include "skin/button_pos.h"
+#include "skin/owner_menu_layout.h"
+#include "tests/support/temp_dir.h"
+#include "tests/windows_monitor/injection_observer.h"
+#include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_option/configurator_steps.h"
+#include "tests/windows_option/option_process.h"
+#include "tests/windows_support/pump.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr wchar_t kManagerTitle[] = L"Macro Manager";
+constexpr int kExtraButton = 3;  // the row of the first extra button
+
+// Keys of skin_macro_manager.ini.
+constexpr int kOk = 1, kCancel = 2, kClose = 3, kNewMacro = 4, kRecord = 7, kRecordDelays = 8;
+constexpr int kMacroListId = 4096, kEventListId = 4097;
+
+RECT ManagerControlRect(const fs::path& folder, int key) {
+  wchar_t value[4096] = {};
+  const std::wstring ini = (folder / "skins" / "skin_macro_manager.ini").wstring();
+  GetPrivateProfileStringW(L"BUTTONPOS", std::to_wstring(key).c_str(), L"", value, 4096,
+                           ini.c_str());
+  const ButtonPosEntry entry = ParseButtonPos(FromWide(value));
+  return RECT{entry.left, entry.top, entry.right, entry.bottom};
+}
+
+POINT Middle(const RECT& r) {
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void ClickManagerControl(HWND manager, const fs::path& folder, int key) {
+  ClickAt(Middle(OnScreen(manager, ManagerControlRect(folder, key))));
+}
+
+// The control at a key's place, disabled ones included.
+HWND ManagerControl(HWND manager, const fs::path& folder, int key) {
+  return ChildWindowFromPointEx(manager, Middle(ManagerControlRect(folder, key)), CWP_ALL);
+}
+
+HWND ManagerWindow() {
+  HWND window = FindWindowW(nullptr, kManagerTitle);
+  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+int ListCount(HWND manager, int id) {
+  DWORD_PTR count = 0;
+  if (!SendMessageTimeoutW(GetDlgItem(manager, id), LB_GETCOUNT, 0, 0, SMTO_NORMAL, 5000, &count))
+    return -1;
+  return static_cast<int>(static_cast<LONG_PTR>(count));
+}
+
+BOOL CALLBACK FindSubmenu(HWND window, LPARAM data) {
+  auto* found = reinterpret_cast<std::pair<HWND, HWND>*>(data);
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (window != found->first && std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
+    found->second = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Opens the function menu for `row` and its macro submenu, and clicks submenu line `line`:
+// 0 the macro manager, then a separator, then the library's macros.
+bool ChooseMacroEntry(const OptionProcess& option, int row, int line) {
+  ClickControl(option.window(), option.folder(), kFirstRowKey + row);
+  option.Settle();
+  ClickControl(option.window(), option.folder(), kFunctionMenuKey);
+  if (!PumpUntil([] { return OpenMenuWindow() != nullptr; }, kWaitMs)) return false;
+  option.Settle();
+  HWND root = OpenMenuWindow();
+  POINT origin{0, 0};
+  ClientToScreen(root, &origin);
+  RECT popup{};
+  GetWindowRect(root, &popup);
+  const int height = MenuItemHeight(1001);
+  // Root entry 0 opens the macro submenu.
+  ClickAt(POINT{(popup.left + popup.right) / 2, origin.y + height / 2 + 2});
+  std::pair<HWND, HWND> found{root, nullptr};
+  if (!PumpUntil(
+          [&] {
+            found.second = nullptr;
+            EnumWindows(&FindSubmenu, reinterpret_cast<LPARAM>(&found));
+            return found.second != nullptr;
+          },
+          kWaitMs)) {
+    return false;
+  }
+  option.Settle();
+  HWND submenu = found.second;
+  POINT subOrigin{0, 0};
+  ClientToScreen(submenu, &subOrigin);
+  RECT sub{};
+  GetWindowRect(submenu, &sub);
+  int top = subOrigin.y;
+  for (int i = 0; i < line; ++i) top += i == 1 ? MenuItemHeight(0) : height;
+  ClickAt(POINT{(sub.left + sub.right) / 2, top + height / 2 + 1});
+  return PumpUntil([] { return OpenMenuWindow() == nullptr; }, kWaitMs);
+}
+
+HWND OpenMacroManager(const OptionProcess& option, int row) {
+  if (!ChooseMacroEntry(option, row, 0)) return nullptr;
+  if (!PumpUntil([] { return ManagerWindow() != nullptr; }, kWaitMs)) return nullptr;
+  option.Settle();
+  return ManagerWindow();
+}
+
+void Key(WORD virtualKey, bool release) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &input, sizeof input);
+}
+
+void Type(const std::string& keys) {
+  for (char c : keys) {
+    const WORD key = static_cast<WORD>(c == '\n' ? VK_RETURN : std::toupper(c));
+    Key(key, false);
+    PumpUntil([] { return false; }, 30);
+    Key(key, true);
+    PumpUntil([] { return false; }, 30);
+  }
+}
+
+// Makes a macro named by typing `name` into the new row's box and pressing Enter.
+bool AddMacro(const OptionProcess& option, HWND manager, const std::string& name) {
+  const int before = ListCount(manager, kMacroListId);
+  ClickManagerControl(manager, option.folder(), kNewMacro);
+  option.Settle();
+  Type(name + "\n");
+  option.Settle();
+  return ListCount(manager, kMacroListId) == before + 1;
+}
+
+MacroLibrary StoredLibrary(const fs::path& folder) {
+  Win32PrivateProfile ini;
+  MacroLibrary library;
+  LoadMacroLibrary(library, MacroLibraryPath(Folder(folder)), ini);
+  return library;
+}
+
+// A monitor in its own installation folder with the configurator beside it; slot 0 current.
+void LayOutMonitorAndConfigurator(MonitorProcess& monitor) {
+  LayOutConfigurator(monitor.folder().path());
+  auto first = std::make_unique<ProfileSettings>();
+  SetProfileDefaults(*first, 0);
+  monitor.WriteCurrentProfile(*first);
+}
+
+struct SeenKey {
+  DWORD key;
+  bool up;
+  friend bool operator==(const SeenKey&, const SeenKey&) = default;
+};
+
+TEST(MacroManager, RecordedMacroIsKeptAssignedAndPlayedByTheMonitor) {
+  MonitorProcess monitor;
+  LayOutMonitorAndConfigurator(monitor);
+  ASSERT_TRUE(monitor.Start());
+  OptionProcess option(monitor.folder().path());
+  ASSERT_TRUE(option.Start());
+  const fs::path& folder = option.folder();
+
+  HWND manager = OpenMacroManager(option, kExtraButton);
+  ASSERT_NE(manager, nullptr);
+  EXPECT_EQ(ListCount(manager, kMacroListId), 0);
+  ASSERT_TRUE(AddMacro(option, manager, "burst"));
+
+  ClickManagerControl(manager, folder, kRecordDelays);
+  option.Settle();
+  HWND ok = ManagerControl(manager, folder, kOk);
+  ClickManagerControl(manager, folder, kRecord);
+  // A recording locks the way out.
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindowEnabled(ok); }, kWaitMs));
+  // Pauses between the keys, so that every recorded delay is measurable.
+  for (const auto& [key, up] :
+       std::vector<std::pair<WORD, bool>>{{'A', false}, {'A', true}, {'B', false}, {'B', true}}) {
+    Key(key, up);
+    PumpUntil([] { return false; }, 80);
+  }
+  // Four events with a pause row after each of the first three.
+  EXPECT_TRUE(PumpUntil([&] { return ListCount(manager, kEventListId) == 7; }, kWaitMs));
+  ClickManagerControl(manager, folder, kRecord);
+  option.Settle();
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(ok) != FALSE; }, kWaitMs));
+  ParkPointer();
+  option.Settle();
+  RECT shown{};
+  GetWindowRect(manager, &shown);
+  EXPECT_FALSE(SaveScreenPicture(shown, "option_macro_manager").empty());
+
+  ClickManagerControl(manager, folder, kOk);
+  ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
+  option.Settle();
+
+  // OK saved the library at once.
+  const MacroLibrary stored = StoredLibrary(folder);
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(FieldText(stored[0].name), u"burst");
+  ASSERT_EQ(stored[0].eventCount, 4);
+  const uint8_t codes[] = {4, 4, 5, 5};  // A, A, B, B
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE("event " + std::to_string(i));
+    EXPECT_EQ(stored[0].events[i].code, codes[i]);
+    EXPECT_EQ(stored[0].events[i].action, i % 2 == 0 ? kMacroPress : kMacroRelease);
+    // Delays were recorded between the keys; the last event has no pause after it.
+    if (i < 3) {
+      EXPECT_GT(stored[0].events[i].delay, 0);
+    } else {
+      EXPECT_EQ(stored[0].events[i].delay, 0);
+    }
+  }
+
+  // The function menu lists the macro now: assign it to the extra button and apply.
+  ASSERT_TRUE(ChooseMacroEntry(option, kExtraButton, 2));
+  option.Settle();
+  ClickControl(option.window(), folder, kApplyKey);
+  option.Settle();
+
+  ParkPointer();
+  PumpUntil([] { return false; }, 200);
+  InjectionObserver observer;
+  observer.Clear();
+  SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
+  SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1);
+  EXPECT_TRUE(observer.WaitFor(4));
+  observer.Idle(200);
+  std::vector<SeenKey> seen;
+  for (const ObservedInput& input : observer.seen()) {
+    if (input.key) seen.push_back({input.code, input.up});
+  }
+  const std::vector<SeenKey> expected{{'A', false}, {'A', true}, {'B', false}, {'B', true}};
+  EXPECT_EQ(seen, expected);
+  ASSERT_TRUE(monitor.Exit());
+  EXPECT_TRUE(option.WaitForExit());
+}
+
+TEST(MacroManager, CancelAndCloseDropTheEdits) {
+  TempDir dir;
+  LayOutConfigurator(dir.path());
+  WriteCatalogue(dir.path(), 0, 0, u"Only");
+  OptionProcess option(dir.path());
+  ASSERT_TRUE(option.Start());
+  const std::string before = ReadFileBytes(dir.path() / "config" / "sequence.dat");
+
+  for (int closeKey : {kCancel, kClose}) {
+    SCOPED_TRACE("close key " + std::to_string(closeKey));
+    HWND manager = OpenMacroManager(option, 0);
+    ASSERT_NE(manager, nullptr);
+    ASSERT_EQ(ListCount(manager, kMacroListId), 0);
+    ASSERT_TRUE(AddMacro(option, manager, "gone"));
+    ClickManagerControl(manager, dir.path(), closeKey);
+    ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
+    option.Settle();
+    EXPECT_EQ(ReadFileBytes(dir.path() / "config" / "sequence.dat"), before);
+  }
+  // Opened again, the manager shows the library without the dropped macro.
+  HWND manager = OpenMacroManager(option, 0);
+  ASSERT_NE(manager, nullptr);
+  EXPECT_EQ(ListCount(manager, kMacroListId), 0);
+  ClickManagerControl(manager, dir.path(), kClose);
+  ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
+  EXPECT_TRUE(StoredLibrary(dir.path()).empty());
+}
+
+}  // namespace
