@@ -42,6 +42,8 @@ set(PORTABLE_CORE_SOURCES
   option/dialogs/pointer_speed_table.cpp
   option/dialogs/slider_click.cpp
   option/dialogs/system_sliders.cpp
+  option/dialogs/profile_properties_fields.cpp
+  option/dialogs/confirm_dialog_placement.cpp
   option/profile_import.cpp
   option/profile_export.cpp
   option/function_menu.cpp

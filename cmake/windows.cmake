@@ -178,7 +178,7 @@ add_executable(option_tests ${OPTION_TEST_SOURCES}
   tests/windows_support/png_writer.cpp
   tests/windows_support/window_picture.cpp
   tests/support/temp_dir.cpp)
-target_link_libraries(option_tests PRIVATE skin_win32 gtest_main)
+target_link_libraries(option_tests PRIVATE option_win32 gtest_main)
 add_dependencies(option_tests Option Monitor KBHook lan default_skin)
 gtest_discover_tests(option_tests
   DISCOVERY_MODE PRE_TEST
