@@ -68,6 +68,7 @@ class MacroManagerDialog : public SkinnedWindow {
   void ExportMacro();
   void OpenEventMenu();
 
+  void CentreOverOwner();
   void FillMacroList();
   void ShowSelectedMacro();
   void RefreshEvents();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <memory>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "option/macros/macro_library.h"
+#include "option/macros/win32_macro_file_operations.h"
 #include "platform/wide.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
@@ -33,7 +35,8 @@ constexpr wchar_t kManagerTitle[] = L"Macro Manager";
 constexpr int kExtraButton = 3;  // the row of the first extra button
 
 // Keys of skin_macro_manager.ini.
-constexpr int kOk = 1, kCancel = 2, kClose = 3, kNewMacro = 4, kRecord = 7, kRecordDelays = 8;
+constexpr int kOk = 1, kCancel = 2, kClose = 3, kNewMacro = 4, kDeleteMacro = 5, kRecord = 7;
+constexpr int kRecordDelays = 8;
 constexpr int kMacroListId = 4096, kEventListId = 4097;
 
 RECT ManagerControlRect(const fs::path& folder, int key) {
@@ -170,6 +173,102 @@ void LayOutMonitorAndConfigurator(MonitorProcess& monitor) {
   monitor.WriteCurrentProfile(*first);
 }
 
+void InjectAt(DWORD flags, POINT point) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dx = static_cast<LONG>((point.x * 65536 + width - 1) / width);
+  input.mi.dy = static_cast<LONG>((point.y * 65536 + height - 1) / height);
+  SendInput(1, &input, sizeof input);
+}
+
+void RightClickAt(POINT point) {
+  InjectAt(0, point);
+  PumpUntil([] { return false; }, 60);
+  InjectAt(MOUSEEVENTF_RIGHTDOWN, point);
+  PumpUntil([] { return false; }, 60);
+  InjectAt(MOUSEEVENTF_RIGHTUP, point);
+}
+
+// The middle of row `row` of a list of the manager, on the screen.
+POINT ListRowPoint(HWND manager, int id, int row) {
+  HWND list = GetDlgItem(manager, id);
+  POINT point{20, row * 18 + 9};
+  ClientToScreen(list, &point);
+  return point;
+}
+
+struct MenuWindows {
+  std::vector<HWND> shown;
+};
+
+BOOL CALLBACK CollectMenus(HWND window, LPARAM data) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) == L"#32768" && IsWindowVisible(window))
+    reinterpret_cast<MenuWindows*>(data)->shown.push_back(window);
+  return TRUE;
+}
+
+// Waits for a menu window that is not among `known`; none when none opened in time.
+HWND WaitForNewMenu(const std::vector<HWND>& known) {
+  HWND found = nullptr;
+  PumpUntil(
+      [&] {
+        MenuWindows menus;
+        EnumWindows(&CollectMenus, reinterpret_cast<LPARAM>(&menus));
+        for (HWND menu : menus.shown) {
+          if (std::find(known.begin(), known.end(), menu) == known.end()) found = menu;
+        }
+        return found != nullptr;
+      },
+      kWaitMs);
+  return found;
+}
+
+// Clicks line `line` of an open menu whose items are all one text line high.
+void ClickMenuLine(HWND menu, int line) {
+  POINT origin{0, 0};
+  ClientToScreen(menu, &origin);
+  RECT popup{};
+  GetWindowRect(menu, &popup);
+  const int height = MenuItemHeight(1001);
+  ClickAt(POINT{(popup.left + popup.right) / 2, origin.y + line * height + height / 2 + 1});
+}
+
+BOOL CALLBACK FindOwnedDialog(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(data);
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (GetWindow(window, GW_OWNER) == search->first && std::wstring(name) == L"#32770" &&
+      IsWindowVisible(window)) {
+    search->second = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND WaitForOwnedDialog(HWND owner) {
+  std::pair<HWND, HWND> search{owner, nullptr};
+  PumpUntil(
+      [&] {
+        EnumWindows(&FindOwnedDialog, reinterpret_cast<LPARAM>(&search));
+        return search.second != nullptr;
+      },
+      kWaitMs);
+  return search.second;
+}
+
+MacroRecord StoredMacro(const char16_t* name, std::vector<MacroEvent> events) {
+  MacroRecord record{};
+  CopyToField(record.name, name);
+  record.eventCount = static_cast<int32_t>(events.size());
+  std::copy(events.begin(), events.end(), record.events);
+  return record;
+}
+
 struct SeenKey {
   DWORD key;
   bool up;
@@ -284,6 +383,87 @@ TEST(MacroManager, CancelAndCloseDropTheEdits) {
   ClickManagerControl(manager, dir.path(), kClose);
   ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
   EXPECT_TRUE(StoredLibrary(dir.path()).empty());
+}
+
+// A mouse step inserted from the event menu lands in front of the selected event; a macro deleted
+// after its confirmation leaves the library; OK keeps both.
+TEST(MacroManager, EventMenuInsertsAMouseStepAndDeleteAsksFirst) {
+  TempDir dir;
+  LayOutConfigurator(dir.path());
+  WriteCatalogue(dir.path(), 0, 0, u"Only");
+  {
+    Win32PrivateProfile ini;
+    Win32MacroFileOperations files;
+    const MacroLibrary library{StoredMacro(u"one", {{4, kMacroPress, 0}, {4, kMacroRelease, 0}}),
+                               StoredMacro(u"two", {})};
+    ASSERT_EQ(SaveMacroLibrary(library, MacroLibraryPath(Folder(dir.path())), ini, files),
+              MacroSaveResult::kSaved);
+  }
+  OptionProcess option(dir.path());
+  ASSERT_TRUE(option.Start());
+  HWND manager = OpenMacroManager(option, 0);
+  ASSERT_NE(manager, nullptr);
+  ASSERT_EQ(ListCount(manager, kMacroListId), 2);
+  ASSERT_EQ(ListCount(manager, kEventListId), 2);  // the first macro is selected
+
+  // The release row selected, then Insert mouse button > Left button > Click.
+  ClickAt(ListRowPoint(manager, kEventListId, 1));
+  option.Settle();
+  RightClickAt(ListRowPoint(manager, kEventListId, 1));
+  HWND root = WaitForNewMenu({});
+  ASSERT_NE(root, nullptr);
+  option.Settle();
+  ClickMenuLine(root, 5);
+  HWND buttons = WaitForNewMenu({root});
+  ASSERT_NE(buttons, nullptr);
+  option.Settle();
+  ClickMenuLine(buttons, 0);
+  HWND steps = WaitForNewMenu({root, buttons});
+  ASSERT_NE(steps, nullptr);
+  option.Settle();
+  {
+    RECT shown{}, menu{};
+    GetWindowRect(manager, &shown);
+    for (HWND open : {root, buttons, steps}) {
+      GetWindowRect(open, &menu);
+      UnionRect(&shown, &shown, &menu);
+    }
+    EXPECT_FALSE(SaveScreenPicture(shown, "option_macro_event_menu").empty());
+  }
+  ClickMenuLine(steps, 2);
+  ASSERT_TRUE(PumpUntil([] { return OpenMenuWindow() == nullptr; }, kWaitMs));
+  EXPECT_TRUE(PumpUntil([&] { return ListCount(manager, kEventListId) == 4; }, kWaitMs));
+
+  // The second macro deleted after its confirmation.
+  ClickAt(ListRowPoint(manager, kMacroListId, 1));
+  option.Settle();
+  ClickManagerControl(manager, dir.path(), kDeleteMacro);
+  HWND confirm = WaitForOwnedDialog(manager);
+  ASSERT_NE(confirm, nullptr);
+  EXPECT_EQ(ListCount(manager, kMacroListId), 2);  // nothing gone before the answer
+  wchar_t value[4096] = {};
+  GetPrivateProfileStringW(L"BUTTONPOS", L"1", L"", value, 4096,
+                           (dir.path() / "skins" / "skin_delete_macro_warn.ini").wstring().c_str());
+  const ButtonPosEntry okEntry = ParseButtonPos(FromWide(value));
+  ClickAt(
+      Middle(OnScreen(confirm, RECT{okEntry.left, okEntry.top, okEntry.right, okEntry.bottom})));
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindow(confirm); }, kWaitMs));
+  EXPECT_TRUE(PumpUntil([&] { return ListCount(manager, kMacroListId) == 1; }, kWaitMs));
+
+  ClickManagerControl(manager, dir.path(), kOk);
+  ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
+  option.Settle();
+  const MacroLibrary stored = StoredLibrary(dir.path());
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(FieldText(stored[0].name), u"one");
+  ASSERT_EQ(stored[0].eventCount, 4);
+  const uint8_t codes[] = {4, 240, 240, 4};
+  const uint8_t actions[] = {kMacroPress, kMacroPress, kMacroRelease, kMacroRelease};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE("event " + std::to_string(i));
+    EXPECT_EQ(stored[0].events[i].code, codes[i]);
+    EXPECT_EQ(stored[0].events[i].action, actions[i]);
+  }
 }
 
 }  // namespace
