@@ -103,6 +103,8 @@ target_link_libraries(skin_win32 PUBLIC msimg32)
 # The configurator's windows, apart from its entry point.
 add_library(option_win32 STATIC
   option/option_app.cpp
+  option/buttons/key_capture_dialog.cpp
+  option/buttons/key_capture_hook.cpp
   option/configurator_window.cpp
   option/apply_targets_win32.cpp
   option/function_menu_popup.cpp

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "option/buttons/assign_function.h"
+#include "option/buttons/key_capture_dialog.h"
 #include "option/macros/macro_manager_launch.h"
 #include "option/dialogs/confirm_dialog.h"
 #include "option/dialogs/profile_properties_dialog.h"
@@ -17,7 +18,11 @@ class PendingAssignmentDialogs : public AssignmentDialogs {
  public:
   // The left-click guard has already refused the assignment; the warning explains why.
   void ShowClickWarning() override { ShowClickWarningDialog(GetActiveWindow()); }
-  KeyCapture CaptureKey(KeyCaptureKind, uint8_t, uint8_t) override { return KeyCapture{}; }
+  // Opened over the main window, which is the active window while it handles a menu command.
+  KeyCapture CaptureKey(KeyCaptureKind kind, uint8_t key, uint8_t modifiers) override {
+    return CaptureKeyCombination(GetActiveWindow(), key, modifiers,
+                                 kind == KeyCaptureKind::kSingleKey);
+  }
   void OpenMacroManager() override { macroManager.Open(); }
   MacroManagerOpener macroManager;  // bound by the main window once it has its library
 };
