@@ -205,10 +205,12 @@ LRESULT ConfiguratorWindow::OnInitDialog(WPARAM, LPARAM) {
   } else if (LoadAllSettings(*loaded_, SystemSettingsContext()) == 0) {
     SetAllDefaults(*loaded_);
   }
+  // A first start without config.ini reads no current slot; the window would then show no
+  // profile and every edit would go nowhere. The first slot stands in until the user picks one.
+  if (!IsValidProfileIndex(loaded_->CurrentProfile)) loaded_->CurrentProfile = 0;
   macros_->Load();
   *edited_ = *loaded_;
   macros_->MergeButtonMacrosAndSave(*edited_);
-  assignmentDialogs_.macroManager.Bind(handle(), macros_.get(), edited_.get(), &selected_);
   if (blockLive_) {
     // Show what Windows uses now rather than what the monitor last applied.
     if (ProfileSettings* profile = CurrentProfileOrNull(*edited_)) {

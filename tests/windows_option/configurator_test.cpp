@@ -70,6 +70,23 @@ TEST_F(ConfiguratorTest, StartsWithoutMonitorFromTheSettingsFiles) {
   }
 }
 
+// Slot files but no config.ini (a first start before the monitor ever ran): the first slot is
+// shown and edited, and the apply stores it as the current one.
+TEST_F(ConfiguratorTest, FirstStartWithoutConfigIniEditsTheFirstSlot) {
+  WriteCatalogue(dir_.path(), 0, 0, u"First");
+  fs::remove(dir_.path() / "config.ini");
+  OptionProcess option(dir_.path());
+  ASSERT_TRUE(option.Start());
+  ParkPointer();
+  EXPECT_TRUE(ShowsCheckedSlot(option, 0));
+  ASSERT_TRUE(ChooseFunction(option, 2, kMiddleClickEntry - 1));  // right click
+  option.Settle();
+  ClickControl(option.window(), dir_.path(), kApplyKey);
+  option.Settle();
+  EXPECT_EQ(StoredCurrentProfile(dir_.path()), 0);
+  EXPECT_EQ(ReadSlot(dir_.path(), 0)->MacroKeyInfo[2].functionCode, 2);
+}
+
 TEST_F(ConfiguratorTest, SecondCopyEndsAtOnceAndLeavesOneWindow) {
   WriteCatalogue(dir_.path(), 0, 0, u"Only");
   OptionProcess option(dir_.path());
