@@ -211,6 +211,7 @@ LRESULT ConfiguratorWindow::OnInitDialog(WPARAM, LPARAM) {
   macros_->Load();
   *edited_ = *loaded_;
   macros_->MergeButtonMacrosAndSave(*edited_);
+  assignmentDialogs_.macroManager.Bind(handle(), macros_.get(), edited_.get(), &selected_);
   if (blockLive_) {
     // Show what Windows uses now rather than what the monitor last applied.
     if (ProfileSettings* profile = CurrentProfileOrNull(*edited_)) {
