@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "option/buttons/assign_function.h"
+#include "option/macros/macro_manager_launch.h"
 #include "option/buttons/key_capture_dialog.h"
 #include "option/macros/macro_manager_launch.h"
 #include "option/dialogs/confirm_dialog.h"

@@ -36,7 +36,7 @@ constexpr int kExtraButton = 3;  // the row of the first extra button
 
 // Keys of skin_macro_manager.ini.
 constexpr int kOk = 1, kCancel = 2, kClose = 3, kNewMacro = 4, kDeleteMacro = 5, kRecord = 7;
-constexpr int kRecordDelays = 8;
+constexpr int kRecordDelays = 8, kRepeatCount = 10, kImport = 12, kExport = 13;
 constexpr int kMacroListId = 4096, kEventListId = 4097;
 
 RECT ManagerControlRect(const fs::path& folder, int key) {
@@ -269,6 +269,32 @@ MacroRecord StoredMacro(const char16_t* name, std::vector<MacroEvent> events) {
   return record;
 }
 
+// Puts a full path into the open file dialog that `owner` owns and clicks its open or save
+// button.
+bool ChooseFileInDialog(HWND owner, const fs::path& file) {
+  HWND dialog = WaitForOwnedDialog(owner);
+  if (dialog == nullptr) return false;
+  PumpUntil([] { return false; }, 300);
+  // The name field is a combo box in the explorer-style dialog, a plain edit field otherwise.
+  HWND name = GetDlgItem(dialog, 0x47c);
+  if (name == nullptr) name = GetDlgItem(dialog, 0x480);
+  HWND confirm = GetDlgItem(dialog, IDOK);
+  if (name == nullptr || confirm == nullptr) return false;
+  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.wstring().c_str()));
+  RECT button{};
+  GetWindowRect(confirm, &button);
+  ClickAt(Middle(button));
+  return PumpUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, kWaitMs);
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[64] = {};
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000,
+                      &ignored);
+  return text;
+}
+
 struct SeenKey {
   DWORD key;
   bool up;
@@ -434,6 +460,23 @@ TEST(MacroManager, EventMenuInsertsAMouseStepAndDeleteAsksFirst) {
   ASSERT_TRUE(PumpUntil([] { return OpenMenuWindow() == nullptr; }, kWaitMs));
   EXPECT_TRUE(PumpUntil([&] { return ListCount(manager, kEventListId) == 4; }, kWaitMs));
 
+  // A pause put in front of the new press, then edited to a value beyond the largest pause.
+  for (int line : {2, 3}) {  // Insert delay on the press row, then Edit delay on the pause row
+    ClickAt(ListRowPoint(manager, kEventListId, 1));
+    option.Settle();
+    RightClickAt(ListRowPoint(manager, kEventListId, 1));
+    HWND menu = WaitForNewMenu({});
+    ASSERT_NE(menu, nullptr);
+    option.Settle();
+    ClickMenuLine(menu, line);
+    ASSERT_TRUE(PumpUntil([] { return OpenMenuWindow() == nullptr; }, kWaitMs));
+    option.Settle();
+  }
+  EXPECT_EQ(ListCount(manager, kEventListId), 5);
+  Type("70000\n");
+  option.Settle();
+  EXPECT_EQ(ListCount(manager, kEventListId), 5);
+
   // The second macro deleted after its confirmation.
   ClickAt(ListRowPoint(manager, kMacroListId, 1));
   option.Settle();
@@ -459,11 +502,87 @@ TEST(MacroManager, EventMenuInsertsAMouseStepAndDeleteAsksFirst) {
   ASSERT_EQ(stored[0].eventCount, 4);
   const uint8_t codes[] = {4, 240, 240, 4};
   const uint8_t actions[] = {kMacroPress, kMacroPress, kMacroRelease, kMacroRelease};
+  const uint16_t delays[] = {65535, 0, 0, 0};
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE("event " + std::to_string(i));
     EXPECT_EQ(stored[0].events[i].code, codes[i]);
     EXPECT_EQ(stored[0].events[i].action, actions[i]);
+    EXPECT_EQ(stored[0].events[i].delay, delays[i]);
   }
+}
+
+// Export writes the selected macro to a .macro file and import brings it back under a free name;
+// a repeat count typed beyond the limit is corrected in the box and kept that way.
+TEST(MacroManager, ExportImportAndTheRepeatCount) {
+  TempDir dir;
+  LayOutConfigurator(dir.path());
+  WriteCatalogue(dir.path(), 0, 0, u"Only");
+  MacroRecord one = StoredMacro(u"one", {{4, kMacroPress, 12}, {4, kMacroRelease, 0}});
+  one.repeatCount = 3;
+  {
+    Win32PrivateProfile ini;
+    Win32MacroFileOperations files;
+    ASSERT_EQ(SaveMacroLibrary({one}, MacroLibraryPath(Folder(dir.path())), ini, files),
+              MacroSaveResult::kSaved);
+  }
+  OptionProcess option(dir.path());
+  ASSERT_TRUE(option.Start());
+  HWND manager = OpenMacroManager(option, 0);
+  ASSERT_NE(manager, nullptr);
+  HWND count = ManagerControl(manager, dir.path(), kRepeatCount);
+  EXPECT_EQ(TextOf(count), L"3");
+  // Enter, Escape and Space neither close the manager nor press one of its buttons.
+  for (WORD key : {VK_RETURN, VK_ESCAPE, VK_SPACE}) {
+    Key(key, false);
+    Key(key, true);
+  }
+  option.Settle();
+  EXPECT_EQ(ManagerWindow(), manager);
+  EXPECT_EQ(ListCount(manager, kMacroListId), 1);
+
+  const fs::path file = dir.path() / "one.macro";
+  ClickManagerControl(manager, dir.path(), kExport);
+  ASSERT_TRUE(ChooseFileInDialog(manager, file));
+  option.Settle();
+  {
+    Win32PrivateProfile ini;
+    MacroRecord exported{};
+    ASSERT_TRUE(ReadMacroFile(Text(file.u16string()), ini, &exported));
+    EXPECT_EQ(FieldText(exported.name), u"one");
+    EXPECT_EQ(exported.repeatCount, 3);
+    EXPECT_EQ(exported.eventCount, 2);
+    EXPECT_EQ(exported.events[0].delay, 12);
+  }
+
+  // The box emptied waits for digits; 300 becomes 255 at once.
+  ClickManagerControl(manager, dir.path(), kRepeatCount);
+  option.Settle();
+  Key(VK_END, false);
+  Key(VK_END, true);
+  Key(VK_BACK, false);
+  Key(VK_BACK, true);
+  option.Settle();
+  EXPECT_EQ(TextOf(count), L"");
+  Type("300");
+  option.Settle();
+  EXPECT_EQ(TextOf(count), L"255");
+
+  ClickManagerControl(manager, dir.path(), kImport);
+  ASSERT_TRUE(ChooseFileInDialog(manager, file));
+  EXPECT_TRUE(PumpUntil([&] { return ListCount(manager, kMacroListId) == 2; }, kWaitMs));
+  ClickManagerControl(manager, dir.path(), kOk);
+  ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
+  option.Settle();
+
+  const MacroLibrary stored = StoredLibrary(dir.path());
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(FieldText(stored[0].name), u"one");
+  EXPECT_EQ(stored[0].repeatCount, 255);
+  EXPECT_EQ(FieldText(stored[1].name), u"one1");
+  EXPECT_EQ(stored[1].repeatCount, 3);
+  ASSERT_EQ(stored[1].eventCount, 2);
+  EXPECT_EQ(stored[1].events[0].code, 4);
+  EXPECT_EQ(stored[1].events[0].delay, 12);
 }
 
 }  // namespace
