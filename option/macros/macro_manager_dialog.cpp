@@ -339,7 +339,25 @@ LRESULT MacroManagerDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
+void MacroManagerDialog::TakeOpenEdits() {
+  for (SkinListBox* list : {&macroList_, &eventList_}) {
+    HWND edit = list->editBox();
+    if (edit == nullptr) continue;
+    // The edit box takes its text on the release of Enter; the owner hears of it by a posted
+    // message, handled here at once so that the command sees the result.
+    SendMessageW(edit, WM_KEYUP, VK_RETURN, 0);
+    MSG msg;
+    while (PeekMessageW(&msg, handle(), kListEditCommittedMessage, kListEditCommittedMessage,
+                        PM_REMOVE)) {
+      OnListEditCommitted(msg.wParam, msg.lParam);
+    }
+  }
+}
+
 void MacroManagerDialog::RunCommand(int key) {
+  // A button pressed while a name or pause is being typed ends the typing first, as the edit
+  // box's losing the focus does: the text is taken, not lost.
+  TakeOpenEdits();
   switch (key) {
     case kOk:
       EndModal(IDOK);

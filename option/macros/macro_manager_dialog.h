@@ -63,6 +63,7 @@ class MacroManagerDialog : public SkinnedWindow {
 
   int KeyOfButton(HWND button) const;
   void RunCommand(int key);
+  void TakeOpenEdits();
   void DeleteSelectedMacro();
   void ImportMacro();
   void ExportMacro();

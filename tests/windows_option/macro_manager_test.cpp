@@ -585,4 +585,24 @@ TEST(MacroManager, ExportImportAndTheRepeatCount) {
   EXPECT_EQ(stored[1].events[0].delay, 12);
 }
 
+// A name typed without Enter is taken when a button is pressed, as when its box loses the focus.
+TEST(MacroManager, NameTypedWithoutEnterIsTakenByOk) {
+  TempDir dir;
+  LayOutConfigurator(dir.path());
+  WriteCatalogue(dir.path(), 0, 0, u"Only");
+  OptionProcess option(dir.path());
+  ASSERT_TRUE(option.Start());
+  HWND manager = OpenMacroManager(option, 0);
+  ASSERT_NE(manager, nullptr);
+  ClickManagerControl(manager, dir.path(), kNewMacro);
+  option.Settle();
+  Type("quick");
+  ClickManagerControl(manager, dir.path(), kOk);
+  ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
+  option.Settle();
+  const MacroLibrary stored = StoredLibrary(dir.path());
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(FieldText(stored[0].name), u"quick");
+}
+
 }  // namespace
