@@ -128,12 +128,13 @@ TEST_F(ConfiguratorTest, CloseButtonsNeverApply) {
     ASSERT_TRUE(option.Start());
     ClickControl(option.window(), dir_.path(), kFirstSlotKey + 4);
     option.Settle();
-    ASSERT_TRUE(ChooseFunction(option, 0, kMiddleClickEntry));
+    // Row 1: the left-click row would be refused with a warning, and nothing would be edited.
+    ASSERT_TRUE(ChooseFunction(option, 1, kMiddleClickEntry));
     option.Settle();
     ClickControl(option.window(), dir_.path(), closeKey);
     ASSERT_TRUE(option.WaitForExit());
     EXPECT_EQ(ReadFileBytes(dir_.path() / "config.ini"), before);
-    EXPECT_EQ(ReadSlot(dir_.path(), 4)->MacroKeyInfo[0].functionCode, kDefaultButtonFunctions[0]);
+    EXPECT_EQ(ReadSlot(dir_.path(), 4)->MacroKeyInfo[1].functionCode, kDefaultButtonFunctions[1]);
   }
 }
 
