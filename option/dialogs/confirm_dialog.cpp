@@ -172,7 +172,7 @@ void ConfirmDialog::CentreOverOwner() {
   monitor.cbSize = sizeof monitor;
   if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
   const RECT& work = monitor.rcWork;
-  const PixelPoint corner =
+  const WindowCorner corner =
       CentredOver(PixelRect{ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom},
                   own.right - own.left, own.bottom - own.top,
                   PixelRect{work.left, work.top, work.right, work.bottom});
@@ -182,7 +182,9 @@ void ConfirmDialog::CentreOverOwner() {
 
 LRESULT ConfirmDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   HWND from = reinterpret_cast<HWND>(lParam);
-  if (from == nullptr || HIWORD(wParam) != BN_CLICKED) {
+  // A second click soon after the first arrives as a double click; it is a click all the same.
+  const WORD code = HIWORD(wParam);
+  if (from == nullptr || (code != BN_CLICKED && code != BN_DOUBLECLICKED)) {
     Decline();  // the keyboard's and system menu's IDOK and IDCANCEL
     return 0;
   }

@@ -17,8 +17,8 @@ int32_t CentreAxis(int32_t ownerLow, int32_t ownerHigh, int32_t size, int32_t ar
 
 }  // namespace
 
-PixelPoint CentredOver(const PixelRect& owner, int32_t width, int32_t height,
-                       const PixelRect& workArea) {
-  return PixelPoint{CentreAxis(owner.left, owner.right, width, workArea.left, workArea.right),
-                    CentreAxis(owner.top, owner.bottom, height, workArea.top, workArea.bottom)};
+WindowCorner CentredOver(const PixelRect& owner, int32_t width, int32_t height,
+                         const PixelRect& workArea) {
+  return WindowCorner{CentreAxis(owner.left, owner.right, width, workArea.left, workArea.right),
+                      CentreAxis(owner.top, owner.bottom, height, workArea.top, workArea.bottom)};
 }

@@ -5,15 +5,15 @@
 
 #include "skin/pixel_rect.h"
 
-struct PixelPoint {
+struct WindowCorner {
   int32_t x = 0;
   int32_t y = 0;
-  friend bool operator==(const PixelPoint& a, const PixelPoint& b) {
+  friend bool operator==(const WindowCorner& a, const WindowCorner& b) {
     return a.x == b.x && a.y == b.y;
   }
 };
 
 // The top-left corner for a dialog of the given size. The work area wins over the centre; a
 // dialog larger than the work area starts at the work area's top-left corner.
-PixelPoint CentredOver(const PixelRect& owner, int32_t width, int32_t height,
-                       const PixelRect& workArea);
+WindowCorner CentredOver(const PixelRect& owner, int32_t width, int32_t height,
+                         const PixelRect& workArea);

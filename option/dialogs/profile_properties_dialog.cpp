@@ -111,7 +111,9 @@ LRESULT ProfilePropertiesDialog::OnInitDialog(WPARAM, LPARAM) {
 
 LRESULT ProfilePropertiesDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   HWND from = reinterpret_cast<HWND>(lParam);
-  if (from == nullptr || HIWORD(wParam) != BN_CLICKED) {
+  // A second click soon after the first arrives as a double click; it is a click all the same.
+  const WORD code = HIWORD(wParam);
+  if (from == nullptr || (code != BN_CLICKED && code != BN_DOUBLECLICKED)) {
     Decline();
     return 0;
   }

@@ -104,7 +104,7 @@ TEST(CentredOver, CentreThenInsideTheWorkArea) {
   const struct {
     const char* what;
     PixelRect owner;
-    PixelPoint corner;
+    WindowCorner corner;
   } rows[] = {
       {"middle", {100, 100, 780, 550}, {215, 245}},
       {"odd sizes round down", {0, 0, 681, 451}, {115, 145}},
@@ -116,13 +116,13 @@ TEST(CentredOver, CentreThenInsideTheWorkArea) {
     EXPECT_EQ(CentredOver(r.owner, 450, 160, work), r.corner) << r.what;
   }
   // Larger than the work area: its top-left corner, so the title and buttons stay on screen.
-  EXPECT_EQ(CentredOver({0, 0, 100, 100}, 2000, 1000, work), (PixelPoint{0, 0}));
+  EXPECT_EQ(CentredOver({0, 0, 100, 100}, 2000, 1000, work), (WindowCorner{0, 0}));
   // A second monitor's work area right of the first.
   EXPECT_EQ(CentredOver({1300, 10, 1400, 60}, 450, 160, {1280, 0, 2560, 1024}),
-            (PixelPoint{1280, 0}));
+            (WindowCorner{1280, 0}));
   // Extreme coordinates never overflow.
   EXPECT_EQ(CentredOver({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, 450, 160, work),
-            (PixelPoint{0, 0}));
+            (WindowCorner{0, 0}));
 }
 
 }  // namespace

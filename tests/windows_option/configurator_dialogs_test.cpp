@@ -177,6 +177,35 @@ TEST_F(ConfiguratorDialogsTest, PropertiesCancelAndCloseChangeNothing) {
   EXPECT_EQ(FieldText(stored->GameFile), u"");
 }
 
+// A program path longer than the profile can hold is refused, never cut to another path: OK
+// leaves the dialog open and writes nothing; the user can still shorten it or cancel.
+TEST_F(ConfiguratorDialogsTest, PropertiesRefuseAProgramPathTooLongForTheProfile) {
+  WriteCatalogue(dir_.path(), 0, 0, u"Kept");
+  OptionProcess option(dir_.path());
+  ASSERT_TRUE(option.Start());
+  ClickControl(option.window(), dir_.path(), kEditProfileKey);
+  HWND dialog = WaitForOwnedDialog(option.window());
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_NE(Field(dialog, 1), nullptr);
+  TypeText(L"X");  // the focused name field starts with its text selected
+  const std::wstring tooLong = L"C:\\" + std::wstring(493, L'p') + L".exe";  // 500 characters
+  SendMessageW(Field(dialog, 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(tooLong.c_str()));
+  ClickDialogControl(dialog, dir_.path(), kProfileSkin, kPropertiesOk);
+  option.Settle();
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  // One character fewer fits exactly.
+  SendMessageW(Field(dialog, 1), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(tooLong.substr(1).c_str()));
+  // Clicked again at once, as a user would: within the double-click time of the first click.
+  ClickDialogControl(dialog, dir_.path(), kProfileSkin, kPropertiesOk);
+  ASSERT_TRUE(WaitUntilClosed(dialog));
+  option.Settle();
+  Apply(option);
+  auto stored = ReadSlot(dir_.path(), 0);
+  EXPECT_EQ(FieldText(stored->GameFile).size(), 499u);
+  EXPECT_EQ(FieldText(stored->ProFileName), u"X");  // typed over the selected name
+}
+
 TEST_F(ConfiguratorDialogsTest, ResetDeclinedChangesNothingAndConfirmedResetsAndApplies) {
   WriteCatalogue(dir_.path(), 2, 2, u"Custom");
   const std::string configBefore = ReadFileBytes(dir_.path() / "config.ini");
