@@ -1,0 +1,144 @@
+// Two figures of the configurator as a user meets it, each beside a minimal Win32 program in the
+// same run: from process start to its first painted main window, and from a click on Apply to
+// the end of the apply (which includes the running monitor's reload of the settings, since the
+// configurator waits for the monitor to handle its message). Prints medians; never fails.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bench/bench_stats.h"
+#include "bridge/identities.h"
+#include "platform/module_folder.h"
+#include "platform/wide.h"
+#include "settings/file_paths.h"
+#include "settings/profile_defaults.h"
+#include "tests/support/temp_dir.h"
+#include "tests/windows_monitor/injection_observer.h"
+#include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_option/option_process.h"
+#include "tests/windows_support/pump.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kStarts = 10;
+constexpr int kApplies = 30;
+constexpr int kApplyKey = 14;  // the apply button's place in the main window's description
+
+HANDLE Launch(const fs::path& exe) {
+  std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      exe.parent_path().wstring().c_str(), &startup, &info)) {
+    return nullptr;
+  }
+  CloseHandle(info.hThread);
+  return info.hProcess;
+}
+
+// A window counts as painted once it is visible and nothing of it waits to be painted.
+bool Painted(HWND window) {
+  return window != nullptr && IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE);
+}
+
+// Milliseconds from process creation to its painted window, or a negative value on failure.
+double TimeToFirstPaint(const fs::path& exe, const wchar_t* title) {
+  const LONGLONG start = CounterNow();
+  HANDLE process = Launch(exe);
+  if (process == nullptr) return -1;
+  HWND window = nullptr;
+  const bool shown = PumpUntil(
+      [&] {
+        window = FindWindowW(nullptr, title);
+        return Painted(window);
+      },
+      60000);
+  const double elapsed = CounterMilliseconds(start, CounterNow());
+  if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process, 15000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+  CloseHandle(process);
+  return shown ? elapsed : -1;
+}
+
+std::vector<double> Starts(const fs::path& exe, const wchar_t* title) {
+  std::vector<double> times;
+  for (int i = 0; i < kStarts; ++i) {
+    const double t = TimeToFirstPaint(exe, title);
+    if (t >= 0) times.push_back(t);
+  }
+  return times;
+}
+
+// Milliseconds of one BM_CLICK on `button`: the click's handling runs inside the call.
+std::vector<double> Clicks(HWND button) {
+  std::vector<double> times;
+  for (int i = 0; i < kApplies && button != nullptr; ++i) {
+    const LONGLONG start = CounterNow();
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &ignored)) break;
+    times.push_back(CounterMilliseconds(start, CounterNow()));
+    PumpUntil([] { return false; }, 20);
+  }
+  return times;
+}
+
+void Report(const char* what, const SampleSummary& ours, const SampleSummary& baseline) {
+  std::printf("%s\n", what);
+  PrintSummary("  configurator", ours, "ms");
+  PrintSummary("  minimal window program", baseline, "ms");
+  if (baseline.median > 0) std::printf("  ratio of medians: %.1f\n", ours.median / baseline.median);
+}
+
+}  // namespace
+
+int main() {
+  const fs::path binaries = ToFilesystemPath(ProgramFolder());
+  const fs::path minimal = binaries / "minimal_window.exe";
+
+  // Start without a monitor: the configurator reads the settings files.
+  TempDir alone;
+  LayOutConfigurator(alone.path());
+  const SampleSummary start = Summarise(Starts(alone.path() / "Option.exe", Wide(kConfiguratorTitle)));
+  const SampleSummary startBaseline = Summarise(Starts(minimal, L"MinimalBenchWindow"));
+  Report("process start to the first painted window", start, startBaseline);
+
+  // Apply beside a running monitor.
+  MonitorProcess monitor;
+  LayOutConfigurator(monitor.folder().path());
+  ProfileSettings p;
+  std::memset(&p, 0, sizeof p);
+  SetProfileDefaults(p, 0);
+  monitor.WriteCurrentProfile(p);
+  std::vector<double> applies;
+  if (monitor.Start()) {
+    OptionProcess option(monitor.folder().path());
+    if (option.Start()) {
+      applies = Clicks(ControlWindow(option.window(), option.folder(), kApplyKey));
+    }
+  }
+  monitor.Exit();
+
+  std::vector<double> baselineClicks;
+  HANDLE process = Launch(minimal);
+  HWND window = nullptr;
+  PumpUntil([&] { return Painted(window = FindWindowW(nullptr, L"MinimalBenchWindow")); }, 30000);
+  if (window != nullptr) {
+    baselineClicks = Clicks(FindWindowExW(window, nullptr, L"BUTTON", nullptr));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+  if (process != nullptr) {
+    if (WaitForSingleObject(process, 15000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+    CloseHandle(process);
+  }
+  Report("click on Apply to the end of the apply (monitor reload included)", Summarise(applies),
+         Summarise(baselineClicks));
+  return 0;
+}
