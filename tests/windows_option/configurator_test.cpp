@@ -198,7 +198,7 @@ TEST(ConfiguratorWithMonitor, ApplyReachesTheMonitorAndItsExitClosesTheWindow) {
 
 // A monitor started after the configurator: its start message reloads the window from its block
 // (an unapplied slot choice is dropped), and from then on applies reach it. Outside senders can
-// make the window reload the block; message 1258 changes nothing.
+// make the window reload the block or take over its device values; message 1258 changes nothing.
 TEST(ConfiguratorWithMonitor, MonitorStartedLaterIsReloadedFromAndReachedByApply) {
   MonitorProcess monitor;
   LayOutMonitorAndConfigurator(monitor);
@@ -234,6 +234,24 @@ TEST(ConfiguratorWithMonitor, MonitorStartedLaterIsReloadedFromAndReachedByApply
   EXPECT_TRUE(ShowsCheckedSlot(option, 0));
   SendMessageTimeoutW(option.window(), kMsgReloadBlock, 0, 0, SMTO_NORMAL, kWaitMs, &answer);
   EXPECT_TRUE(ShowsCheckedSlot(option, 4));
+
+  // The device-values message takes over the current profile's device values and nothing else.
+  ASSERT_TRUE(block.Read(*image));
+  const int32_t cpiStep = image->profiles[4].CpiStep + 3;
+  const int32_t pollingRate = image->profiles[4].PollingRate + 1;
+  image->profiles[4].CpiStep = cpiStep;
+  image->profiles[4].PollingRate = pollingRate;
+  CopyToField(image->profiles[4].ProFileName, u"Not taken over");
+  ASSERT_TRUE(block.Write(*image));
+  SendMessageTimeoutW(option.window(), kMsgDeviceValuesChanged, 0, 0, SMTO_NORMAL, kWaitMs,
+                      &answer);
+  ClickControl(option.window(), option.folder(), kApplyKey);
+  option.Settle();
+  ASSERT_TRUE(PumpUntil([&] { return StoredCurrentProfile(option.folder()) == 4; }, kWaitMs));
+  auto stored = ReadSlot(option.folder(), 4);
+  EXPECT_EQ(stored->CpiStep, cpiStep);
+  EXPECT_EQ(stored->PollingRate, pollingRate);
+  EXPECT_NE(FieldText(stored->ProFileName), u"Not taken over");
 
   ASSERT_TRUE(monitor.Exit());
   EXPECT_TRUE(option.WaitForExit());
