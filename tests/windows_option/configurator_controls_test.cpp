@@ -137,6 +137,36 @@ TEST_F(ConfiguratorControlsTest, TrackClicksAndAThumbDragSetTheWindowsSettings) 
   EXPECT_EQ(stored->DbleClickSpeed, 200);
 }
 
+// The row's default button restores the selected row only; the all-rows button every row.
+TEST_F(ConfiguratorControlsTest, RestoreButtonsBringBackTheDefaultFunctions) {
+  constexpr int kRestoreRowKey = 55;
+  constexpr int kRestoreAllRowsKey = 44;
+  OptionProcess option(dir_.path());
+  ASSERT_TRUE(option.Start());
+  for (int button : {1, 3, 4}) {
+    ASSERT_TRUE(ChooseFunction(option, button, kMiddleClickEntry)) << button;
+    option.Settle();
+  }
+  ClickControl(option.window(), dir_.path(), kRestoreRowKey);  // row 4 is selected
+  option.Settle();
+  ClickControl(option.window(), dir_.path(), kApplyKey);
+  option.Settle();
+  auto stored = ReadSlot(dir_.path(), 0);
+  EXPECT_EQ(stored->MacroKeyInfo[1].functionCode, kMiddleClickCode);
+  EXPECT_EQ(stored->MacroKeyInfo[3].functionCode, kMiddleClickCode);
+  EXPECT_EQ(stored->MacroKeyInfo[4].functionCode, kDefaultButtonFunctions[4]);
+
+  ClickControl(option.window(), dir_.path(), kRestoreAllRowsKey);
+  option.Settle();
+  ClickControl(option.window(), dir_.path(), kApplyKey);
+  option.Settle();
+  stored = ReadSlot(dir_.path(), 0);
+  for (int button = 0; button < kButtonCount; ++button) {
+    EXPECT_EQ(stored->MacroKeyInfo[button].functionCode, kDefaultButtonFunctions[button])
+        << button;
+  }
+}
+
 TEST_F(ConfiguratorControlsTest, EnterAndEscapeLeaveTheWindowOpenAndMinimiseWorks) {
   OptionProcess option(dir_.path());
   ASSERT_TRUE(option.Start());
