@@ -162,8 +162,7 @@ TEST_F(ConfiguratorControlsTest, RestoreButtonsBringBackTheDefaultFunctions) {
   option.Settle();
   stored = ReadSlot(dir_.path(), 0);
   for (int button = 0; button < kButtonCount; ++button) {
-    EXPECT_EQ(stored->MacroKeyInfo[button].functionCode, kDefaultButtonFunctions[button])
-        << button;
+    EXPECT_EQ(stored->MacroKeyInfo[button].functionCode, kDefaultButtonFunctions[button]) << button;
   }
 }
 
