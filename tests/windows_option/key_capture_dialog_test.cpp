@@ -77,14 +77,16 @@ std::wstring KeyFieldText() {
          << " characters: " << std::string(shown.begin(), shown.end());
 }
 
-void ClickDialogControl(const fs::path& folder, const char* skinFile, int key) {
+// A click at a control of the open dialog, handled before the next step.
+void ClickDialogControl(const OptionProcess& option, const char* skinFile, int key) {
   wchar_t value[4096] = {};
-  const std::wstring ini = (folder / "skins" / skinFile).wstring();
+  const std::wstring ini = (option.folder() / "skins" / skinFile).wstring();
   GetPrivateProfileStringW(L"BUTTONPOS", std::to_wstring(key).c_str(), L"", value, 4096,
                            ini.c_str());
   const ButtonPosEntry entry = ParseButtonPos(FromWide(value));
   const RECT rect = OnScreen(OpenDialog(), RECT{entry.left, entry.top, entry.right, entry.bottom});
   ClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+  option.Settle();
 }
 
 void InjectKey(WORD virtualKey, bool release) {
@@ -208,6 +210,11 @@ TEST_F(KeyCaptureDialogTest, CombinationTypedAndToggledReachesTheSlotFileAndTheR
   ASSERT_TRUE(WaitForDialog());
   option.Settle();
   EXPECT_EQ(KeyFieldText(), L"");  // the button held no key
+  RECT main{}, shown{};
+  GetWindowRect(option.window(), &main);
+  GetWindowRect(OpenDialog(), &shown);
+  EXPECT_NEAR((shown.left + shown.right) / 2, (main.left + main.right) / 2, 1);
+  EXPECT_NEAR((shown.top + shown.bottom) / 2, (main.top + main.bottom) / 2, 1);
 
   ASSERT_TRUE(focus.TakeFocus());
   focus.Clear();
@@ -221,14 +228,14 @@ TEST_F(KeyCaptureDialogTest, CombinationTypedAndToggledReachesTheSlotFileAndTheR
   EXPECT_TRUE(FieldShows(L"A"));
   EXPECT_EQ(focus.keyMessages(), 0) << "a captured key reached the window with the focus";
 
-  ClickDialogControl(dir_.path(), "skin_shortcut.ini", kCtrlKey);
+  ClickDialogControl(option, "skin_shortcut.ini", kCtrlKey);
   option.Settle();
   RECT dialog{};
   GetWindowRect(OpenDialog(), &dialog);
   ParkPointer();
   option.Settle();
   EXPECT_FALSE(SaveScreenPicture(dialog, "option_key_combination_dialog").empty());
-  ClickDialogControl(dir_.path(), "skin_shortcut.ini", kConfirmKey);
+  ClickDialogControl(option, "skin_shortcut.ini", kConfirmKey);
   ASSERT_TRUE(WaitForDialogGone());
 
   // The capture ended with the dialog: keys reach the focus again.
@@ -261,17 +268,17 @@ TEST_F(KeyCaptureDialogTest, SingleKeyTakesEnterAndEscapeWithoutClosing) {
   option.Settle();
   ASSERT_NE(OpenDialog(), nullptr) << "Enter or Escape closed the dialog";
 
-  ClickDialogControl(dir_.path(), "skin_single_key.ini", kNoModifiersKey);
+  ClickDialogControl(option, "skin_single_key.ini", kNoModifiersKey);
   // With no modifiers chosen the Ctrl toggle is locked: this click changes nothing.
-  ClickDialogControl(dir_.path(), "skin_single_key.ini", kCtrlKey);
+  ClickDialogControl(option, "skin_single_key.ini", kCtrlKey);
   option.Settle();
   RECT dialog{};
   GetWindowRect(OpenDialog(), &dialog);
   ParkPointer();
   option.Settle();
   EXPECT_FALSE(SaveScreenPicture(dialog, "option_single_key_dialog").empty());
-  ClickDialogControl(dir_.path(), "skin_single_key.ini", kNoModifiersKey);
-  ClickDialogControl(dir_.path(), "skin_single_key.ini", kConfirmKey);
+  ClickDialogControl(option, "skin_single_key.ini", kNoModifiersKey);
+  ClickDialogControl(option, "skin_single_key.ini", kConfirmKey);
   ASSERT_TRUE(WaitForDialogGone());
 
   ExpectRowCaption(option, kRow, u"Esc", u"Enter");
@@ -296,8 +303,8 @@ TEST_F(KeyCaptureDialogTest, CancelAndTheCloseMarkChangeNothing) {
     option.Settle();
     TypeKey('A');
     EXPECT_TRUE(FieldShows(L"A"));
-    ClickDialogControl(dir_.path(), "skin_shortcut.ini", kCtrlKey);
-    ClickDialogControl(dir_.path(), "skin_shortcut.ini", key);
+    ClickDialogControl(option, "skin_shortcut.ini", kCtrlKey);
+    ClickDialogControl(option, "skin_shortcut.ini", key);
     ASSERT_TRUE(WaitForDialogGone());
   }
   // The row keeps its label: the default of the first extra button.
@@ -325,8 +332,8 @@ TEST(KeyCaptureWithMonitor, ButtonTypesTheCapturedCombination) {
   option.Settle();
   TypeKey('A');
   ASSERT_TRUE(FieldShows(L"A"));
-  ClickDialogControl(option.folder(), "skin_shortcut.ini", kCtrlKey);
-  ClickDialogControl(option.folder(), "skin_shortcut.ini", kConfirmKey);
+  ClickDialogControl(option, "skin_shortcut.ini", kCtrlKey);
+  ClickDialogControl(option, "skin_shortcut.ini", kConfirmKey);
   ASSERT_TRUE(WaitForDialogGone());
   ClickControl(option.window(), option.folder(), kApplyKey);
   option.Settle();
