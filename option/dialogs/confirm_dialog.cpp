@@ -11,34 +11,34 @@ namespace {
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
-constexpr ConfirmDialogKind kDeleteMacroWarning{u"skin_delete_macro_warn.ini",
-                                                IDS_WARNING_TITLE,
-                                                IDS_DELETE_MACRO_MESSAGE,
-                                                IDS_OK,
-                                                IDS_CANCEL,
-                                                true,
-                                                false};
-constexpr ConfirmDialogKind kClickWarning{u"skin_click_warn.ini",
-                                          IDS_WARNING_TITLE,
-                                          IDS_CLICK_WARNING_MESSAGE,
-                                          IDS_OK,
-                                          IDS_CANCEL,
-                                          true,
-                                          false};
-constexpr ConfirmDialogKind kResetWarning{u"skin_reset_warn.ini",
-                                          IDS_RESET_WARNING_TITLE,
-                                          IDS_RESET_WARNING_MESSAGE,
-                                          IDS_RESET_WARNING_OK,
-                                          IDS_RESET_WARNING_CANCEL,
-                                          true,
-                                          true};
-constexpr ConfirmDialogKind kMacroSetWarning{u"skin_macro_set_warn.ini",
-                                             IDS_WARNING_TITLE,
-                                             IDS_NO_MACRO_SELECTED_MESSAGE,
-                                             IDS_OK,
-                                             IDS_CANCEL,
-                                             false,
-                                             false};
+constexpr ConfirmDialogKind kDeleteMacroWarning{.skinFile = u"skin_delete_macro_warn.ini",
+                                                .titleId = IDS_WARNING_TITLE,
+                                                .messageId = IDS_DELETE_MACRO_MESSAGE,
+                                                .okCaptionId = IDS_OK,
+                                                .cancelCaptionId = IDS_CANCEL,
+                                                .hasCloseButton = true,
+                                                .centreOverOwner = false};
+constexpr ConfirmDialogKind kClickWarning{.skinFile = u"skin_click_warn.ini",
+                                          .titleId = IDS_WARNING_TITLE,
+                                          .messageId = IDS_CLICK_WARNING_MESSAGE,
+                                          .okCaptionId = IDS_OK,
+                                          .cancelCaptionId = IDS_CANCEL,
+                                          .hasCloseButton = true,
+                                          .centreOverOwner = false};
+constexpr ConfirmDialogKind kResetWarning{.skinFile = u"skin_reset_warn.ini",
+                                          .titleId = IDS_RESET_WARNING_TITLE,
+                                          .messageId = IDS_RESET_WARNING_MESSAGE,
+                                          .okCaptionId = IDS_RESET_WARNING_OK,
+                                          .cancelCaptionId = IDS_RESET_WARNING_CANCEL,
+                                          .hasCloseButton = true,
+                                          .centreOverOwner = true};
+constexpr ConfirmDialogKind kMacroSetWarning{.skinFile = u"skin_macro_set_warn.ini",
+                                             .titleId = IDS_WARNING_TITLE,
+                                             .messageId = IDS_NO_MACRO_SELECTED_MESSAGE,
+                                             .okCaptionId = IDS_OK,
+                                             .cancelCaptionId = IDS_CANCEL,
+                                             .hasCloseButton = false,
+                                             .centreOverOwner = false};
 
 DialogTemplateSpec ConfirmTemplate(const ConfirmDialogKind& kind) {
   DialogTemplateSpec spec;
