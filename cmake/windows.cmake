@@ -119,6 +119,7 @@ add_library(option_win32 STATIC
   option/text_label.cpp
   option/dialogs/click_slider.cpp
   option/dialogs/confirm_dialog.cpp
+  option/dialogs/centre_over_owner.cpp
   option/dialogs/exe_file_chooser.cpp
   option/dialogs/profile_properties_dialog.cpp)
 target_link_libraries(option_win32 PUBLIC skin_win32 comdlg32 shell32)

@@ -9,6 +9,8 @@
 #include "option/apply_targets_win32.h"
 #include "option/buttons/button_labels.h"
 #include "option/buttons/key_names.h"
+#include "option/dialogs/confirm_dialog.h"
+#include "option/dialogs/profile_properties_dialog.h"
 #include "option/dialogs/system_sliders.h"
 #include "option/function_menu.h"
 #include "option/function_menu_popup.h"
@@ -343,7 +345,7 @@ void ConfiguratorWindow::RestoreAllButtons() {
 }
 
 void ConfiguratorWindow::RestoreAllSettings() {
-  if (!ConfirmResetWarning(handle())) return;
+  if (!ConfirmReset(handle())) return;
   SetAllDefaults(*edited_);
   SetAllChangeFlags(*edited_);
   RefreshMainWindow();

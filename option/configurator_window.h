@@ -13,7 +13,7 @@
 #include "option/configurator_apply.h"
 #include "option/dialogs/click_slider.h"
 #include "option/macro_library_store.h"
-#include "option/pending_dialogs.h"
+#include "option/assignment_dialogs_win32.h"
 #include "option/text_label.h"
 #include "settings/settings_block.h"
 #include "skin/double_click_test_button.h"
@@ -105,7 +105,7 @@ class ConfiguratorWindow : public SkinnedWindow {
   SharedBlock block_;
   bool blockLive_ = false;
   std::unique_ptr<MacroLibraryStore> macros_;
-  PendingAssignmentDialogs assignmentDialogs_;
+  Win32AssignmentDialogs assignmentDialogs_;
   Text programFolder_;
   HICON icon_ = nullptr;
   int selected_ = 0;

@@ -1,7 +1,7 @@
 #include "option/buttons/key_capture_dialog.h"
 
 #include "lang/string_ids.h"
-#include "option/dialogs/confirm_dialog_placement.h"
+#include "option/dialogs/centre_over_owner.h"
 #include "platform/wide.h"
 #include "platform/win32_input_sink.h"
 #include "settings/language_strings.h"
@@ -120,7 +120,7 @@ std::vector<SkinControl> KeyCaptureDialog::SkinControls() {
 
 LRESULT KeyCaptureDialog::OnInitDialog(WPARAM, LPARAM) {
   Default();
-  CentreOverOwner();
+  CentreOverOwner(handle());
   SetWindowTextW(handle(), kKeyCaptureDialogTitle);
   for (SkinButton& toggle : toggles_) toggle.SetToggleMode(true);
   keyField_.SetTextColour(kKeyFieldText);
@@ -133,32 +133,11 @@ LRESULT KeyCaptureDialog::OnInitDialog(WPARAM, LPARAM) {
   return TRUE;
 }
 
-void KeyCaptureDialog::CentreOverOwner() {
-  // The skin puts every window at the screen's corner; the dialog belongs over the main window.
-  HWND owner = GetWindow(handle(), GW_OWNER);
-  if (owner == nullptr) return;
-  RECT ownerRect{}, own{};
-  GetWindowRect(owner, &ownerRect);
-  GetWindowRect(handle(), &own);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  const auto corner =
-      CentredOver(PixelRect{ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom},
-                  own.right - own.left, own.bottom - own.top,
-                  PixelRect{work.left, work.top, work.right, work.bottom});
-  SetWindowPos(handle(), nullptr, corner.x, corner.y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // --- commands and keys ---------------------------------------------------------------------------
 
 LRESULT KeyCaptureDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   HWND from = reinterpret_cast<HWND>(lParam);
-  // A second click soon after the first reaches the owner as a double click; it is a click too.
-  const WORD code = HIWORD(wParam);
-  if (from == nullptr || (code != BN_CLICKED && code != BN_DOUBLECLICKED)) {
+  if (!IsButtonClick(wParam, lParam)) {
     Decline();
     return 0;
   }

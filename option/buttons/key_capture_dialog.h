@@ -57,7 +57,6 @@ class KeyCaptureDialog : public SkinnedWindow {
   SkinControl Button(int key, SkinButton& button, uint16_t captionId);
   SkinControl KeyField();
 
-  void CentreOverOwner();
   void ShowToggles();
   void Close(bool accepted);
   void Compose(HDC target);

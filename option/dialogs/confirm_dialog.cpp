@@ -1,7 +1,7 @@
 #include "option/dialogs/confirm_dialog.h"
 
 #include "lang/string_ids.h"
-#include "option/dialogs/confirm_dialog_placement.h"
+#include "option/dialogs/centre_over_owner.h"
 #include "platform/wide.h"
 #include "settings/language_strings.h"
 #include "skin/gdiplus_session.h"
@@ -158,33 +158,13 @@ std::vector<SkinControl> ConfirmDialog::SkinControls() {
 
 LRESULT ConfirmDialog::OnInitDialog(WPARAM, LPARAM) {
   Default();
-  if (kind_.centreOverOwner) CentreOverOwner();
+  if (kind_.centreOverOwner) CentreOverOwner(handle());
   return TRUE;
-}
-
-void ConfirmDialog::CentreOverOwner() {
-  HWND owner = GetWindow(handle(), GW_OWNER);
-  if (owner == nullptr) return;
-  RECT ownerRect{}, own{};
-  GetWindowRect(owner, &ownerRect);
-  GetWindowRect(handle(), &own);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  const WindowCorner corner =
-      CentredOver(PixelRect{ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom},
-                  own.right - own.left, own.bottom - own.top,
-                  PixelRect{work.left, work.top, work.right, work.bottom});
-  SetWindowPos(handle(), nullptr, corner.x, corner.y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT ConfirmDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   HWND from = reinterpret_cast<HWND>(lParam);
-  // A second click soon after the first arrives as a double click; it is a click all the same.
-  const WORD code = HIWORD(wParam);
-  if (from == nullptr || (code != BN_CLICKED && code != BN_DOUBLECLICKED)) {
+  if (!IsButtonClick(wParam, lParam)) {
     Decline();  // the keyboard's and system menu's IDOK and IDCANCEL
     return 0;
   }

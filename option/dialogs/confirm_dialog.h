@@ -42,7 +42,6 @@ class ConfirmDialog : public SkinnedWindow {
   LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
 
   SkinControl Button(int index, uint16_t captionId);
-  void CentreOverOwner();
   void Compose(HDC target);
 
   ConfirmDialogKind kind_;

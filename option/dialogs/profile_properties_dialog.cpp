@@ -1,5 +1,6 @@
 #include "option/dialogs/profile_properties_dialog.h"
 
+#include "option/dialogs/centre_over_owner.h"
 #include "option/dialogs/exe_file_chooser.h"
 #include "option/dialogs/profile_properties_fields.h"
 #include "platform/wide.h"
@@ -111,9 +112,7 @@ LRESULT ProfilePropertiesDialog::OnInitDialog(WPARAM, LPARAM) {
 
 LRESULT ProfilePropertiesDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   HWND from = reinterpret_cast<HWND>(lParam);
-  // A second click soon after the first arrives as a double click; it is a click all the same.
-  const WORD code = HIWORD(wParam);
-  if (from == nullptr || (code != BN_CLICKED && code != BN_DOUBLECLICKED)) {
+  if (!IsButtonClick(wParam, lParam)) {
     Decline();
     return 0;
   }

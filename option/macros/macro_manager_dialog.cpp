@@ -2,11 +2,11 @@
 
 #include <commdlg.h>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "lang/string_ids.h"
+#include "option/dialogs/centre_over_owner.h"
 #include "option/macros/macro_event_menu.h"
 #include "option/macros/macro_manager_warnings.h"
 #include "option/macros/macro_record_hook.h"
@@ -210,7 +210,7 @@ std::vector<SkinControl> MacroManagerDialog::SkinControls() {
 LRESULT MacroManagerDialog::OnInitDialog(WPARAM, LPARAM) {
   Default();
   SetWindowTextW(handle(), Wide(kMacroManagerTitle));
-  CentreOverOwner();
+  CentreOverOwner(handle());
   SendMessageW(repeatCount_.handle(), EM_LIMITTEXT, kRepeatCountBoxChars, 0);
   buttons_[kRecordDelays].SetChecked(model_.recordDelays());
   FillMacroList();
@@ -218,28 +218,6 @@ LRESULT MacroManagerDialog::OnInitDialog(WPARAM, LPARAM) {
   ShowSelectedMacro();
   SyncRecording();
   return TRUE;
-}
-
-void MacroManagerDialog::CentreOverOwner() {
-  // The skin puts every window at the screen's corner; the manager belongs over the main window.
-  HWND owner = GetWindow(handle(), GW_OWNER);
-  if (owner == nullptr) return;
-  RECT ownerRect{}, own{};
-  GetWindowRect(owner, &ownerRect);
-  GetWindowRect(handle(), &own);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  const int width = own.right - own.left;
-  const int height = own.bottom - own.top;
-  // Centred, then moved back inside the work area so that its buttons stay reachable.
-  POINT corner{(ownerRect.left + ownerRect.right - width) / 2,
-               (ownerRect.top + ownerRect.bottom - height) / 2};
-  corner.x = std::max<LONG>(work.left, std::min<LONG>(corner.x, work.right - width));
-  corner.y = std::max<LONG>(work.top, std::min<LONG>(corner.y, work.bottom - height));
-  SetWindowPos(handle(), nullptr, corner.x, corner.y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // --- showing the model ---------------------------------------------------------------------------

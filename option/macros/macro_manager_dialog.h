@@ -69,7 +69,6 @@ class MacroManagerDialog : public SkinnedWindow {
   void ExportMacro();
   void OpenEventMenu();
 
-  void CentreOverOwner();
   void FillMacroList();
   void ShowSelectedMacro();
   void RefreshEvents();
