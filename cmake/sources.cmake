@@ -67,6 +67,7 @@ set(SKIN_WIN32_SOURCES
   skin/owner_menu.cpp
   skin/menu_frame_hook.cpp
   skin/framework/window.cpp
+  skin/offscreen_canvas.cpp
   skin/framework/message_loop.cpp
   skin/framework/modal_dialog.cpp
   skin/gdiplus_session.cpp

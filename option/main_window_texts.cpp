@@ -1,6 +1,7 @@
 #include "option/main_window_texts.h"
 
 #include "settings/language_strings.h"
+#include "skin/offscreen_canvas.h"
 #include "skin/skin_button_caption.h"
 
 void PaintMainWindowTexts(HDC target) {
@@ -15,24 +16,9 @@ void PaintMainWindowTexts(HDC target) {
 }
 
 void PaintMainWindow(HDC target, const RECT& client, HBITMAP background) {
-  HDC memory = CreateCompatibleDC(target);
-  HBITMAP canvas = CreateCompatibleBitmap(target, client.right, client.bottom);
-  if (memory == nullptr || canvas == nullptr) {
-    if (canvas != nullptr) DeleteObject(canvas);
-    if (memory != nullptr) DeleteDC(memory);
-    return;
-  }
-  HGDIOBJ oldCanvas = SelectObject(memory, canvas);
-  if (background != nullptr) {
-    HDC picture = CreateCompatibleDC(target);
-    HGDIOBJ oldPicture = SelectObject(picture, background);
-    BitBlt(memory, 0, 0, client.right, client.bottom, picture, 0, 0, SRCCOPY);
-    SelectObject(picture, oldPicture);
-    DeleteDC(picture);
-  }
-  PaintMainWindowTexts(memory);
-  BitBlt(target, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, oldCanvas);
-  DeleteObject(canvas);
-  DeleteDC(memory);
+  OffscreenCanvas canvas(target, client.right, client.bottom);
+  if (!canvas.ok()) return;
+  canvas.DrawPicture(background);
+  PaintMainWindowTexts(canvas.dc());
+  canvas.CopyTo(target);
 }

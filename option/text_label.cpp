@@ -1,6 +1,7 @@
 #include "option/text_label.h"
 
 #include "platform/wide.h"
+#include "skin/offscreen_canvas.h"
 
 namespace {
 
@@ -51,14 +52,9 @@ void TextLabel::Draw(HDC target) {
   RECT client{};
   GetClientRect(handle(), &client);
   // Composed off-screen and copied in one step, so a new name never flickers.
-  HDC memory = CreateCompatibleDC(target);
-  HBITMAP canvas = CreateCompatibleBitmap(target, client.right, client.bottom);
-  if (memory == nullptr || canvas == nullptr) {
-    if (canvas != nullptr) DeleteObject(canvas);
-    if (memory != nullptr) DeleteDC(memory);
-    return;
-  }
-  HGDIOBJ oldBitmap = SelectObject(memory, canvas);
+  OffscreenCanvas canvas(target, client.right, client.bottom);
+  if (!canvas.ok()) return;
+  HDC memory = canvas.dc();
   HBRUSH brush = CreateSolidBrush(fill_);
   FillRect(memory, &client, brush);
   DeleteObject(brush);
@@ -70,10 +66,7 @@ void TextLabel::Draw(HDC target) {
   DrawTextW(memory, Wide(text_), static_cast<int>(text_.size()), &textRect,
             horizontal | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   if (oldFont != nullptr) SelectObject(memory, oldFont);
-  BitBlt(target, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, oldBitmap);
-  DeleteObject(canvas);
-  DeleteDC(memory);
+  canvas.CopyTo(target);
 }
 
 LRESULT TextLabel::OnPaint(WPARAM, LPARAM) {

@@ -5,6 +5,7 @@
 #include "platform/wide.h"
 #include "platform/win32_input_sink.h"
 #include "settings/language_strings.h"
+#include "skin/offscreen_canvas.h"
 #include "skin/skin_button_caption.h"
 
 using namespace key_capture_keys;
@@ -196,23 +197,10 @@ LRESULT KeyCaptureDialog::OnDestroy(WPARAM wParam, LPARAM lParam) {
 void KeyCaptureDialog::Compose(HDC target) {
   RECT client{};
   GetClientRect(handle(), &client);
-  HDC memory = CreateCompatibleDC(target);
-  HBITMAP canvas = CreateCompatibleBitmap(target, client.right, client.bottom);
-  if (memory == nullptr || canvas == nullptr) {
-    if (canvas != nullptr) DeleteObject(canvas);
-    if (memory != nullptr) DeleteDC(memory);
-    return;
-  }
-  HGDIOBJ oldCanvas = SelectObject(memory, canvas);
-  if (skin().background != nullptr) {
-    HDC picture = CreateCompatibleDC(target);
-    if (picture != nullptr) {
-      HGDIOBJ oldPicture = SelectObject(picture, skin().background);
-      BitBlt(memory, 0, 0, client.right, client.bottom, picture, 0, 0, SRCCOPY);
-      SelectObject(picture, oldPicture);
-      DeleteDC(picture);
-    }
-  }
+  OffscreenCanvas canvas(target, client.right, client.bottom);
+  if (!canvas.ok()) return;
+  canvas.DrawPicture(skin().background);
+  HDC memory = canvas.dc();
   if (!single_) {
     for (const ToggleCaption& caption : kToggleCaptions) {
       CaptionLayout layout;
@@ -223,10 +211,7 @@ void KeyCaptureDialog::Compose(HDC target) {
                          kToggleCaptionColour);
     }
   }
-  BitBlt(target, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, oldCanvas);
-  DeleteObject(canvas);
-  DeleteDC(memory);
+  canvas.CopyTo(target);
 }
 
 LRESULT KeyCaptureDialog::OnPaint(WPARAM, LPARAM) {

@@ -5,6 +5,7 @@
 #include "platform/wide.h"
 #include "settings/language_strings.h"
 #include "skin/gdiplus_session.h"
+#include "skin/offscreen_canvas.h"
 
 namespace {
 
@@ -182,26 +183,11 @@ void ConfirmDialog::Compose(HDC target) {
   if (target == nullptr) return;
   RECT client{};
   GetClientRect(handle(), &client);
-  HDC memory = CreateCompatibleDC(target);
-  HBITMAP canvas = CreateCompatibleBitmap(target, client.right, client.bottom);
-  if (memory == nullptr || canvas == nullptr) {
-    if (canvas != nullptr) DeleteObject(canvas);
-    if (memory != nullptr) DeleteDC(memory);
-    return;
-  }
-  HGDIOBJ oldCanvas = SelectObject(memory, canvas);
-  if (skin().background != nullptr) {
-    HDC picture = CreateCompatibleDC(target);
-    HGDIOBJ oldPicture = SelectObject(picture, skin().background);
-    BitBlt(memory, 0, 0, client.right, client.bottom, picture, 0, 0, SRCCOPY);
-    SelectObject(picture, oldPicture);
-    DeleteDC(picture);
-  }
-  DrawTexts(memory, LanguageString(kind_.titleId), LanguageString(kind_.messageId));
-  BitBlt(target, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, oldCanvas);
-  DeleteObject(canvas);
-  DeleteDC(memory);
+  OffscreenCanvas canvas(target, client.right, client.bottom);
+  if (!canvas.ok()) return;
+  canvas.DrawPicture(skin().background);
+  DrawTexts(canvas.dc(), LanguageString(kind_.titleId), LanguageString(kind_.messageId));
+  canvas.CopyTo(target);
 }
 
 LRESULT ConfirmDialog::OnPaint(WPARAM, LPARAM) {
