@@ -107,10 +107,9 @@ add_library(option_win32 STATIC
   option/buttons/key_capture_hook.cpp
   option/configurator_window.cpp
   option/apply_targets_win32.cpp
-  option/function_menu_popup.cpp
+  option/menu_popup.cpp
   option/main_window_texts.cpp
   option/macro_library_store.cpp
-  option/macros/macro_event_menu.cpp
   option/macros/macro_manager_dialog.cpp
   option/macros/macro_manager_launch.cpp
   option/macros/macro_manager_warnings.cpp

@@ -13,8 +13,8 @@
 #include "option/dialogs/profile_properties_dialog.h"
 #include "option/dialogs/system_sliders.h"
 #include "option/function_menu.h"
-#include "option/function_menu_popup.h"
 #include "option/main_window_texts.h"
+#include "option/menu_popup.h"
 #include "option/profile_export.h"
 #include "option/profile_files_win32.h"
 #include "option/resource_ids.h"
@@ -393,10 +393,11 @@ void ConfiguratorWindow::OpenFunctionMenu() {
   SkinButton& opener = buttons_[kFunctionMenu];
   RECT place{};
   GetWindowRect(opener.handle(), &place);
-  FunctionMenuPopup popup;
-  if (popup.Build(BuildFunctionMenu(macros_->Macros(), selected))) {
+  MenuPopup popup;
+  if (popup.Build(BuildFunctionMenu(macros_->Macros(), selected),
+                  MenuPopupStyle{ANSI_CHARSET, kFunctionMenuWidth})) {
     openMenu_ = &popup;
-    popup.Track(handle(), place.left + 1, place.bottom);
+    popup.Track(handle(), place.left + 1, place.bottom, TPM_RIGHTBUTTON);
     openMenu_ = nullptr;
   }
   // Lets the menu's own loop see one more message so that it ends cleanly.
@@ -414,9 +415,7 @@ void ConfiguratorWindow::AssignFromMenu(int32_t commandId) {
 }
 
 LRESULT ConfiguratorWindow::OnMeasureItem(WPARAM, LPARAM lParam) {
-  auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-  if (openMenu_ == nullptr || measure == nullptr || measure->CtlType != ODT_MENU ||
-      !openMenu_->MeasureItem(*measure)) {
+  if (!AnswerMenuMeasure(openMenu_, lParam)) {
     Decline();
     return 0;
   }
@@ -424,9 +423,7 @@ LRESULT ConfiguratorWindow::OnMeasureItem(WPARAM, LPARAM lParam) {
 }
 
 LRESULT ConfiguratorWindow::OnDrawItem(WPARAM, LPARAM lParam) {
-  const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  if (openMenu_ == nullptr || draw == nullptr || draw->CtlType != ODT_MENU ||
-      !openMenu_->DrawItem(*draw)) {
+  if (!AnswerMenuDraw(openMenu_, lParam)) {
     Decline();
     return 0;
   }

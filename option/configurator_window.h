@@ -115,5 +115,5 @@ class ConfiguratorWindow : public SkinnedWindow {
   std::array<CclickHSlider, 3> sliders_;
   DoubleClickTestButton doubleClickTest_;
   Text doubleClickEntryText_;  // the entry's text, kept as read; the test plays the default sound
-  class FunctionMenuPopup* openMenu_ = nullptr;  // while the function menu is open
+  class MenuPopup* openMenu_ = nullptr;  // while the function menu is open
 };

@@ -7,7 +7,7 @@
 
 #include "lang/string_ids.h"
 #include "option/dialogs/centre_over_owner.h"
-#include "option/macros/macro_event_menu.h"
+#include "option/menu_popup.h"
 #include "option/macros/macro_manager_warnings.h"
 #include "option/macros/macro_record_hook.h"
 #include "option/macros/win32_macro_file_operations.h"
@@ -449,12 +449,14 @@ void MacroManagerDialog::OpenEventMenu() {
 
   POINT at{};
   GetCursorPos(&at);
-  EventMenuPopup popup;
+  MenuPopup popup;
   int command = 0;
-  if (popup.Build(EventMenuItems())) {
+  if (popup.Build(EventMenuItems(), MenuPopupStyle{})) {
     openMenu_ = &popup;
-    command = popup.Track(handle(), at.x, at.y);
+    command = popup.Track(handle(), at.x, at.y, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY);
     openMenu_ = nullptr;
+    // Lets the menu's own loop see one more message so that it ends cleanly.
+    PostMessageW(handle(), WM_NULL, 0, 0);
   }
   popup.Destroy();
   if (command == 0) return;
@@ -480,9 +482,7 @@ void MacroManagerDialog::OpenEventMenu() {
 }
 
 LRESULT MacroManagerDialog::OnMeasureItem(WPARAM, LPARAM lParam) {
-  auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-  if (openMenu_ == nullptr || measure == nullptr || measure->CtlType != ODT_MENU ||
-      !openMenu_->MeasureItem(*measure)) {
+  if (!AnswerMenuMeasure(openMenu_, lParam)) {
     Decline();
     return 0;
   }
@@ -490,9 +490,7 @@ LRESULT MacroManagerDialog::OnMeasureItem(WPARAM, LPARAM lParam) {
 }
 
 LRESULT MacroManagerDialog::OnDrawItem(WPARAM, LPARAM lParam) {
-  const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  if (openMenu_ == nullptr || draw == nullptr || draw->CtlType != ODT_MENU ||
-      !openMenu_->DrawItem(*draw)) {
+  if (!AnswerMenuDraw(openMenu_, lParam)) {
     Decline();
     return 0;
   }

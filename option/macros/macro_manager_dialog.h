@@ -88,7 +88,7 @@ class MacroManagerDialog : public SkinnedWindow {
   BitmapEdit repeatCount_;
   bool showingRecording_ = false;
   bool writingRepeatCount_ = false;           // the box's own change notifications are not edits
-  class EventMenuPopup* openMenu_ = nullptr;  // while the event menu is open
+  class MenuPopup* openMenu_ = nullptr;  // while the event menu is open
 };
 
 // The program-side use: opens the dialog over owner on a copy of `library`. On OK the edited

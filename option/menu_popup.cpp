@@ -1,30 +1,26 @@
-#include "option/function_menu_popup.h"
+#include "option/menu_popup.h"
 
 #include "platform/wide.h"
 #include "settings/language_strings.h"
 
-FunctionMenuPopup::~FunctionMenuPopup() {
+bool MenuPopup::Build(const std::vector<FunctionMenuItem>& items, const MenuPopupStyle& style) {
   Destroy();
+  font_ = CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, style.charset,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"Arial");
+  return BuildMenu(items, style.fixedWidth) != nullptr;
 }
 
-bool FunctionMenuPopup::Build(const std::vector<FunctionMenuItem>& items) {
-  Destroy();
-  font_ = CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"Arial");
-  return BuildMenu(items) != nullptr;
-}
-
-OwnerMenu* FunctionMenuPopup::BuildMenu(const std::vector<FunctionMenuItem>& items) {
+OwnerMenu* MenuPopup::BuildMenu(const std::vector<FunctionMenuItem>& items, int fixedWidth) {
   // Submenus are made before the menu that holds them, so menus_ ends with the root.
   std::vector<OwnerMenu*> submenus(items.size(), nullptr);
   for (size_t i = 0; i < items.size(); ++i) {
     if (items[i].kind != FunctionMenuItem::Kind::kSubmenu) continue;
-    submenus[i] = BuildMenu(items[i].items);
+    submenus[i] = BuildMenu(items[i].items, fixedWidth);
     if (submenus[i] == nullptr) return nullptr;
   }
   auto menu = std::make_unique<OwnerMenu>();
   if (!menu->Construct(font_)) return nullptr;
-  menu->SetWidth(kFunctionMenuWidth);
+  if (fixedWidth > 0) menu->SetWidth(fixedWidth);
   for (size_t i = 0; i < items.size(); ++i) {
     const FunctionMenuItem& item = items[i];
     const Text text = item.textId != 0 ? LanguageString(item.textId) : item.text;
@@ -44,30 +40,41 @@ OwnerMenu* FunctionMenuPopup::BuildMenu(const std::vector<FunctionMenuItem>& ite
   return menus_.back().get();
 }
 
-void FunctionMenuPopup::Track(HWND owner, int x, int y) {
-  if (root() == nullptr) return;
-  TrackPopupMenu(root(), TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+int MenuPopup::Track(HWND owner, int x, int y, UINT flags) {
+  if (root() == nullptr) return 0;
+  return static_cast<int>(TrackPopupMenu(root(), flags, x, y, 0, owner, nullptr));
 }
 
-bool FunctionMenuPopup::MeasureItem(MEASUREITEMSTRUCT& measure) const {
+bool MenuPopup::MeasureItem(MEASUREITEMSTRUCT& measure) const {
   for (const auto& menu : menus_) {
     if (menu->MeasureItem(measure)) return true;
   }
   return false;
 }
 
-bool FunctionMenuPopup::DrawItem(const DRAWITEMSTRUCT& draw) const {
+bool MenuPopup::DrawItem(const DRAWITEMSTRUCT& draw) const {
   for (const auto& menu : menus_) {
     if (menu->DrawItem(draw)) return true;
   }
   return false;
 }
 
-void FunctionMenuPopup::Destroy() {
+void MenuPopup::Destroy() {
   for (auto& menu : menus_) menu->Destroy();
   menus_.clear();
   if (font_ != nullptr) {
     DeleteObject(font_);
     font_ = nullptr;
   }
+}
+
+bool AnswerMenuMeasure(const MenuPopup* open, LPARAM lParam) {
+  auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+  return open != nullptr && measure != nullptr && measure->CtlType == ODT_MENU &&
+         open->MeasureItem(*measure);
+}
+
+bool AnswerMenuDraw(const MenuPopup* open, LPARAM lParam) {
+  const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  return open != nullptr && draw != nullptr && draw->CtlType == ODT_MENU && open->DrawItem(*draw);
 }
