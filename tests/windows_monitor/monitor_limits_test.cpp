@@ -78,7 +78,9 @@ TEST(MonitorLimits, HundredThousandReportsLeaveNothingBehind) {
   EXPECT_EQ(after.threads, before.threads);
   EXPECT_LE(after.privateBytes, before.privateBytes + 4 * 1024 * 1024);
   EXPECT_TRUE(monitor.Running());
-  ASSERT_TRUE(monitor.Exit());
+  // The reports made the monitor inject input of its own; on a loaded machine the system may
+  // still be delivering it when the exit command arrives.
+  ASSERT_TRUE(monitor.Exit(60000));
 }
 
 TEST(MonitorLimits, IdleMonitorUsesNoProcessorTime) {
