@@ -108,6 +108,7 @@ add_library(option_win32 STATIC
   option/configurator_window.cpp
   option/apply_targets_win32.cpp
   option/menu_popup.cpp
+  option/config_file_dialog.cpp
   option/main_window_texts.cpp
   option/macro_library_store.cpp
   option/macros/macro_manager_dialog.cpp

@@ -359,7 +359,7 @@ void ConfiguratorWindow::EditProfileProperties(bool emptyFields) {
 }
 
 void ConfiguratorWindow::ImportProfile() {
-  const Text chosen = ChooseProfileFile(handle(), ProfileFileDialog::kOpen, programFolder_);
+  const Text chosen = ChooseProfileFile(handle(), FileDialogKind::kOpen, programFolder_);
   ProfileSettings* profile = CurrentProfileOrNull(*edited_);
   if (!chosen.empty() && profile != nullptr) {
     const Text slotPath = SlotFilePath(programFolder_, edited_->CurrentProfile);
@@ -377,7 +377,7 @@ void ConfiguratorWindow::ImportProfile() {
 void ConfiguratorWindow::ExportProfile() {
   const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
   if (profile == nullptr) return;
-  const Text chosen = ChooseProfileFile(handle(), ProfileFileDialog::kSave, programFolder_);
+  const Text chosen = ChooseProfileFile(handle(), FileDialogKind::kSave, programFolder_);
   if (chosen.empty()) return;
   Win32ProfileFileOperations files;
   ExportProfileFile(files, *profile, chosen, SystemPrivateProfile());

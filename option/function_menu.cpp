@@ -4,33 +4,18 @@
 
 namespace {
 
-FunctionMenuItem Command(int32_t id, uint16_t textId) {
-  FunctionMenuItem item;
-  item.id = id;
-  item.textId = textId;
-  return item;
-}
-
-FunctionMenuItem Submenu(uint16_t textId, std::vector<FunctionMenuItem> items) {
-  FunctionMenuItem item;
-  item.kind = FunctionMenuItem::Kind::kSubmenu;
-  item.textId = textId;
-  item.items = std::move(items);
-  return item;
-}
-
 // A run of consecutive command ids with consecutive text ids.
 std::vector<FunctionMenuItem> CommandRun(int32_t firstId, int32_t lastId, uint16_t firstTextId) {
   std::vector<FunctionMenuItem> items;
   for (int32_t id = firstId; id <= lastId; ++id) {
-    items.push_back(Command(id, static_cast<uint16_t>(firstTextId + (id - firstId))));
+    items.push_back(MenuCommand(id, static_cast<uint16_t>(firstTextId + (id - firstId))));
   }
   return items;
 }
 
 std::vector<FunctionMenuItem> MacroItems(std::span<const MacroRecord> library,
                                          const ButtonAssignment& selected) {
-  std::vector<FunctionMenuItem> items{Command(kCommandMacroManager, 1067)};
+  std::vector<FunctionMenuItem> items{MenuCommand(kCommandMacroManager, 1067)};
   if (library.empty()) return items;
   FunctionMenuItem separator;
   separator.kind = FunctionMenuItem::Kind::kSeparator;
@@ -55,20 +40,35 @@ std::vector<FunctionMenuItem> MacroItems(std::span<const MacroRecord> library,
 std::vector<FunctionMenuItem> BuildFunctionMenu(std::span<const MacroRecord> library,
                                                 const ButtonAssignment& selected) {
   return {
-      Submenu(1021, MacroItems(library, selected)),
-      Command(1001, 1005),
-      Command(1002, 1006),
-      Command(1003, 1007),
-      Command(1004, 1008),
-      Command(1007, 1011),
-      Command(1008, 1012),
-      Command(kCommandSingleKey, 1097),
-      Command(kCommandKeyCombination, 1009),
-      Submenu(1074, CommandRun(1050, 1057, 1075)),
-      Submenu(1083, CommandRun(1058, 1063, 1084)),
-      Submenu(1031, CommandRun(1026, 1032, 1033)),
-      Command(1009, 1013),
-      Command(1010, 1014),
-      Command(1006, 1010),
+      MenuSubmenu(1021, MacroItems(library, selected)),
+      MenuCommand(1001, 1005),
+      MenuCommand(1002, 1006),
+      MenuCommand(1003, 1007),
+      MenuCommand(1004, 1008),
+      MenuCommand(1007, 1011),
+      MenuCommand(1008, 1012),
+      MenuCommand(kCommandSingleKey, 1097),
+      MenuCommand(kCommandKeyCombination, 1009),
+      MenuSubmenu(1074, CommandRun(1050, 1057, 1075)),
+      MenuSubmenu(1083, CommandRun(1058, 1063, 1084)),
+      MenuSubmenu(1031, CommandRun(1026, 1032, 1033)),
+      MenuCommand(1009, 1013),
+      MenuCommand(1010, 1014),
+      MenuCommand(1006, 1010),
   };
+}
+
+FunctionMenuItem MenuCommand(int32_t id, uint16_t textId) {
+  FunctionMenuItem item;
+  item.id = id;
+  item.textId = textId;
+  return item;
+}
+
+FunctionMenuItem MenuSubmenu(uint16_t textId, std::vector<FunctionMenuItem> items) {
+  FunctionMenuItem item;
+  item.kind = FunctionMenuItem::Kind::kSubmenu;
+  item.textId = textId;
+  item.items = std::move(items);
+  return item;
 }

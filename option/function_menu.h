@@ -25,6 +25,10 @@ struct FunctionMenuItem {
   friend bool operator==(const FunctionMenuItem&, const FunctionMenuItem&) = default;
 };
 
+// An item that sends `id` and shows lan.dll string `textId`, and an item opening a submenu.
+FunctionMenuItem MenuCommand(int32_t id, uint16_t textId);
+FunctionMenuItem MenuSubmenu(uint16_t textId, std::vector<FunctionMenuItem> items);
+
 // Macros beyond this many have no command id of their own (the window routes ids up to 4000 to
 // the function assignment), so the menu lists at most this many.
 inline constexpr size_t kMaxMenuMacros = 4000 - 1100 + 1;

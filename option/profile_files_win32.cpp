@@ -1,9 +1,5 @@
 #include "option/profile_files_win32.h"
 
-#include <commdlg.h>
-
-#include <cstring>
-
 #include "platform/wide.h"
 
 bool Win32ProfileFileOperations::CanOpenForReading(const Text& path) {
@@ -43,30 +39,8 @@ bool Win32ProfileFileOperations::Delete(const Text& path) {
   return DeleteFileW(Wide(path)) != 0;
 }
 
-Text ChooseProfileFile(HWND owner, ProfileFileDialog kind, const Text& programFolder) {
+Text ChooseProfileFile(HWND owner, FileDialogKind kind, const Text& programFolder) {
   // "Gaming Mouse Profile(*.gmp)|*.gmp|" with the bars as the dialog's separators.
-  static const wchar_t kFilter[] = L"Gaming Mouse Profile(*.gmp)\0*.gmp\0\0";
-  wchar_t path[MAX_PATH] = {};
-  const Text initial = programFolder + u"config\\.gmp";
-  if (initial.size() < MAX_PATH) std::memcpy(path, initial.c_str(), initial.size() * 2);
-
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kFilter;
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = MAX_PATH;
-  // Without the dot and asterisk: the dialog appends this text after a dot to a bare name.
-  dialog.lpstrDefExt = L"gmp";
-  BOOL chosen;
-  if (kind == ProfileFileDialog::kOpen) {
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    chosen = GetOpenFileNameW(&dialog);
-  } else {
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    chosen = GetSaveFileNameW(&dialog);
-  }
-  if (!chosen) return Text();
-  return FromWide(path);
+  return ChooseConfigFile(owner, kind, programFolder,
+                          {L"Gaming Mouse Profile(*.gmp)\0*.gmp\0\0", L"gmp", u".gmp"});
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "option/config_file_dialog.h"
 #include "option/profile_import.h"
 #include "settings/text.h"
 
@@ -16,8 +17,6 @@ class Win32ProfileFileOperations : public ProfileFileOperations {
   bool Delete(const Text& path) override;
 };
 
-enum class ProfileFileDialog { kOpen, kSave };
-
 // Shows the open or save dialog for "*.gmp" files, starting in programFolder's config folder.
 // The chosen full path, or empty when the user cancelled.
-Text ChooseProfileFile(HWND owner, ProfileFileDialog kind, const Text& programFolder);
+Text ChooseProfileFile(HWND owner, FileDialogKind kind, const Text& programFolder);

@@ -1,16 +1,14 @@
 #include "option/macros/macro_manager_dialog.h"
 
-#include <commdlg.h>
-
-#include <cstring>
 #include <vector>
 
 #include "lang/string_ids.h"
+#include "option/config_file_dialog.h"
 #include "option/dialogs/centre_over_owner.h"
-#include "option/menu_popup.h"
 #include "option/macros/macro_manager_warnings.h"
 #include "option/macros/macro_record_hook.h"
 #include "option/macros/win32_macro_file_operations.h"
+#include "option/menu_popup.h"
 #include "platform/wide.h"
 #include "settings/language_strings.h"
 #include "settings/private_profile.h"
@@ -61,34 +59,12 @@ Text ListRowText(HWND list, int row) {
   return FromWide(buffer.data());
 }
 
-enum class MacroFileDialog { kOpen, kSave };
-
 // The common file dialog for one ".macro" file, starting in the installation's config folder.
 // The chosen path, or empty when the user cancelled.
-Text ChooseMacroFile(HWND owner, MacroFileDialog kind, const Text& programFolder) {
-  static const wchar_t kOpenFilter[] = L"Macro(*.macro)\0*.MACRO\0\0";
-  static const wchar_t kSaveFilter[] = L"Macro(*.macro)\0*.macro\0\0";
-  wchar_t path[MAX_PATH] = {};
-  const Text initial = programFolder + u"config\\.macro";
-  if (initial.size() < MAX_PATH) std::memcpy(path, initial.c_str(), initial.size() * 2);
-
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kind == MacroFileDialog::kOpen ? kOpenFilter : kSaveFilter;
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = L"macro";
-  BOOL chosen;
-  if (kind == MacroFileDialog::kOpen) {
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    chosen = GetOpenFileNameW(&dialog);
-  } else {
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    chosen = GetSaveFileNameW(&dialog);
-  }
-  return chosen ? FromWide(path) : Text();
+Text ChooseMacroFile(HWND owner, FileDialogKind kind, const Text& programFolder) {
+  const wchar_t* filter = kind == FileDialogKind::kOpen ? L"Macro(*.macro)\0*.MACRO\0\0"
+                                                        : L"Macro(*.macro)\0*.macro\0\0";
+  return ChooseConfigFile(owner, kind, programFolder, {filter, L"macro", u".macro"});
 }
 
 bool IsEditBox(HWND window) {
@@ -392,7 +368,7 @@ void MacroManagerDialog::DeleteSelectedMacro() {
 
 void MacroManagerDialog::ImportMacro() {
   if (model_.recording()) return;
-  const Text path = ChooseMacroFile(handle(), MacroFileDialog::kOpen, programFolder_);
+  const Text path = ChooseMacroFile(handle(), FileDialogKind::kOpen, programFolder_);
   if (path.empty()) return;
   MacroRecord record{};
   if (!ReadMacroFile(path, SystemPrivateProfile(), &record)) return;
@@ -411,7 +387,7 @@ void MacroManagerDialog::ExportMacro() {
     return;
   }
   const MacroRecord copy = *record;
-  const Text path = ChooseMacroFile(handle(), MacroFileDialog::kSave, programFolder_);
+  const Text path = ChooseMacroFile(handle(), FileDialogKind::kSave, programFolder_);
   if (path.empty()) return;
   Win32MacroFileOperations files;
   ExportMacroFile(copy, path, SystemPrivateProfile(), files);

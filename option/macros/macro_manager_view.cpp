@@ -3,41 +3,22 @@
 #include "lang/string_ids.h"
 #include "option/macros/macro_editor_model.h"
 
-namespace {
-
-FunctionMenuItem Command(int32_t id, uint16_t textId) {
-  FunctionMenuItem item;
-  item.id = id;
-  item.textId = textId;
-  return item;
-}
-
-FunctionMenuItem Submenu(uint16_t textId, std::vector<FunctionMenuItem> items) {
-  FunctionMenuItem item;
-  item.kind = FunctionMenuItem::Kind::kSubmenu;
-  item.textId = textId;
-  item.items = std::move(items);
-  return item;
-}
-
-}  // namespace
-
 std::vector<FunctionMenuItem> EventMenuItems() {
   std::vector<FunctionMenuItem> buttons;
   for (int b = 0; b < kMouseStepButtons; ++b) {
     const int32_t first = kCommandFirstMouseStep + 3 * b;
     buttons.push_back(
-        Submenu(static_cast<uint16_t>(IDS_EVENT_BUTTON_LEFT + b),
-                {Command(first, IDS_EVENT_PRESS), Command(first + 1, IDS_EVENT_RELEASE),
-                 Command(first + 2, IDS_EVENT_PRESS_AND_RELEASE)}));
+        MenuSubmenu(static_cast<uint16_t>(IDS_EVENT_BUTTON_LEFT + b),
+                    {MenuCommand(first, IDS_EVENT_PRESS), MenuCommand(first + 1, IDS_EVENT_RELEASE),
+                     MenuCommand(first + 2, IDS_EVENT_PRESS_AND_RELEASE)}));
   }
   return {
-      Command(kCommandRecordBefore, IDS_EVENT_RECORD_BEFORE),
-      Command(kCommandRecordAfter, IDS_EVENT_RECORD_AFTER),
-      Command(kCommandInsertDelay, IDS_EVENT_INSERT_DELAY),
-      Command(kCommandEditDelay, IDS_EVENT_EDIT_DELAY),
-      Command(kCommandDeleteRow, IDS_EVENT_DELETE),
-      Submenu(IDS_EVENT_INSERT_MOUSE_BUTTON, std::move(buttons)),
+      MenuCommand(kCommandRecordBefore, IDS_EVENT_RECORD_BEFORE),
+      MenuCommand(kCommandRecordAfter, IDS_EVENT_RECORD_AFTER),
+      MenuCommand(kCommandInsertDelay, IDS_EVENT_INSERT_DELAY),
+      MenuCommand(kCommandEditDelay, IDS_EVENT_EDIT_DELAY),
+      MenuCommand(kCommandDeleteRow, IDS_EVENT_DELETE),
+      MenuSubmenu(IDS_EVENT_INSERT_MOUSE_BUTTON, std::move(buttons)),
   };
 }
 
