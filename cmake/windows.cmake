@@ -150,7 +150,7 @@ gtest_discover_tests(windows_tests
   DISCOVERY_MODE PRE_TEST
   TEST_PREFIX "wine."
   DISCOVERY_TIMEOUT 120
-  PROPERTIES ENVIRONMENT "SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  PROPERTIES ENVIRONMENT "SOURCE_DIR=${CMAKE_SOURCE_DIR};WINE_RUN_DESKTOP=second")
 
 # Skinned controls that need the foreground or inject input (menus open in their own modal loop):
 # one program for all of them, never run beside the other input suites. Its resources hold the
@@ -213,6 +213,12 @@ gtest_discover_tests(monitor_tests
   TEST_PREFIX "wine.monitor."
   DISCOVERY_TIMEOUT 120
   PROPERTIES RESOURCE_LOCK desktop_input TIMEOUT 300)
+
+# Every test program marks its start, so that the launcher can tell a program that never started
+# from one that ran (scripts/wine-run.sh).
+foreach(program kbhook_tests input_tests windows_tests skin_input_tests option_tests monitor_tests)
+  target_sources(${program} PRIVATE tests/windows_support/start_mark.cpp)
+endforeach()
 
 # --- Benchmarks: Windows programs that print figures (run by `make bench`, never by the tests) ----
 # Each *_bench program is run from the build folder, where the programs it drives are built.

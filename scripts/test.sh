@@ -21,8 +21,7 @@ run_suite() {
 
 run_suite native ctest --test-dir build/native --output-on-failure -j "$JOBS"
 run_suite sanitize ctest --test-dir build/sanitize --output-on-failure -j "$JOBS"
-wine_prefix_ready
-run_suite win xvfb-run -a -s "-screen 0 1280x800x24" \
+run_suite win bash scripts/wine-suite.sh \
   ctest --test-dir build/win --output-on-failure -j "$JOBS"
 
 echo "=== summary ==="
