@@ -209,7 +209,7 @@ LRESULT ConfiguratorWindow::OnInitDialog(WPARAM, LPARAM) {
   }
   // A first start without config.ini reads no current slot; the window would then show no
   // profile and every edit would go nowhere. The first slot stands in until the user picks one.
-  if (!IsValidProfileIndex(loaded_->CurrentProfile)) loaded_->CurrentProfile = 0;
+  BoundCurrentProfile(*loaded_);
   macros_->Load();
   *edited_ = *loaded_;
   macros_->MergeButtonMacrosAndSave(*edited_);
@@ -532,6 +532,7 @@ LRESULT ConfiguratorWindow::OnMonitorStarted(WPARAM, LPARAM) {
   }
   block_.Read(*loaded_);
   ClearChangeFlags(*loaded_);
+  BoundCurrentProfile(*loaded_);
   *edited_ = *loaded_;
   RefreshMainWindow();
   macros_->MergeButtonMacrosAndSave(*edited_);
@@ -540,6 +541,7 @@ LRESULT ConfiguratorWindow::OnMonitorStarted(WPARAM, LPARAM) {
 
 LRESULT ConfiguratorWindow::OnReloadBlock(WPARAM, LPARAM) {
   block_.Read(*loaded_);
+  BoundCurrentProfile(*loaded_);
   *edited_ = *loaded_;
   RefreshMainWindow();
   return 0;

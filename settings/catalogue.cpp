@@ -31,9 +31,16 @@ void SetAllDefaults(SharedSettingsBlock& block) {
   for (int slot = 0; slot < kProfileCount; ++slot) SetProfileDefaults(block.profiles[slot], slot);
 }
 
+void BoundCurrentProfile(SharedSettingsBlock& block) {
+  if (block.CurrentProfile < 0 || block.CurrentProfile >= kProfileCount) block.CurrentProfile = 0;
+}
+
 int LoadAllSettings(SharedSettingsBlock& block, const SettingsContext& context) {
   IniFile config(ConfigIniPath(context.folder), context.ini);
+  // A first start (no config.ini) or a damaged file can name no slot; the first slot then, so that
+  // both programs, the block and the file agree and the buttons always have their functions.
   block.CurrentProfile = config.ReadInt(kConfigSection, u"CurrentProfile", -1);
+  BoundCurrentProfile(block);
   block.MouseType = config.ReadInt(kConfigSection, u"MouseType", -1);
   for (int slot = 0; slot < kProfileCount; ++slot) {
     Text path = SlotFilePath(context.folder, slot);

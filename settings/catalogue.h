@@ -27,11 +27,20 @@ void ResetSettingsBlock(SharedSettingsBlock& block);
 // Current index 0 and the defaults of every slot; fields that restoring defaults keeps stay.
 void SetAllDefaults(SharedSettingsBlock& block);
 
-// config.ini and the five slot files (defaults for a slot whose file cannot be opened); then, when
-// the current index names a slot, the live pointer settings into that profile. Always returns 1.
+// A current index that names no slot (a first start, a damaged file or block) becomes slot 0, so
+// that the monitor, the block, config.ini and the configurator agree and buttons keep working.
+void BoundCurrentProfile(SharedSettingsBlock& block);
+
+// config.ini and the five slot files (defaults for a slot whose file cannot be opened); a current
+// index that names no slot (missing or damaged) becomes slot 0. Then the live pointer settings
+// into the current profile. Always returns 1.
 int LoadAllSettings(SharedSettingsBlock& block, const SettingsContext& context);
 
 // The current profile's pointer settings to the registry (when the index names a slot),
+// A current index that names no slot (a first start, a damaged file or block) becomes slot 0, so
+// that the monitor, the block, config.ini and the configurator agree and buttons keep working.
+void BoundCurrentProfile(SharedSettingsBlock& block);
+
 // config.ini and the five slot files. Failures are ignored.
 void SaveAllSettings(const SharedSettingsBlock& block, const SettingsContext& context);
 

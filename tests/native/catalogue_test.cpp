@@ -69,12 +69,11 @@ TEST(Catalogue, NothingOnDiskLoadsFiveDefaultProfiles) {
   auto block = NewBlock();
   ResetSettingsBlock(*block);
   EXPECT_EQ(LoadAllSettings(*block, install.context()), 1);
-  EXPECT_EQ(block->CurrentProfile, -1);
+  EXPECT_EQ(block->CurrentProfile, 0) << "a first start acts on the first slot";
   EXPECT_EQ(block->MouseType, -1);
   const char16_t* names[] = {u"Default1", u"Default2", u"Default3", u"Default4", u"Default5"};
   for (int slot = 0; slot < kProfileCount; ++slot) {
     EXPECT_EQ(FieldText(block->profiles[slot].ProFileName), names[slot]);
-    EXPECT_EQ(block->profiles[slot].DbleClickSpeed, 500) << "no pointer settings read for -1";
   }
   EXPECT_TRUE(install.registry.writes().empty());
 }
@@ -124,21 +123,19 @@ TEST(Catalogue, CurrentProfileTakesOverTheLivePointerSettings) {
   EXPECT_EQ(block->profiles[0].MouseSpeed, 10) << "other slots keep their files' values";
 }
 
-// A current index outside the five slots is kept as read but never used to index a profile.
-TEST(Catalogue, CurrentProfileOutsideTheSlotsIsStoredButNeverUsed) {
+// A missing or damaged current index loads as the first slot, which a save then stores.
+TEST(Catalogue, CurrentProfileOutsideTheSlotsLoadsAsTheFirstSlot) {
   for (int32_t index : {-1, 5, 7, -2147483647 - 1, 2147483647}) {
     Installation install;
     IniFile(ConfigIniPath(install.dir.folder())).WriteInt(u"Setting", u"CurrentProfile", index);
     auto block = NewBlock();
     ResetSettingsBlock(*block);
     LoadAllSettings(*block, install.context());
-    EXPECT_EQ(block->CurrentProfile, index);
-    EXPECT_EQ(CurrentProfileOrNull(*block), nullptr);
+    EXPECT_EQ(block->CurrentProfile, 0) << index;
+    EXPECT_EQ(CurrentProfileOrNull(*block), &block->profiles[0]);
     SaveAllSettings(*block, install.context());
-    EXPECT_TRUE(install.registry.writes().empty()) << index;
     EXPECT_EQ(
-        IniFile(ConfigIniPath(install.dir.folder())).ReadInt(u"Setting", u"CurrentProfile", 0),
-        index);
+        IniFile(ConfigIniPath(install.dir.folder())).ReadInt(u"Setting", u"CurrentProfile", -1), 0);
   }
 }
 

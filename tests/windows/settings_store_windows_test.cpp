@@ -185,7 +185,7 @@ TEST_F(PointerRegistryTest, CatalogueWithTheSystemsFunctions) {
   auto block = std::make_unique<SharedSettingsBlock>();
   ResetSettingsBlock(*block);
   EXPECT_EQ(LoadAllSettings(*block, context), 1);
-  EXPECT_EQ(block->CurrentProfile, -1);
+  EXPECT_EQ(block->CurrentProfile, 0) << "a first start acts on the first slot";
   EXPECT_EQ(FieldText(block->profiles[4].ProFileName), u"Default5");
 
   SetAllDefaults(*block);
