@@ -8,6 +8,7 @@
 namespace {
 
 constexpr DWORD kBlockSize = sizeof(SharedSettingsBlock);
+constexpr DWORD kLockTimeoutMs = 1000;
 
 }  // namespace
 
@@ -17,9 +18,11 @@ SharedBlock::~SharedBlock() {
 }
 
 SharedBlock::CreateResult SharedBlock::Create() {
+  // The objects may outlive a monitor that ended abruptly while a configurator or a capture
+  // dialog still held them: they are opened and used then. The monitor's instance mutex, not
+  // this one, keeps a second monitor out.
   mutex_ = CreateMutexW(nullptr, FALSE, Wide(kSharedBlockMutex));
-  if (mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS)
-    return CreateResult::MutexExisted;
+  if (mutex_ == nullptr) return CreateResult::MappingFailed;
 
   // A null DACL gives every process of the session access, and the handle is inheritable.
   SECURITY_DESCRIPTOR descriptor;
@@ -58,7 +61,13 @@ bool SharedBlock::OpenBlock() {
 
 bool SharedBlock::LockedCopy(void* to, const void* from) {
   if (view_ == nullptr || mutex_ == nullptr) return false;
-  const DWORD wait = WaitForSingleObject(mutex_, INFINITE);
+  // Bounded: a program that holds the mutex and hangs must never stall the monitor's window
+  // thread, and with it the mouse; that copy is skipped instead.
+  const DWORD wait = WaitForSingleObject(mutex_, kLockTimeoutMs);
+  if (wait == WAIT_TIMEOUT) {
+    OutputDebugStringW(L"shared block: mutex wait timed out, copy skipped\n");
+    return false;
+  }
   // WAIT_ABANDONED: the last owner ended while holding the mutex; the wait made us the owner, so
   // the mutex must be released here too. The block itself is whole or will be rewritten by the
   // next publish; copying keeps the programs working instead of failing every copy from now on.

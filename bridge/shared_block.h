@@ -13,8 +13,9 @@ class SharedBlock {
   SharedBlock(const SharedBlock&) = delete;
   SharedBlock& operator=(const SharedBlock&) = delete;
 
-  // Monitor side. The mutex comes first and doubles as a guard against a second owner.
-  enum class CreateResult { Created, MutexExisted, MappingFailed };
+  // Monitor side: creates the mutex and the block, or opens them when they are left over from an
+  // earlier monitor that other processes still hold.
+  enum class CreateResult { Created, MappingFailed };
   CreateResult Create();
 
   // Configurator side: the mutex once at start, then the block. OpenBlock returns false when the
@@ -23,7 +24,8 @@ class SharedBlock {
   bool OpenBlock();
 
   // Locked whole-block copies. False, copying nothing, without a view or mutex or when the wait
-  // fails. A wait that finds the mutex abandoned (its owner died) owns it and copies.
+  // fails or takes longer than a second. A wait that finds the mutex abandoned (its owner died)
+  // owns it and copies.
   bool Write(const SharedSettingsBlock& image);
   bool Read(SharedSettingsBlock& image);
 

@@ -196,6 +196,7 @@ add_executable(monitor_tests
   tests/windows_monitor/monitor_limits_test.cpp
   tests/windows_monitor/button_event_test.cpp
   tests/windows_monitor/button_action_test.cpp
+  tests/windows_monitor/monitor_resilience_test.cpp
   tests/windows_monitor/injection_observer.cpp
   tests/windows_monitor/monitor_process.cpp
   tests/windows_support/process_handles.cpp

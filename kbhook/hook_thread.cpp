@@ -9,6 +9,8 @@ namespace {
 
 std::atomic<HWND> g_hReportWindow{nullptr};
 std::atomic<bool> g_bReportingOn{false};
+// Only the hook procedure, on the hook thread, touches it.
+WheelAccumulator g_wheel;
 
 // Only touched by StartHookThread and StopHookThread, which the exports serialise.
 HANDLE g_hHookThread = nullptr;
@@ -27,12 +29,17 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
     const LowLevelMouseEvent event = {wParam <= 0xFFFF ? static_cast<uint32_t>(wParam) : 0u,
                                       info->mouseData, info->flags,
                                       static_cast<uint64_t>(info->dwExtraInfo)};
-    const MouseReportDecision decision = DecideMouseReport(
-        event, g_bReportingOn.load(), window != nullptr && IsWindow(window) != FALSE);
-    // A report that cannot be posted (the window went away just now) must not eat the click.
-    if (decision.report && PostMessageW(window, kMsgMouseReport, decision.wParam,
-                                        static_cast<LPARAM>(decision.lParam))) {
-      if (decision.swallow) return 1;
+    const MouseReportDecision decision = g_wheel.Apply(DecideMouseReport(
+        event, g_bReportingOn.load(), window != nullptr && IsWindow(window) != FALSE));
+    if (decision.report) {
+      // A report that cannot be posted (the window went away just now) must not eat the click.
+      if (PostMessageW(window, kMsgMouseReport, decision.wParam,
+                       static_cast<LPARAM>(decision.lParam)) &&
+          decision.swallow) {
+        return 1;
+      }
+    } else if (decision.swallow) {
+      return 1;  // part of a wheel notch still being added up
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -70,3 +70,15 @@ MouseReportDecision DecideMouseReport(const LowLevelMouseEvent& event, bool repo
       return kPassOn;
   }
 }
+
+MouseReportDecision WheelAccumulator::Apply(const MouseReportDecision& decision) noexcept {
+  constexpr int32_t kNotch = 120;
+  if (!decision.report || decision.wParam != kWheel) return decision;
+  const auto delta = static_cast<int32_t>(decision.lParam);  // a 16-bit delta, sign-extended
+  if ((pending_ < 0 && delta > 0) || (pending_ > 0 && delta < 0)) pending_ = 0;
+  pending_ += delta;
+  const int32_t whole = pending_ / kNotch * kNotch;  // rounds toward zero in both directions
+  pending_ -= whole;
+  if (whole == 0) return {false, 0, 0, true};
+  return {true, decision.wParam, whole, true};
+}

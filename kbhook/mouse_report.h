@@ -42,3 +42,17 @@ struct MouseReportDecision {
 // flagged as injected pass through unreported, unless the input carries kDeviceSimulationMarker.
 MouseReportDecision DecideMouseReport(const LowLevelMouseEvent& event, bool reportingOn,
                                       bool reportWindowExists) noexcept;
+
+// High-resolution wheels send deltas below 120 several times per notch; reported one by one, each
+// would become a whole notch and multiply the scrolling. The deltas are added up per direction:
+// each time whole notches are reached one report carries them (a multiple of 120), the rest is
+// kept, and a turn the other way drops it. Deltas the pointer moves in between stay swallowed,
+// since the monitor performs the wheel.
+class WheelAccumulator {
+ public:
+  // Takes a reported wheel decision; a decision for anything else comes back unchanged.
+  MouseReportDecision Apply(const MouseReportDecision& decision) noexcept;
+
+ private:
+  int32_t pending_ = 0;
+};

@@ -32,7 +32,7 @@ int CMonitorApp::Run(HINSTANCE instance, const wchar_t* commandLine) {
       }
       exitCode = static_cast<int>(msg.wParam);
     } else {
-      exitCode = 1;  // another process owns the shared block
+      exitCode = 1;  // the window could not be created
     }
   }
   if (instanceMutex != nullptr) {

@@ -61,6 +61,8 @@ bool MonitorWindow::Create(HINSTANCE instance, bool openConfigurator) {
   wc.hInstance = instance;
   wc.lpszClassName = kWindowClass;
   RegisterClassW(&wc);
+  // Broadcast by a new task bar, after Explorer restarted, which knows no icons yet.
+  taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   // Pop-up, never shown; found by its title alone.
   CreateWindowExW(0, kWindowClass, Wide(kMonitorTitle), WS_POPUP, 100, 100, 100, 100, nullptr,
                   nullptr, instance, this);
@@ -74,6 +76,10 @@ LRESULT CALLBACK MonitorWindow::WindowProc(HWND window, UINT message, WPARAM wPa
     self = static_cast<MonitorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  if (self != nullptr && self->running_ && message == self->taskbarCreated_ && message != 0) {
+    AddTrayIcon(window, self->instance_);
+    return 0;
   }
   if (self != nullptr) {
     for (const Route& route : kRoutes) {
@@ -103,8 +109,11 @@ LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
   ResetSettingsBlock(g_monitorSettings);
   if (LoadAllSettings(g_monitorSettings, settings) != 1) SetAllDefaults(g_monitorSettings);
 
-  // The block's mutex also guards against a second owner: then this window must not exist.
-  if (sharedBlock_.Create() == SharedBlock::CreateResult::MutexExisted) return -1;
+  // Without a block (its name taken by another kind of object) the monitor runs on the settings
+  // it loaded.
+  if (sharedBlock_.Create() != SharedBlock::CreateResult::Created) {
+    OutputDebugStringW(L"shared block unavailable; running on the loaded settings\n");
+  }
   sharedBlock_.Write(g_monitorSettings);
 
   // The macro worker plays on its own thread; the actions run on this one.
@@ -196,6 +205,7 @@ LRESULT MonitorWindow::OnCommand(WPARAM wParam, LPARAM) {
 LRESULT MonitorWindow::OnSettingsChanged(WPARAM, LPARAM) {
   // Files are not read here: the shared block is the only channel from the configurator.
   sharedBlock_.Read(g_monitorSettings);
+  BoundCurrentProfile(g_monitorSettings);
   ApplyCurrentPointerSettings();
   return 0;
 }

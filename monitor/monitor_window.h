@@ -57,7 +57,8 @@ class MonitorWindow {
   HWND window_ = nullptr;
   HINSTANCE instance_ = nullptr;
   bool openConfigurator_ = false;
-  bool running_ = false;  // start-up completed
+  bool running_ = false;     // start-up completed
+  UINT taskbarCreated_ = 0;  // registered message: the icon is to be added again
   Text configIniPath_;
   HMODULE wtsapi_ = nullptr;
   IShellDispatch* shell_ = nullptr;

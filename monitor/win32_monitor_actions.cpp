@@ -71,7 +71,9 @@ void Win32MonitorActions::Zoom(ZoomDirection direction) {
     grandparent = ClassNameOf(parent != nullptr ? GetParent(parent) : nullptr, 260);
     OutputDebugStringW(reinterpret_cast<const wchar_t*>(grandparent.c_str()));
   }
-  SendZoomGesture(sink_, ClassifyZoomTarget(name, grandparent), direction);
+  const bool foreground = under != nullptr && GetAncestor(under, GA_ROOT) == GetForegroundWindow();
+  SendZoomGesture(sink_, ReachableZoomTarget(ClassifyZoomTarget(name, grandparent), foreground),
+                  direction);
 }
 
 void Win32MonitorActions::StartTimer(uint32_t id, uint32_t periodMs) {

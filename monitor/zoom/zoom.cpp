@@ -59,6 +59,11 @@ ZoomTarget ClassifyZoomTarget(std::u16string_view className,
   return ZoomTarget::kOther;
 }
 
+ZoomTarget ReachableZoomTarget(ZoomTarget target, bool targetIsForeground) {
+  const bool byKeys = target == ZoomTarget::kImageViewer || target == ZoomTarget::kCtrlKeyViewer;
+  return byKeys && !targetIsForeground ? ZoomTarget::kOther : target;
+}
+
 void SendZoomGesture(InputSink& sink, ZoomTarget target, ZoomDirection direction) {
   const bool in = direction == ZoomDirection::kIn;
   const int32_t delta = in ? kWheelDelta : -kWheelDelta;

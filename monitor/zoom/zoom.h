@@ -22,6 +22,12 @@ enum class ZoomTarget : uint8_t {
 ZoomTarget ClassifyZoomTarget(std::u16string_view className,
                               std::u16string_view grandparentClassName);
 
+// Keys go to the window with the keyboard focus, not to the one under the pointer: a target
+// zoomed by keys is sent them only when its top-level window is the foreground window, and a
+// plain wheel notch otherwise (which reaches the window under the pointer), so that zooming over
+// an unfocused viewer never types into another program.
+ZoomTarget ReachableZoomTarget(ZoomTarget target, bool targetIsForeground);
+
 // Whether the class needs its grandparent's class to be classified.
 bool IsWebViewClass(std::u16string_view className);
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "kbhook/mouse_report.h"
 
@@ -168,6 +169,46 @@ TEST(DecideMouseReport, ReportingOffOrWindowGonePassesEverythingOn) {
       EXPECT_FALSE(d.swallow) << row.name << ", message " << event.message;
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Fine wheel steps add up to whole notches per direction; a turn drops what was added.
+TEST(WheelAccumulator, FineStepsBecomeWholeNotches) {
+  const struct {
+    const char* name;
+    std::vector<int> deltas;
+    std::vector<int64_t> reported;  // 0: swallowed unreported
+  } rows[] = {
+      {"standard notches", {120, 120, -120}, {120, 120, -120}},
+      {"quarter steps", {30, 30, 30, 30, 30}, {0, 0, 0, 120, 0}},
+      {"remainder carries over", {50, 50, 50, 50, 40}, {0, 0, 120, 0, 120}},
+      {"turning back drops the rest", {100, -30, -90, 110}, {0, 0, -120, 0}},
+      {"two notches at once", {240}, {240}},
+      {"backward fine steps", {-40, -40, -40}, {0, 0, -120}},
+      {"large delta keeps its rest", {256, 104}, {240, 120}},
+  };
+  for (const auto& row : rows) {
+    WheelAccumulator wheel;
+    for (size_t i = 0; i < row.deltas.size(); ++i) {
+      const MouseReportDecision d =
+          wheel.Apply(DecideMouseReport({0x20A, WheelData(row.deltas[i]), 0, 0}, true, true));
+      EXPECT_TRUE(d.swallow) << row.name << " step " << i;
+      EXPECT_EQ(d.report, row.reported[i] != 0) << row.name << " step " << i;
+      if (d.report) {
+        EXPECT_EQ(d.lParam, row.reported[i]) << row.name << " step " << i;
+      }
+    }
+  }
+  // Buttons and passed-on events are left as they are.
+  WheelAccumulator wheel;
+  const MouseReportDecision button = wheel.Apply(DecideMouseReport({0x201, 0, 0, 0}, true, true));
+  EXPECT_TRUE(button.report && button.swallow);
+  const MouseReportDecision off =
+      wheel.Apply(DecideMouseReport({0x20A, WheelData(30), 0, 0}, false, true));
+  EXPECT_FALSE(off.report || off.swallow);
 }
 
 }  // namespace

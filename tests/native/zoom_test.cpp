@@ -41,6 +41,26 @@ TEST(ClassifyZoomTarget, ByClassAndGrandparent) {
   EXPECT_FALSE(IsWebViewClass(u"TabWindowClass"));
 }
 
+// Only a target zoomed by keys needs the foreground; the others take the wheel where they are.
+TEST(ReachableZoomTarget, KeysOnlyToTheForeground) {
+  const struct {
+    ZoomTarget target;
+    bool foreground;
+    ZoomTarget reached;
+  } rows[] = {
+      {ZoomTarget::kImageViewer, true, ZoomTarget::kImageViewer},
+      {ZoomTarget::kImageViewer, false, ZoomTarget::kOther},
+      {ZoomTarget::kCtrlKeyViewer, true, ZoomTarget::kCtrlKeyViewer},
+      {ZoomTarget::kCtrlKeyViewer, false, ZoomTarget::kOther},
+      {ZoomTarget::kCtrlWheel, false, ZoomTarget::kCtrlWheel},
+      {ZoomTarget::kUntabbedWebView, false, ZoomTarget::kUntabbedWebView},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ReachableZoomTarget(row.target, row.foreground), row.reached)
+        << static_cast<int>(row.target) << " foreground " << row.foreground;
+  }
+}
+
 std::vector<InputRecord> CtrlWheel(int32_t delta) {
   return {KeyRecord(kLCtrl, 0, 0), SleepRecord(100),
           MouseRecord(kAbsWheel, delta, MouseExtraInfo::kZero), SleepRecord(100),

@@ -162,8 +162,9 @@ const Control kControls[] = {
     {"X2", MOUSEEVENTF_XDOWN, MOUSEEVENTF_XUP, XBUTTON2, WM_XBUTTONDOWN, WM_XBUTTONUP, 2},
     {"wheel forward", MOUSEEVENTF_WHEEL, 0, kForward, WM_MOUSEWHEEL, 0, WHEEL_DELTA},
     {"wheel backward", MOUSEEVENTF_WHEEL, 0, kBackward, WM_MOUSEWHEEL, 0, -WHEEL_DELTA},
-    // Beyond 255 the delta would reach the top eight bits if it were sent in the high word.
-    {"wheel far forward", MOUSEEVENTF_WHEEL, 0, 0x7FFF, WM_MOUSEWHEEL, 0, 0x7FFF},
+    // Beyond 255 the delta would reach the top eight bits if it were sent in the high word. Whole
+    // notches are reported; the rest waits for the next turn the same way.
+    {"wheel far forward", MOUSEEVENTF_WHEEL, 0, 0x7FFF, WM_MOUSEWHEEL, 0, 0x7FFF / 120 * 120},
 };
 
 void InjectControl(const Control& control, ULONG_PTR extraInfo) {
@@ -296,6 +297,18 @@ TEST_F(KBHookTest, MarkedButtonsAndWheelAreReportedExactlyAndSwallowed) {
     ExpectReports(ReportsOf(control, report_), control.name);
     EXPECT_EQ(g_targetMessages, std::vector<UINT>()) << control.name << " reached the window";
   }
+}
+
+// A wheel with fine steps: four quarter steps make one notch, and none of them reaches the window.
+TEST_F(KBHookTest, FineWheelStepsAreReportedAsOneNotch) {
+  InstallReporting();
+  ClearLogs();
+  for (int step = 0; step < 4; ++step) {
+    Inject({Mouse(MOUSEEVENTF_WHEEL, WHEEL_DELTA / 4, kDeviceSimulationMarker)});
+  }
+  ASSERT_NO_FATAL_FAILURE(SettleInput());
+  ExpectReports({{report_, WM_MOUSEWHEEL, WHEEL_DELTA}}, "four quarter steps");
+  EXPECT_EQ(g_targetMessages, std::vector<UINT>()) << "a step reached the window";
 }
 
 TEST_F(KBHookTest, UnmarkedInjectedInputPassesUnreported) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <functional>
 #include <string>
 #include <vector>
@@ -324,7 +325,9 @@ TEST_F(ButtonActionTest, LaunchesTheProgramOfTheButton) {
 // one has the given class.
 class ClassWindow {
  public:
-  ClassWindow(const wchar_t* className, const wchar_t* grandparentClass) {
+  // At `at`, which leaves the pointer where it is unless the window is placed at 100, 100.
+  ClassWindow(const wchar_t* className, const wchar_t* grandparentClass,
+              POINT at = POINT{100, 100}) {
     HWND top = nullptr;
     HWND parent = nullptr;
     if (grandparentClass != nullptr) {
@@ -333,11 +336,12 @@ class ClassWindow {
     }
     window_ = Make(className, parent);
     top_ = top != nullptr ? top : window_;
-    SetWindowPos(top_, HWND_TOPMOST, 100, 100, 300, 200, SWP_SHOWWINDOW);
+    SetWindowPos(top_, HWND_TOPMOST, at.x, at.y, 300, 200, SWP_SHOWWINDOW);
     SetForegroundWindow(top_);
     UpdateWindow(top_);
-    SetCursorPos(250, 200);
+    if (at.x == 100 && at.y == 100) SetCursorPos(250, 200);
   }
+  HWND top() const { return top_; }
   ~ClassWindow() { DestroyWindow(top_); }
 
  private:
@@ -362,6 +366,7 @@ struct ZoomCase {
   const wchar_t* grandparentClass;  // null: a top-level window
   uint8_t code;                     // 66 zoom in, 67 zoom out
   std::vector<Step> expected;
+  bool focusElsewhere = false;  // another window of the test is the foreground window
 };
 
 constexpr Step Wheel(int delta) { return {false, WM_MOUSEWHEEL, false, delta}; }
@@ -379,6 +384,8 @@ const ZoomCase kZoomCases[] = {
     {"ctrl key viewer", L"AVL_AVView", nullptr, 66,
      {Down(VK_LCONTROL), Down(VK_ADD), Up(VK_ADD), Up(VK_LCONTROL)}},
     {"other window plain notch", L"ZoomTestPlain", nullptr, 66, {Wheel(120)}},
+    {"image viewer behind another window gets the wheel", L"ImageViewWndClass", nullptr, 67,
+     {Wheel(-120)}, true},
 };
 
 class ZoomTest : public ButtonActionTest, public ::testing::WithParamInterface<ZoomCase> {};
@@ -387,6 +394,11 @@ TEST_P(ZoomTest, SendsTheGestureOfTheWindowUnderThePointer) {
   const ZoomCase& c = GetParam();
   StartWith([&](ProfileSettings& p) { Assign(p, kWheelForward, c.code); });
   ClassWindow window(c.className, c.grandparentClass);
+  std::unique_ptr<ClassWindow> focused;
+  if (c.focusElsewhere) {
+    focused = std::make_unique<ClassWindow>(L"ZoomTestFocus", nullptr, POINT{600, 100});
+    ASSERT_NE(GetForegroundWindow(), window.top());
+  }
   observer_.Idle(200);
   observer_.Clear();
   Press(kWheelForward);

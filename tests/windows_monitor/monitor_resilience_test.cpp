@@ -1,0 +1,113 @@
+// The monitor never leaves the mouse worse off than without it: a first start in an empty folder,
+// a start after a monitor that ended abruptly while another process held the block, and a task
+// bar that starts again all leave clicks working and the tray icon in place.
+
+#include <gtest/gtest.h>
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>  // after windows.h, which it needs
+// clang-format on
+
+#include <memory>
+
+#include "bridge/shared_block.h"
+#include "monitor/tray_icon.h"
+#include "platform/win32_private_profile.h"
+#include "settings/catalogue.h"
+#include "settings/ini_file.h"
+#include "tests/windows_monitor/injection_observer.h"
+#include "tests/windows_monitor/monitor_process.h"
+
+namespace {
+
+// An ordinary window under the pointer that counts the left clicks it gets.
+class ClickTarget {
+ public:
+  ClickTarget() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ResilienceClickTarget";
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    RegisterClassW(&wc);
+    window_ = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 100, 100,
+                              300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetForegroundWindow(window_);
+    UpdateWindow(window_);
+    SetCursorPos(250, 200);
+  }
+  ~ClickTarget() { DestroyWindow(window_); }
+
+  // One click of the simulated physical mouse; true once the window has seen its down and up.
+  bool Clicked() {
+    downs_ = ups_ = 0;
+    SimulateMouse(MOUSEEVENTF_LEFTDOWN);
+    SimulateMouse(MOUSEEVENTF_LEFTUP);
+    return PumpUntil([this] { return downs_ == 1 && ups_ == 1; }, 10000);
+  }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<ClickTarget*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    if (self != nullptr && message == WM_LBUTTONDOWN) ++self->downs_;
+    if (self != nullptr && message == WM_LBUTTONUP) ++self->ups_;
+    return DefWindowProcW(w, message, wParam, lParam);
+  }
+  HWND window_ = nullptr;
+  int downs_ = 0;
+  int ups_ = 0;
+};
+
+int StoredCurrentProfile(const MonitorProcess& monitor) {
+  return IniFile(ConfigIniPath(monitor.installFolder()), SystemPrivateProfile())
+      .ReadInt(u"Setting", u"CurrentProfile", -1);
+}
+
+TEST(MonitorResilience, FirstStartInAnEmptyFolderLetsClicksThrough) {
+  MonitorProcess monitor;  // no config.ini, no profiles
+  ASSERT_TRUE(monitor.Start());
+  ClickTarget target;
+  EXPECT_TRUE(target.Clicked()) << "the first slot's left click reaches the window";
+  EXPECT_EQ(StoredCurrentProfile(monitor), 0);
+  ASSERT_TRUE(monitor.Exit());
+}
+
+TEST(MonitorResilience, StartsAgainAfterAnAbruptEndWhileTheBlockIsHeld) {
+  auto first = std::make_unique<MonitorProcess>();
+  ASSERT_TRUE(first->Start());
+  SharedBlock held;  // as a configurator would hold it
+  ASSERT_TRUE(held.OpenLock());
+  ASSERT_TRUE(held.OpenBlock());
+  ASSERT_TRUE(TerminateProcess(first->process(), 9));
+  WaitForSingleObject(first->process(), 10000);
+
+  MonitorProcess second;
+  IniFile(ConfigIniPath(second.installFolder()), SystemPrivateProfile())
+      .WriteInt(u"Setting", u"CurrentProfile", 2);
+  ASSERT_TRUE(second.Start());
+  EXPECT_TRUE(second.Running());
+  auto image = std::make_unique<SharedSettingsBlock>();
+  ASSERT_TRUE(held.Read(*image));
+  EXPECT_EQ(image->CurrentProfile, 2) << "the new monitor published its catalogue";
+  ClickTarget target;
+  EXPECT_TRUE(target.Clicked());
+  ASSERT_TRUE(second.Exit());
+}
+
+TEST(MonitorResilience, TrayIconComesBackWhenTheTaskBarStartsAgain) {
+  MonitorProcess monitor;
+  ASSERT_TRUE(monitor.Start());
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = monitor.window();
+  icon.uID = kTrayIconId;
+  // A task bar that starts again knows no icons: the same as the icon taken away.
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+  ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon));
+  SendMessageW(monitor.window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the icon was added again";
+  ASSERT_TRUE(monitor.Exit());
+}
+
+}  // namespace
