@@ -143,6 +143,8 @@ LRESULT MonitorWindow::OnDestroy(WPARAM, LPARAM) {
   if (running_) {
     keyboardHook_.Remove();
     hookLibrary_.Remove();
+    // Nothing the monitor pressed stays down after it: held buttons and keys, auto-fire, Alt.
+    if (dispatcher_) dispatcher_->ReleaseAll();
     // The configurator never outlives the monitor.
     if (HWND configurator = FindConfigurator()) PostMessageW(configurator, WM_CLOSE, 0, 0);
     Sleep(1000);
@@ -203,6 +205,9 @@ LRESULT MonitorWindow::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 LRESULT MonitorWindow::OnSettingsChanged(WPARAM, LPARAM) {
+  // Whatever the old assignments hold is let go first: their releases must not depend on what
+  // the new ones say.
+  if (dispatcher_) dispatcher_->ReleaseAll();
   // Files are not read here: the shared block is the only channel from the configurator.
   sharedBlock_.Read(g_monitorSettings);
   BoundCurrentProfile(g_monitorSettings);

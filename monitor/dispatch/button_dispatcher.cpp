@@ -95,10 +95,21 @@ void Notch(ActionContext& c) {
 }
 
 // The key combination sits in bytes 0 and 1 of the first event entry.
+KeyCombination CombinationOf(const ButtonAssignment& assignment) {
+  const MacroEvent& entry = assignment.events[0];
+  return KeyCombination{entry.code, entry.action};
+}
+
 template <ComboMode kMode>
 void Combination(ActionContext& c) {
-  const MacroEvent& entry = c.assignment.events[0];
-  SendKeyCombination(c.sink, KeyCombination{entry.code, entry.action}, static_cast<int32_t>(kMode));
+  SendKeyCombination(c.sink, CombinationOf(c.assignment), static_cast<int32_t>(kMode));
+}
+
+// Modifiers alone are tapped by the press and need no release: sending the release half as well
+// would tap them twice (Windows alone would open the Start menu and close it again).
+void CombinationPress(ActionContext& c) {
+  Combination<ComboMode::kPress>(c);
+  c.held = CombinationHoldsKey(CombinationOf(c.assignment), c.sink.Layout());
 }
 
 template <uint8_t kKey>
@@ -132,7 +143,7 @@ void Launch(ActionContext& c) {
 }
 
 void AutoFireOn(ActionContext& c) {
-  c.dispatcher.StartAutoFire();
+  c.held = c.dispatcher.StartAutoFire();
 }
 void AutoFireOff(ActionContext& c) {
   c.dispatcher.StopAutoFire();
@@ -184,7 +195,7 @@ void WindowMenuMaximise(ActionContext& c) {
 
 // For codes 5 and 45 the press leaves the main key (and nothing else) held: the release sends
 // the combination's release so that the key does not stay stuck.
-constexpr ActionCell kComboPress = Combination<ComboMode::kPress>;
+constexpr ActionCell kComboPress = CombinationPress;
 constexpr ActionCell kComboRelease = Combination<ComboMode::kRelease>;
 constexpr ActionCell kComboTap = Combination<ComboMode::kTap>;
 
@@ -194,18 +205,18 @@ constexpr ActionCell kComboTap = Combination<ComboMode::kTap>;
   { code, nullptr, Chord<kVkControl, letter, 2, 2>, Chord<kVkControl, letter, 2, 2> }
 
 constexpr std::array kRows = std::to_array<FunctionRow>({
-    {1, LeftDown, LeftUp, Click},
-    {2, RightDown, RightUp, RightClick},
-    {3, MiddleDown, MiddleUp, MiddleClick},
+    {1, LeftDown, LeftUp, Click, true},
+    {2, RightDown, RightUp, RightClick, true},
+    {3, MiddleDown, MiddleUp, MiddleClick, true},
     {4, nullptr, DoubleClick, DoubleClick},
-    {5, kComboPress, kComboRelease, kComboTap},
-    {7, XDown<kXButton2>, XUp<kXButton2>, ExtraClick<kXButton2>},
-    {8, XDown<kXButton1>, XUp<kXButton1>, ExtraClick<kXButton1>},
+    {5, kComboPress, kComboRelease, kComboTap, true},
+    {7, XDown<kXButton2>, XUp<kXButton2>, ExtraClick<kXButton2>, true},
+    {8, XDown<kXButton1>, XUp<kXButton1>, ExtraClick<kXButton1>, true},
     {9, nullptr, Notch<kWheelDelta>, Notch<kWheelDelta>},
     {10, nullptr, Notch<-kWheelDelta>, Notch<-kWheelDelta>},
     {16, Macro, nullptr, Macro},
-    {17, Launch, Launch, nullptr},
-    {21, AutoFireOn, AutoFireOff, nullptr},
+    {17, nullptr, Launch, nullptr},  // once per click, as code 86,
+    {21, AutoFireOn, AutoFireOff, nullptr, true},
     TAP_KEY(25, kVkLaunchMediaSelect),
     TAP_KEY(26, kVkMediaPrevTrack),
     TAP_KEY(27, kVkMediaNextTrack),
@@ -224,8 +235,8 @@ constexpr std::array kRows = std::to_array<FunctionRow>({
     TAP_KEY(40, kVkBrowserRefresh),
     TAP_KEY(41, kVkBrowserHome),
     TAP_KEY(42, kVkBrowserSearch),
-    {45, kComboPress, kComboRelease, kComboTap},
-    {48, SwitchOn, SwitchOff, Chord<kVkLMenu, kVkTab, 2, 2>},
+    {45, kComboPress, kComboRelease, kComboTap, true},
+    {48, SwitchOn, SwitchOff, Chord<kVkLMenu, kVkTab, 2, 2>, true},
     {49, nullptr, Chord<kVkLMenu, kVkF4, 10, 10>, Chord<kVkLMenu, kVkF4, 2, 2>},
     {51, nullptr, Chord<kVkLWin, 'D', 20, 50>, Chord<kVkLWin, 'D', 2, 2>},
     {52, nullptr, DrivesFolder, DrivesFolder},
@@ -274,28 +285,68 @@ const FunctionRow* FindFunctionRow(uint8_t code) {
 void ButtonDispatcher::DispatchButtonEvent(const SharedSettingsBlock& settings, int64_t index,
                                            int64_t kind) {
   const std::optional<ButtonEventKind> eventKind = ButtonEventKindFrom(kind);
-  if (!eventKind) return;
+  if (!eventKind || index < 0 || index >= kButtonCount) return;
+  const auto button = static_cast<int32_t>(index);
+  const ButtonAssignment* assignment = AssignmentForButton(settings, index);
   if (index == 13 || index == 14) {
-    Perform(settings, index, ButtonColumn::kWheel);
+    const FunctionRow* row = assignment ? FindFunctionRow(assignment->functionCode) : nullptr;
+    if (row != nullptr && row->wheel != nullptr) {
+      ActionContext context{sink_, actions_, *assignment, button, *this};
+      row->wheel(context);
+    }
   } else if (*eventKind == ButtonEventKind::Press) {
-    Perform(settings, index, ButtonColumn::kPress);
+    if (assignment != nullptr) Press(*assignment, button);
   } else {
-    Perform(settings, index, ButtonColumn::kRelease);
+    Release(assignment, button);
   }
 }
 
-void ButtonDispatcher::Perform(const SharedSettingsBlock& settings, int64_t index,
-                               ButtonColumn column) {
-  const ButtonAssignment* assignment = AssignmentForButton(settings, index);
-  if (assignment == nullptr) return;
+void ButtonDispatcher::Press(const ButtonAssignment& assignment, int32_t index) {
+  // A second press with no release between (one the hook never saw) ends the first one's hold.
+  if (hold_[index] == Hold::kHeld) EndHold(index);
+  hold_[index] = Hold::kNone;
+  const FunctionRow* row = FindFunctionRow(assignment.functionCode);
+  if (row == nullptr || row->press == nullptr) return;
+  ActionContext context{sink_, actions_, assignment, index, *this};
+  row->press(context);
+  if (row->pressHolds && context.held) {
+    held_[index] = HeldPress{row->release, assignment};
+    hold_[index] = Hold::kHeld;
+    pressOrder_.push_back(index);
+  }
+}
+
+void ButtonDispatcher::Release(const ButtonAssignment* assignment, int32_t index) {
+  const Hold hold = hold_[index];
+  if (hold == Hold::kHeld) {
+    EndHold(index);
+    return;
+  }
+  hold_[index] = Hold::kNone;
+  if (hold == Hold::kEndedEarly || assignment == nullptr) return;
   const FunctionRow* row = FindFunctionRow(assignment->functionCode);
-  if (row == nullptr) return;
-  ActionCell cell = column == ButtonColumn::kPress     ? row->press
-                    : column == ButtonColumn::kRelease ? row->release
-                                                       : row->wheel;
-  if (cell == nullptr) return;
-  ActionContext context{sink_, actions_, *assignment, static_cast<int32_t>(index), *this};
-  cell(context);
+  // A holding row's release ends a hold; without one it would only send a stray key or button up.
+  if (row == nullptr || row->pressHolds || row->release == nullptr) return;
+  ActionContext context{sink_, actions_, *assignment, index, *this};
+  row->release(context);
+}
+
+void ButtonDispatcher::EndHold(int32_t index) {
+  const HeldPress held = held_[index];
+  hold_[index] = Hold::kNone;
+  pressOrder_.erase(std::remove(pressOrder_.begin(), pressOrder_.end(), index), pressOrder_.end());
+  if (held.end == nullptr) return;
+  ActionContext context{sink_, actions_, held.assignment, index, *this};
+  held.end(context);
+}
+
+void ButtonDispatcher::ReleaseAll() {
+  while (!pressOrder_.empty()) {
+    const int32_t index = pressOrder_.back();
+    EndHold(index);
+    // The button is still down: its release, when it comes, has nothing left to end.
+    hold_[index] = Hold::kEndedEarly;
+  }
 }
 
 void ButtonDispatcher::OnTimer(uint32_t id) {
@@ -308,13 +359,14 @@ void ButtonDispatcher::OnTimer(uint32_t id) {
   }
 }
 
-void ButtonDispatcher::StartAutoFire() {
+bool ButtonDispatcher::StartAutoFire() {
   // One firing at a time: a second auto-fire button pressed meanwhile is ignored.
-  if (autoFiring_) return;
+  if (autoFiring_) return false;
   actions_.Debug("Start....\n");
   ClickLeft(sink_);
   actions_.StartTimer(kAutoFireTimerId, kAutoFirePeriodMs);
   autoFiring_ = true;
+  return true;
 }
 
 void ButtonDispatcher::StopAutoFire() {

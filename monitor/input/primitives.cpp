@@ -66,6 +66,12 @@ void SendKeyCombination(InputSink& sink, KeyCombination combination, int32_t mod
   }
 }
 
+bool CombinationHoldsKey(KeyCombination combination, const KeyboardLayout& layout) {
+  MouseButtonFlags button{};
+  if (MouseButtonOfCode(combination.keyCode, &button)) return true;
+  return GenericModifier(TranslateKeyCode(combination.keyCode, layout)) != 0;
+}
+
 void TapExtendedKey(InputSink& sink, uint8_t virtualKey) {
   sink.SendKey(virtualKey, 0, kKeyEventExtendedKey);
   sink.Sleep(2);

@@ -24,6 +24,10 @@ enum class ComboMode : uint8_t { kPress = 0, kRelease = 1, kTap = 2 };
 // Mode as stored or passed by callers; anything outside 0 to 2 sends nothing.
 void SendKeyCombination(InputSink& sink, KeyCombination combination, int32_t mode);
 
+// Whether a press (mode 0) leaves something held for the release to end: a main key or a mouse
+// button. A combination of modifiers alone is only tapped by its press.
+bool CombinationHoldsKey(KeyCombination combination, const KeyboardLayout& layout);
+
 // One keyboard input with scan code 0.
 void SendKeyInput(InputSink& sink, uint8_t virtualKey, uint32_t flags);
 

@@ -61,8 +61,8 @@ bool MacroPlayer::Pause(InputSink& sink, uint32_t milliseconds) const {
   return true;
 }
 
-// A press followed by a long pause was a key held down: after the typematic delay the key is
-// released and pressed again every step, as the keyboard itself would have repeated it.
+// A press followed by a long pause was a key held down: after the typematic delay the key-down is
+// sent again every step, as the keyboard's own repetition does (no release between repeats).
 void MacroPlayer::PlayKeyPress(InputSink& sink, uint8_t virtualKey, uint16_t scanCode,
                                uint32_t pause) const {
   if (pause <= kMacroHoldDelayMs) {
@@ -73,7 +73,6 @@ void MacroPlayer::PlayKeyPress(InputSink& sink, uint8_t virtualKey, uint16_t sca
   uint32_t remaining = pause - kMacroHoldDelayMs;
   while (remaining >= kMacroRepeatStepMs) {
     if (StopRequested()) return;
-    sink.SendKey(virtualKey, scanCode, kKeyEventKeyUp);
     sink.SendKey(virtualKey, scanCode, 0);
     sink.Sleep(kMacroRepeatStepMs);
     remaining -= kMacroRepeatStepMs;
@@ -82,13 +81,15 @@ void MacroPlayer::PlayKeyPress(InputSink& sink, uint8_t virtualKey, uint16_t sca
   Pause(sink, remaining);
 }
 
-// After a stop, what the macro pressed and has not released yet is released, newest first, at
-// most one release per event already played in this pass.
-void MacroPlayer::ReleaseHeld(InputSink& sink, int32_t& currentIndex) {
-  while (currentIndex > 0 && !pressed_.empty()) {
+// When a playback ends, stopped or not, what the macro pressed and has not released is released,
+// newest first, each key or button once.
+void MacroPlayer::ReleaseHeld(InputSink& sink) {
+  std::vector<uint8_t> released;
+  while (!pressed_.empty()) {
     const uint8_t code = pressed_.back();
     pressed_.pop_back();
-    --currentIndex;
+    if (std::find(released.begin(), released.end(), code) != released.end()) continue;
+    released.push_back(code);
     if (IsMouseCode(code)) {
       const MouseButtonFlags button = MouseButtonOf(code);
       sink.SendMouse(button.up, button.data, kMouseExtra);
@@ -158,9 +159,7 @@ MacroPlaybackEnd MacroPlayer::Play(InputSink& sink) {
     if (StopRequested()) stopped = true;
   }
 
-  if (stopped && result.currentIndex > 0 && result.currentIndex < result.end && !pressed_.empty()) {
-    ReleaseHeld(sink, result.currentIndex);
-  }
+  ReleaseHeld(sink);
   playing_.store(false, std::memory_order_release);
   return result;
 }

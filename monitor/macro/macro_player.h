@@ -17,7 +17,7 @@
 inline constexpr uint32_t kMacroHoldDelayMs = 500;
 // The typematic step; also the longest single Sleep, so a stop is noticed within one step.
 inline constexpr uint32_t kMacroRepeatStepMs = 33;
-// Between the releases of keys still held when a playback is stopped.
+// Between the releases of keys still held when a playback ends.
 inline constexpr uint32_t kMacroReleasePauseMs = 50;
 
 // Where a playback ended, for the worker's debug line ("g_iCurAction= %d,start=%d,end=%d\n").
@@ -58,7 +58,7 @@ class MacroPlayer {
   // Sleeps in steps no longer than the repeat step; false when a stop cut it short.
   bool Pause(InputSink& sink, uint32_t milliseconds) const;
   void PlayKeyPress(InputSink& sink, uint8_t virtualKey, uint16_t scanCode, uint32_t pause) const;
-  void ReleaseHeld(InputSink& sink, int32_t& currentIndex);
+  void ReleaseHeld(InputSink& sink);
 
   // Written by the window thread only while playing_ is clear; read by the worker after it has
   // seen playing_ set.

@@ -95,10 +95,13 @@ TEST_F(DispatchEntry, ColumnFollowsIndexAndKind) {
   const Row rows[] = {
       {0, 1, kLeftDown},
       {0, 2, kLeftUp},
-      {4, 1, kLeftDown},
+      {12, 1, kLeftDown},
       {12, 2, kLeftUp},
       // Any kind other than a press releases a button.
+      {1, 1, kLeftDown},
       {1, 3, kLeftUp},
+      // A release whose press was never seen sends no stray button up.
+      {4, 2, {}},
       // The wheel indices always run the wheel column.
       {13, 1, kLeftClick},
       {13, 2, kLeftClick},
@@ -113,7 +116,8 @@ TEST_F(DispatchEntry, ColumnFollowsIndexAndKind) {
   }
 }
 
-TEST_F(DispatchEntry, PressAndReleaseFollowTheCurrentProfile) {
+// A release ends what its press started, whatever the assignment has become meanwhile.
+TEST_F(DispatchEntry, ReleaseEndsWhatItsPressStarted) {
   settings_->profiles[3].MacroKeyInfo[2].functionCode = 2;
   settings_->CurrentProfile = 0;
   Dispatch(2, 1);
@@ -123,9 +127,42 @@ TEST_F(DispatchEntry, PressAndReleaseFollowTheCurrentProfile) {
   settings_->CurrentProfile = 0;
   Dispatch(2, 2);
   Seq expected = kLeftDown;
-  for (const Seq* s : {&kRightUp, &kRightDown, &kLeftUp}) {
+  for (const Seq* s : {&kLeftUp, &kRightDown, &kRightUp}) {
     expected.insert(expected.end(), s->begin(), s->end());
   }
+  EXPECT_TRUE(ExpectSequence(expected, input_.Records()));
+}
+
+// A reload ends every hold, newest first; the buttons' later releases send nothing more. A
+// combination of modifiers alone is tapped once by its press and leaves nothing to end.
+TEST_F(DispatchEntry, ReleaseAllEndsEveryHoldNewestFirst) {
+  ProfileSettings& p = settings_->profiles[0];
+  p.MacroKeyInfo[1].functionCode = 2;
+  p.MacroKeyInfo[3].functionCode = 45;
+  p.MacroKeyInfo[3].events[0] = {0x28, 0x01, 0};  // Enter, no modifiers
+  p.MacroKeyInfo[4].functionCode = 5;
+  p.MacroKeyInfo[4].events[0] = {0, 0x10, 0};  // Windows alone
+  for (int64_t button : {0, 1, 3, 4}) Dispatch(button, 1);
+  EXPECT_TRUE(dispatcher_.Holding());
+  input_.Clear();
+  dispatcher_.ReleaseAll();
+  EXPECT_FALSE(dispatcher_.Holding());
+  const Seq expected = {SleepRecord(1), KeyRecord(0x0D, 0, 2),  // Enter up
+                        MouseRecord(0x10, 0, kNone), MouseRecord(0x4, 0, kNone)};
+  EXPECT_TRUE(ExpectSequence(expected, input_.Records()));
+  input_.Clear();
+  for (int64_t button : {0, 1, 3, 4}) Dispatch(button, 2);
+  EXPECT_TRUE(input_.Records().empty());
+}
+
+TEST_F(DispatchEntry, ModifiersAloneAreTappedOnceOnThePress) {
+  ButtonAssignment& a = settings_->profiles[0].MacroKeyInfo[4];
+  a.functionCode = 5;
+  a.events[0] = {0, 0x10, 0};  // Windows alone
+  Dispatch(4, 1);
+  Dispatch(4, 2);
+  const Seq expected = {KeyRecord(0x5B, 0, 0), SleepRecord(1), SleepRecord(1),
+                        KeyRecord(0x5B, 0, 2)};
   EXPECT_TRUE(ExpectSequence(expected, input_.Records()));
 }
 
@@ -171,16 +208,16 @@ TEST_F(DispatchEntry, ProgramPathEndsAtItsZeroOrAtTheEndOfTheArray) {
   EXPECT_EQ(Calls{"launch xxx"}, actions_.Calls());
 }
 
-// Code 17 launches on the press and again on the release, each time only while it is still 17.
-TEST_F(DispatchEntry, LaunchOnReleaseOnlyWhileTheCodeIsStill17) {
+// Code 17 launches once per click, on the release, as code 86 does.
+TEST_F(DispatchEntry, Code17LaunchesOnceOnTheRelease) {
   ButtonAssignment& a = settings_->profiles[0].MacroKeyInfo[1];
   a.functionCode = 17;
   a.programPath[0] = u'p';
   Dispatch(1, 1);
-  a.functionCode = 9;
+  EXPECT_TRUE(actions_.Calls().empty());
   Dispatch(1, 2);
   EXPECT_EQ(Calls{"launch p"}, actions_.Calls());
-  EXPECT_TRUE(ExpectSequence({MouseRecord(0x800, 120, kMsg)}, input_.Records()));
+  EXPECT_TRUE(input_.Records().empty());
 }
 
 // With no modifiers the main key alone is held from the press to the release.

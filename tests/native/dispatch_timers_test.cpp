@@ -123,13 +123,16 @@ TEST_F(DispatchTimers, SecondAutoFireButtonPressedMeanwhileDoesNothing) {
   EXPECT_TRUE(ExpectSequence(Repeat(Left(), 4), input_.Records()));
 }
 
-// The flag is not tied to a button: releasing any auto-fire button ends the firing.
-TEST_F(DispatchTimers, ReleasingTheOtherAutoFireButtonEndsTheFiring) {
+// The firing belongs to the button that started it: another auto-fire button's release leaves it
+// running, its own release ends it.
+TEST_F(DispatchTimers, OnlyTheButtonThatStartedTheFiringEndsIt) {
   Assign(0, 3, 21);
   Assign(0, 4, 21);
   Press(3);
   Press(4);
   Release(4);
+  EXPECT_TRUE(dispatcher_.AutoFiring());
+  Release(3);
   EXPECT_FALSE(dispatcher_.AutoFiring());
   Wait(200);
   EXPECT_TRUE(ExpectSequence(Left(), input_.Records()));
@@ -186,19 +189,18 @@ TEST_F(DispatchTimers, TimerIdsOtherThanTheTwoDoNothing) {
   }
 }
 
-// A profile change while auto-fire runs does not end it: the release follows the new
-// assignment, and only an auto-fire release stops the timer.
-TEST_F(DispatchTimers, ProfileChangeWhileFiringLeavesTheFiringRunning) {
+// A profile change while auto-fire runs: the release still ends the firing it started, and the
+// new assignment's release (a right button up) is not sent.
+TEST_F(DispatchTimers, ProfileChangeWhileFiringStillEndsItAtTheRelease) {
   Assign(0, 1, 21);
   Assign(1, 1, 2);
   Press(1);
   settings_->CurrentProfile = 1;
   Release(1);
-  EXPECT_TRUE(dispatcher_.AutoFiring());
-  EXPECT_TRUE(timers_.Running(200));
-  Wait(40);
-  const Seq rightUp = {MouseRecord(0x10, 0, MouseExtraInfo::kZero)};
-  EXPECT_TRUE(ExpectSequence(Append(Append(Left(), rightUp), Left()), input_.Records()));
+  EXPECT_FALSE(dispatcher_.AutoFiring());
+  EXPECT_FALSE(timers_.Running(200));
+  Wait(200);
+  EXPECT_TRUE(ExpectSequence(Left(), input_.Records()));
 }
 
 }  // namespace

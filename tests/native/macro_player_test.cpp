@@ -113,12 +113,13 @@ std::vector<InputRecord> Times(int n, const std::vector<InputRecord>& part) {
   return all;
 }
 
-// A key pressed with a pause of `pause` ms, repeating `pairs` times after the hold delay; the
-// pause of the last step and any remainder merge into one.
-std::vector<InputRecord> HeldA(int pairs, uint32_t tail) {
+// A key pressed with a pause of `pause` ms, its key-down repeated `repeats` times after the hold
+// delay, as a keyboard repeats (no release between); the pause of the last step and any
+// remainder merge into one.
+std::vector<InputRecord> HeldA(int repeats, uint32_t tail) {
   std::vector<InputRecord> all = {kDownA, P(500)};
-  for (int i = 0; i < pairs; ++i) {
-    all.insert(all.end(), {kUpA, kDownA, P(33 + (i == pairs - 1 ? tail : 0))});
+  for (int i = 0; i < repeats; ++i) {
+    all.insert(all.end(), {kDownA, P(33 + (i == repeats - 1 ? tail : 0))});
   }
   return all;
 }
@@ -210,13 +211,13 @@ const std::vector<PlayRow>& PlayRows() {
        1,
        {{240, 3, 40}, Press(kCodeA, 1)},
        kNever,
-       {P(40), kDownA, P(1)},
+       {P(40), kDownA, P(1), kUpA, P(50)},
        1},
       {"key event neither press nor release sends nothing, its pause kept",
        1,
        {{kCodeA, 3, 40}, Press(kCodeA, 1)},
        kNever,
-       {P(40), kDownA, P(1)},
+       {P(40), kDownA, P(1), kUpA, P(50)},
        1},
       {"code without a row skipped, its pause kept",
        1,
@@ -229,16 +230,16 @@ const std::vector<PlayRow>& PlayRows() {
        1,
        {Press(kCodeBeyondMouse, 1000), Press(kCodeA, 1)},
        kNever,
-       {P(1000), kDownA, P(1)},
+       {P(1000), kDownA, P(1), kUpA, P(50)},
        1},
 
       // Stops: a second press of the macro button at the given virtual time.
-      {"stop during the last pause of a pass: no further pass, the held key released",
+      {"stop during the last pause of a pass: no further pass, the held keys released",
        5,
        {Press(kCodeA, 10), Press(kCodeB, 100)},
        15,
-       {kDownA, P(10), kDownB, P(33), kUpB, P(50)},
-       0},
+       {kDownA, P(10), kDownB, P(33), kUpB, P(50), kUpA, P(50)},
+       1},
       {"stop mid-pass: held keys and button released newest first, 50 ms apart",
        1,
        {Press(kCodeLeftShift, 10), Press(240, 10), Press(kCodeA, 10), Release(kCodeA, 10),
@@ -246,13 +247,13 @@ const std::vector<PlayRow>& PlayRows() {
        60,
        {kDownShift, P(10), Mouse(kMouseEventLeftDown), P(10), kDownA, P(10), kUpA, P(10), kDownB,
         P(33), kUpB, P(50), Mouse(kMouseEventLeftUp), P(50), kUpShift, P(50)},
-       2},
+       5},
       {"release of a key never pressed leaves the held keys alone",
        1,
        {Press(kCodeA, 20), Release(kCodeB, 20), Press(kCodeC, 100), Release(kCodeC, 100)},
        50,
        {kDownA, P(20), kUpB, P(20), kDownC, P(33), kUpC, P(50), kUpA, P(50)},
-       1},
+       3},
       {"release takes the newest of two presses of the same key",
        1,
        {Press(kCodeA, 5), Press(kCodeB, 5), Press(kCodeA, 5), Release(kCodeA, 5),
@@ -260,13 +261,20 @@ const std::vector<PlayRow>& PlayRows() {
        25,
        {kDownA, P(5), kDownB, P(5), kDownA, P(5), kUpA, P(5), kDownC, P(33), kUpC, P(50), kUpB,
         P(50), kUpA, P(50)},
-       2},
-      {"at most one release per event played in the stopped pass",
+       5},
+      {"every key still held released once, newest first, whatever pass pressed it",
        2,
        {Press(kCodeA, 10), Press(kCodeB, 10)},
        25,
-       {kDownA, P(10), kDownB, P(10), kDownA, P(10), kUpA, P(50)},
-       0},
+       {kDownA, P(10), kDownB, P(10), kDownA, P(10), kUpA, P(50), kUpB, P(50)},
+       1},
+      {"a macro ending on a press releases that key at its end",
+       2,
+       {Press(kCodeA, 10), Release(kCodeA, 10), Press(kCodeB, 10)},
+       kNever,
+       {kDownA, P(10), kUpA, P(10), kDownB, P(10), kDownA, P(10), kUpA, P(10), kDownB, P(10),
+        kUpB, P(50)},
+       2},
       {"stop inside a long pause is noticed within one step",
        1,
        {Press(kCodeA, 10), Release(kCodeA, 60000), Press(kCodeB, 10)},
@@ -278,7 +286,7 @@ const std::vector<PlayRow>& PlayRows() {
        {Press(kCodeA, 1000), Release(kCodeA, 10)},
        600,
        Join({HeldA(4, 0), {kUpA, P(50)}}),
-       0},
+       1},
   };
   return rows;
 }
@@ -309,7 +317,7 @@ TEST(MacroPlayer, PlaysExactSequences) {
 TEST(MacroPlayer, NoSingleSleepOutlastsARepeatStep) {
   MacroPlayer player;
   const std::vector<MacroEvent> events = {Press(kCodeA, 65535), Release(kCodeA, 65535),
-                                          Press(240, 40000), Press(kCodeWithoutRow, 30000)};
+                                          Release(240, 40000), Press(kCodeWithoutRow, 30000)};
   RecordingInput sink(UsLayout());
   ASSERT_EQ(player.StartOrStop({0, 1, events}), MacroPlayer::Request::kStarted);
   player.Play(sink);

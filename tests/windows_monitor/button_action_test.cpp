@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "bridge/messages.h"
+#include "bridge/shared_block.h"
 #include "platform/module_folder.h"
 #include "settings/file_paths.h"
 #include "settings/profile_defaults.h"
@@ -294,6 +297,146 @@ TEST_F(ButtonActionTest, SecondPressStopsTheMacroAndReleasesHeldKeysNewestFirst)
     EXPECT_FALSE(s[i].up) << i << ": " << Describe(s);
   }
 }
+
+// --- Nothing left pressed ----------------------------------------------------------------------
+
+// What stays down of what the monitor injected: a key or mouse button whose last event was a
+// down. Repeated downs of a held key are allowed; the wheel has no up.
+std::string LeftDown(const std::vector<ObservedInput>& seen) {
+  std::vector<std::pair<bool, DWORD>> down;
+  for (const ObservedInput& s : seen) {
+    if (!s.key && (s.code == WM_MOUSEWHEEL || s.code == WM_MOUSEHWHEEL)) continue;
+    // A mouse button's up message is its down message plus one.
+    const std::pair<bool, DWORD> id{s.key, s.key ? Generic(s.code) : s.code - (s.up ? 1 : 0)};
+    const auto it = std::find(down.begin(), down.end(), id);
+    if (s.up && it != down.end()) down.erase(it);
+    if (!s.up && it == down.end()) down.push_back(id);
+  }
+  std::string text;
+  for (const auto& [key, code] : down) text += (key ? " key " : " mouse ") + std::to_string(code);
+  return text;
+}
+
+enum class Ending : uint8_t {
+  kReloadWhileHeld,  // press, a reload notice, then the release
+  kExitWhileHeld,    // press, the monitor exits, then the release
+  kMacroPlayedOut,   // press and release, the macro plays to its end
+  kMacroStopped,     // a second press while the macro holds a key
+  kClick,            // press and release
+};
+
+struct LedgerCase {
+  const char* name;
+  std::function<void(ProfileSettings&)> assign;  // the buttons pressed are both extra buttons
+  Ending ending;
+  size_t maxInputs = 0;  // 0: any number
+};
+
+void Combination(ButtonAssignment& a, uint8_t code, uint8_t key, uint8_t modifiers) {
+  a.functionCode = code;
+  a.events[0] = {key, modifiers, 0};
+}
+
+void HeldMacro(ButtonAssignment& a, bool endsOnPress) {
+  a.functionCode = 16;
+  CopyToField(a.macroName, u"Held");
+  a.repeatCount = endsOnPress ? 1 : 20;
+  a.eventCount = endsOnPress ? 2 : 3;
+  a.events[0] = {kUsageA, kMacroPress, 20};
+  a.events[1] = {kUsageB, kMacroPress, endsOnPress ? 20 : 1500};
+  a.events[2] = {kUsageB, kMacroRelease, 20};
+}
+
+const LedgerCase kLedgerCases[] = {
+    {"reload holding left", [](ProfileSettings& p) { Assign(p, kExtra1, 1); },
+     Ending::kReloadWhileHeld},
+    {"reload holding right", [](ProfileSettings& p) { Assign(p, kExtra1, 2); },
+     Ending::kReloadWhileHeld},
+    {"reload holding middle", [](ProfileSettings& p) { Assign(p, kExtra1, 3); },
+     Ending::kReloadWhileHeld},
+    {"reload holding a combination",
+     [](ProfileSettings& p) { Combination(p.MacroKeyInfo[kExtra1], 5, kUsageS, kComboCtrl); },
+     Ending::kReloadWhileHeld},
+    {"reload during auto fire", [](ProfileSettings& p) { Assign(p, kExtra1, 21); },
+     Ending::kReloadWhileHeld},
+    {"reload during window switching", [](ProfileSettings& p) { Assign(p, kExtra1, 48); },
+     Ending::kReloadWhileHeld},
+    {"exit during window switching and auto fire",
+     [](ProfileSettings& p) {
+       Assign(p, kExtra1, 48);
+       Assign(p, kExtra2, 21);
+     },
+     Ending::kExitWhileHeld},
+    {"macro ending on a press",
+     [](ProfileSettings& p) { HeldMacro(p.MacroKeyInfo[kExtra1], true); },
+     Ending::kMacroPlayedOut},
+    {"macro stopped midway", [](ProfileSettings& p) { HeldMacro(p.MacroKeyInfo[kExtra1], false); },
+     Ending::kMacroStopped},
+    {"modifier alone tapped once",
+     [](ProfileSettings& p) { Combination(p.MacroKeyInfo[kExtra1], 5, 0, 0x10 /* Windows */); },
+     Ending::kClick, 2},
+};
+
+class LedgerTest : public ButtonActionTest, public ::testing::WithParamInterface<LedgerCase> {};
+
+TEST_P(LedgerTest, EveryDownHasItsUpAndNothingFollowsTheEnd) {
+  const LedgerCase& c = GetParam();
+  StartWith(c.assign);
+  const bool both = c.ending == Ending::kExitWhileHeld;
+  Press(kExtra1);
+  if (both) Press(kExtra2);
+  switch (c.ending) {
+    case Ending::kReloadWhileHeld: {
+      observer_.Idle(300);
+      // The configurator disables the button meanwhile: its release then has nothing to say.
+      SharedBlock block;
+      ASSERT_TRUE(block.OpenLock() && block.OpenBlock());
+      auto image = std::make_unique<SharedSettingsBlock>();
+      ASSERT_TRUE(block.Read(*image));
+      image->profiles[image->CurrentProfile].MacroKeyInfo[kExtra1].functionCode = 0;
+      ASSERT_TRUE(block.Write(*image));
+      SendMessageW(monitor_.window(), kMsgSettingsChanged, 0, 0);
+      observer_.Idle(300);
+      Release(kExtra1);
+      break;
+    }
+    case Ending::kExitWhileHeld:
+      observer_.Idle(300);
+      ASSERT_TRUE(monitor_.Exit());
+      Release(kExtra1);
+      Release(kExtra2);
+      break;
+    case Ending::kMacroPlayedOut:
+    case Ending::kClick:
+      Release(kExtra1);
+      observer_.Idle(500);
+      break;
+    case Ending::kMacroStopped:
+      Release(kExtra1);
+      ASSERT_TRUE(PumpUntil([this] { return LeftDown(seen()).find(" key 66") != std::string::npos; },
+                            5000))
+          << Describe(seen());
+      Press(kExtra1);
+      Release(kExtra1);
+      break;
+  }
+  observer_.Idle(400);
+  const size_t atEnd = seen().size();
+  observer_.Idle(600);
+  EXPECT_EQ(seen().size(), atEnd) << "input after the end: " << Describe(seen());
+  EXPECT_EQ(LeftDown(seen()), "") << Describe(seen());
+  EXPECT_FALSE(seen().empty());
+  if (c.maxInputs != 0) EXPECT_LE(seen().size(), c.maxInputs) << Describe(seen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, LedgerTest, ::testing::ValuesIn(kLedgerCases),
+                         [](const auto& info) {
+                           std::string name = info.param.name;
+                           for (char& ch : name) {
+                             if (ch == ' ') ch = '_';
+                           }
+                           return name;
+                         });
 
 // --- Program launch ----------------------------------------------------------------------------
 
