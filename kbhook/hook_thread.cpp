@@ -9,8 +9,15 @@ namespace {
 
 std::atomic<HWND> g_hReportWindow{nullptr};
 std::atomic<bool> g_bReportingOn{false};
-// Only the hook procedure, on the hook thread, touches it.
+// Only the hook thread touches these: the hook procedure and the send callbacks, which Windows
+// calls there while the thread waits for messages.
 WheelAccumulator g_wheel;
+ReportGate g_gate;
+
+// The report window's thread has handled a report.
+void CALLBACK ReportTaken(HWND, UINT, ULONG_PTR, LRESULT) {
+  g_gate.Taken();
+}
 
 // Only touched by StartHookThread and StopHookThread, which the exports serialise.
 HANDLE g_hHookThread = nullptr;
@@ -29,17 +36,22 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
     const LowLevelMouseEvent event = {wParam <= 0xFFFF ? static_cast<uint32_t>(wParam) : 0u,
                                       info->mouseData, info->flags,
                                       static_cast<uint64_t>(info->dwExtraInfo)};
-    const MouseReportDecision decision = g_wheel.Apply(DecideMouseReport(
-        event, g_bReportingOn.load(), window != nullptr && IsWindow(window) != FALSE));
+    const uint64_t now = GetTickCount64();
+    const MouseReportDecision decision = g_gate.Filter(
+        event,
+        g_wheel.Apply(DecideMouseReport(event, g_bReportingOn.load(),
+                                        window != nullptr && IsWindow(window) != FALSE)),
+        now);
     if (decision.report) {
-      // A report that cannot be posted (the window went away just now) must not eat the click.
-      if (PostMessageW(window, kMsgMouseReport, decision.wParam,
-                       static_cast<LPARAM>(decision.lParam)) &&
-          decision.swallow) {
-        return 1;
-      }
+      // Sent with a callback rather than posted, so that the gate learns when the window's thread
+      // has taken it; the call returns at once. A report that cannot be delivered (the window
+      // went away just now) must not eat the click.
+      const bool delivered =
+          SendMessageCallbackW(window, kMsgMouseReport, decision.wParam,
+                               static_cast<LPARAM>(decision.lParam), ReportTaken, 0) != FALSE;
+      if (g_gate.Sent(event, delivered, now)) return 1;
     } else if (decision.swallow) {
-      return 1;  // part of a wheel notch still being added up
+      return 1;  // part of a wheel notch still being added up, or the release of a swallowed press
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

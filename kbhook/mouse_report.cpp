@@ -1,5 +1,7 @@
 #include "kbhook/mouse_report.h"
 
+#include <cstddef>
+
 namespace {
 
 // Mouse messages and hook flags with the values Windows gives them.
@@ -81,4 +83,81 @@ MouseReportDecision WheelAccumulator::Apply(const MouseReportDecision& decision)
   pending_ -= whole;
   if (whole == 0) return {false, 0, 0, true};
   return {true, decision.wParam, whole, true};
+}
+
+namespace {
+
+struct ButtonOfEvent {
+  int index;  // into the gate's press table; -1 for no button
+  bool down;
+};
+
+ButtonOfEvent ButtonOf(const LowLevelMouseEvent& event) {
+  switch (event.message) {
+    case kLeftDown: return {0, true};
+    case kLeftUp: return {0, false};
+    case kRightDown: return {1, true};
+    case kRightUp: return {1, false};
+    case kMiddleDown: return {2, true};
+    case kMiddleUp: return {2, false};
+    case kXDown:
+    case kXUp: {
+      const uint32_t button = HighWord(event.mouseData);
+      if (button != kXButton1 && button != kXButton2) return {-1, false};
+      return {button == kXButton1 ? 3 : 4, event.message == kXDown};
+    }
+    default: return {-1, false};
+  }
+}
+
+// Past this many untaken reports the thread is stalled whatever the clock says; the queue of
+// send times stays small.
+constexpr std::size_t kOutstandingLimit = 256;
+
+}  // namespace
+
+bool ReportGate::Stalled(uint64_t now) const noexcept {
+  if (outstanding_.empty()) return false;
+  return outstanding_.size() >= kOutstandingLimit || now - outstanding_.front() >= kStallMs;
+}
+
+MouseReportDecision ReportGate::Filter(const LowLevelMouseEvent& event,
+                                       const MouseReportDecision& decision, uint64_t now) noexcept {
+  // Injected input (the monitor's own clicks among it) is never the mouse's: it neither takes
+  // part in the pairing nor waits for the window thread.
+  if (!ComesFromTheMouse(event)) return decision;
+  const ButtonOfEvent button = ButtonOf(event);
+  if (button.index < 0) return decision.swallow && Stalled(now) ? kPassOn : decision;
+  bool& swallowed = swallowedPress_[static_cast<std::size_t>(button.index)];
+  if (!button.down) {
+    if (!swallowed) return kPassOn;
+    // Its press was swallowed: so is the release, reported when it can be, so that the monitor
+    // ends what it started.
+    if (decision.report) return decision;
+    swallowed = false;
+    return MouseReportDecision{false, 0, 0, true};
+  }
+  swallowed = false;
+  if (decision.report && Stalled(now)) return kPassOn;
+  return decision;
+}
+
+bool ReportGate::Sent(const LowLevelMouseEvent& event, bool delivered, uint64_t now) {
+  if (delivered && outstanding_.size() < kOutstandingLimit) outstanding_.push_back(now);
+  const ButtonOfEvent button = ButtonOf(event);
+  if (button.index < 0) return delivered;
+  bool& swallowed = swallowedPress_[static_cast<std::size_t>(button.index)];
+  if (button.down) {
+    swallowed = delivered;
+    return delivered;
+  }
+  // A release whose press was swallowed is swallowed even when its report could not be
+  // delivered: an up without its down would be worse.
+  const bool pressSwallowed = swallowed;
+  swallowed = false;
+  return pressSwallowed;
+}
+
+void ReportGate::Taken() noexcept {
+  if (!outstanding_.empty()) outstanding_.pop_front();
 }

@@ -3,7 +3,9 @@
 // the event's mouse message as wParam and its data as lParam. The decision is kept free of Win32
 // so that every rule can be checked natively; the hook procedure only wraps and acts on it.
 
+#include <array>
 #include <cstdint>
+#include <deque>
 
 #include "bridge/messages.h"  // kMsgMouseReport, posted to the report window
 
@@ -55,4 +57,32 @@ class WheelAccumulator {
 
  private:
   int32_t pending_ = 0;
+};
+
+// Keeps the hook's swallowing safe for the user, after DecideMouseReport and WheelAccumulator:
+//  - a button's release follows the decision made for its press: swallowed (and reported) when
+//    the press was, passed on when it was not, so no application ever sees an up without its down
+//    or a down without its up;
+//  - a watchdog: while a report sent to the monitor's window has gone untaken for kStallMs (its
+//    window thread hangs or lags), presses and wheel notches pass on unreported, until the thread
+//    has taken every report again.
+// Times are milliseconds of one steady clock.
+class ReportGate {
+ public:
+  static constexpr uint64_t kStallMs = 250;
+
+  // The decision to carry out for `event`, given what the earlier steps decided. A report it
+  // returns must be followed by Sent.
+  MouseReportDecision Filter(const LowLevelMouseEvent& event, const MouseReportDecision& decision,
+                             uint64_t now) noexcept;
+  // After the hook tried to deliver a report of Filter's (`delivered` false when it could not):
+  // whether the event is to be swallowed.
+  bool Sent(const LowLevelMouseEvent& event, bool delivered, uint64_t now);
+  // The window thread has handled the oldest report still outstanding.
+  void Taken() noexcept;
+  bool Stalled(uint64_t now) const noexcept;
+
+ private:
+  std::array<bool, 5> swallowedPress_{};  // left, right, middle, X1, X2
+  std::deque<uint64_t> outstanding_;      // send times of reports not yet taken, oldest first
 };

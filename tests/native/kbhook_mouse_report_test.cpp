@@ -212,3 +212,83 @@ TEST(WheelAccumulator, FineStepsBecomeWholeNotches) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr uint32_t kLDown = 0x201, kLUp = 0x202, kWheelMsg = 0x20A;
+
+// One step of the hook: an event at a time, after which the window thread may take every
+// outstanding report; what the hook does with it.
+struct GateStep {
+  uint32_t message;
+  uint32_t mouseData;
+  uint64_t at;
+  bool delivered;  // the report could be sent
+  bool takenAfter;
+  bool reported;
+  bool swallowed;
+};
+
+void RunGate(const char* name, std::initializer_list<GateStep> steps, bool reportingOn = true) {
+  ReportGate gate;
+  size_t i = 0;
+  for (const GateStep& step : steps) {
+    // The monitor's own left click, injected while the physical button is down, changes nothing.
+    const LowLevelMouseEvent injected[] = {{kLDown, 0, kInjected, 0}, {kLUp, 0, kInjected, 0}};
+    for (const LowLevelMouseEvent& own : injected) {
+      const MouseReportDecision passed =
+          gate.Filter(own, DecideMouseReport(own, reportingOn, true), step.at);
+      EXPECT_FALSE(passed.report || passed.swallow) << name << " step " << i;
+    }
+    const LowLevelMouseEvent event{step.message, step.mouseData, 0, 0};
+    const MouseReportDecision d = gate.Filter(event, DecideMouseReport(event, reportingOn, true),
+                                              step.at);
+    bool swallowed = d.swallow;
+    if (d.report) swallowed = gate.Sent(event, step.delivered, step.at);
+    EXPECT_EQ(d.report, step.reported) << name << " step " << i;
+    EXPECT_EQ(swallowed, step.swallowed) << name << " step " << i;
+    if (step.takenAfter) {
+      while (gate.Stalled(~0ull)) gate.Taken();
+    }
+    ++i;
+  }
+}
+
+TEST(ReportGate, ReleasesFollowTheirPressAndAStalledThreadLetsInputThrough) {
+  RunGate("a thread keeping up",
+          {{kLDown, 0, 0, true, true, true, true}, {kLUp, 0, 10, true, true, true, true}});
+  RunGate("stalled: later presses pass on, the swallowed press's release stays paired",
+          {{kLDown, 0, 0, true, false, true, true},
+           {kLUp, 0, 100, true, false, true, true},
+           {kLDown, 0, 300, true, false, false, false},
+           {kLUp, 0, 310, true, false, false, false},
+           {kWheelMsg, WheelData(120), 320, true, false, false, false}});
+  RunGate("caught up again: reported again",
+          {{kLDown, 0, 0, true, false, true, true},
+           {kLUp, 0, 300, true, true, true, true},
+           {kLDown, 0, 400, true, false, true, true}});
+  RunGate("a press that could not be delivered passes on, and so does its release",
+          {{kLDown, 0, 0, false, false, true, false}, {kLUp, 0, 5, true, false, false, false}});
+  RunGate("a release whose report fails is still swallowed after a swallowed press",
+          {{kLDown, 0, 0, true, true, true, true}, {kLUp, 0, 5, false, true, true, true}});
+  RunGate("a release without a press seen passes on",
+          {{kLUp, 0, 0, true, true, false, false}});
+  RunGate("X buttons are paired one by one",
+          {{0x20B, 1u << 16, 0, true, true, true, true},
+           {0x20C, 2u << 16, 5, true, true, false, false},
+           {0x20C, 1u << 16, 9, true, true, true, true}});
+}
+
+TEST(ReportGate, ReleaseOfASwallowedPressStaysSwallowedWhenReportingStops) {
+  ReportGate gate;
+  const LowLevelMouseEvent down{kLDown, 0, 0, 0}, up{kLUp, 0, 0, 0};
+  ASSERT_TRUE(gate.Filter(down, DecideMouseReport(down, true, true), 0).report);
+  ASSERT_TRUE(gate.Sent(down, true, 0));
+  const MouseReportDecision d = gate.Filter(up, DecideMouseReport(up, false, true), 5);
+  EXPECT_FALSE(d.report);
+  EXPECT_TRUE(d.swallow);
+  const MouseReportDecision next = gate.Filter(up, DecideMouseReport(up, false, true), 6);
+  EXPECT_FALSE(next.swallow) << "only once";
+}
+
+}  // namespace

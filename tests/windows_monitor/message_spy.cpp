@@ -8,12 +8,16 @@
 
 // Posted to the observer: wParam the button index, lParam the kind.
 constexpr UINT kMsgSpiedButtonEvent = WM_APP + 25;
+// Posted to the monitor's window by a test: its thread sleeps wParam milliseconds, as a window
+// thread that hangs for a while would.
+constexpr UINT kMsgSpyHoldThread = WM_APP + 26;
 constexpr wchar_t kObserverTitle[] = L"GamingMouseMessageSpyObserver";
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK
     SpyGetMessage(int code, WPARAM removal, LPARAM message) {
   if (code == HC_ACTION && removal == PM_REMOVE) {
     const MSG* msg = reinterpret_cast<const MSG*>(message);
+    if (msg->message == kMsgSpyHoldThread) Sleep(static_cast<DWORD>(msg->wParam));
     if (msg->message == kMsgButtonEvent) {
       if (HWND observer = FindWindowW(nullptr, kObserverTitle)) {
         PostMessageW(observer, kMsgSpiedButtonEvent, msg->wParam, msg->lParam);

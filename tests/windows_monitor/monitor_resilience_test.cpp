@@ -12,6 +12,8 @@
 
 #include "bridge/shared_block.h"
 #include "monitor/tray_icon.h"
+#include "platform/module_folder.h"
+#include "platform/wide.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "settings/ini_file.h"
@@ -42,10 +44,18 @@ class ClickTarget {
   // One click of the simulated physical mouse; true once the window has seen its down and up.
   bool Clicked() {
     downs_ = ups_ = 0;
+    Click();
+    return Seen(1, 10000);
+  }
+  static void Click() {
     SimulateMouse(MOUSEEVENTF_LEFTDOWN);
     SimulateMouse(MOUSEEVENTF_LEFTUP);
-    return PumpUntil([this] { return downs_ == 1 && ups_ == 1; }, 10000);
   }
+  // Pumps until the window has seen `clicks` downs and ups in all.
+  bool Seen(int clicks, DWORD timeoutMs) {
+    return PumpUntil([this, clicks] { return downs_ >= clicks && ups_ >= clicks; }, timeoutMs);
+  }
+  int downs() const { return downs_; }
 
  private:
   static LRESULT CALLBACK Proc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -93,6 +103,38 @@ TEST(MonitorResilience, StartsAgainAfterAnAbruptEndWhileTheBlockIsHeld) {
   ClickTarget target;
   EXPECT_TRUE(target.Clicked());
   ASSERT_TRUE(second.Exit());
+}
+
+// While the monitor's window thread hangs, the mouse keeps working: clicks pass through to the
+// window once the reports have waited a quarter of a second, and the click the monitor was given
+// before is still performed, whole, once the thread is back.
+TEST(MonitorResilience, AHangingWindowThreadLetsClicksThrough) {
+  constexpr UINT kMsgSpyHoldThread = WM_APP + 26;  // see message_spy.cpp
+  MonitorProcess monitor;
+  ASSERT_TRUE(monitor.Start());
+  const HMODULE spy = LoadLibraryW(Wide(ProgramFolder() + u"message_spy.dll"));
+  ASSERT_NE(spy, nullptr);
+  auto proc = reinterpret_cast<HOOKPROC>(
+      reinterpret_cast<void (*)()>(GetProcAddress(spy, "SpyGetMessage")));
+  const HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, proc, spy,
+                                       GetWindowThreadProcessId(monitor.window(), nullptr));
+  ASSERT_NE(hook, nullptr);
+  ClickTarget target;
+
+  PostMessageW(monitor.window(), kMsgSpyHoldThread, 4000, 0);
+  PumpUntil([] { return false; }, 200);
+  ClickTarget::Click();  // reported and swallowed: the monitor will perform it later
+  PumpUntil([] { return false; }, 400);
+  EXPECT_EQ(target.downs(), 0) << "the monitor cannot have performed it yet";
+  const DWORD start = GetTickCount();
+  ClickTarget::Click();  // the reports have waited too long: this one goes straight through
+  EXPECT_TRUE(target.Seen(1, 2000));
+  EXPECT_LT(GetTickCount() - start, 2000u) << "it waited for the monitor";
+  EXPECT_TRUE(target.Seen(2, 10000)) << "the first click, performed once the thread is back";
+
+  UnhookWindowsHookEx(hook);
+  ASSERT_TRUE(monitor.Exit());
+  FreeLibrary(spy);
 }
 
 TEST(MonitorResilience, TrayIconComesBackWhenTheTaskBarStartsAgain) {
