@@ -59,6 +59,7 @@ set(PLATFORM_WIN32_SOURCES
   settings/language_strings.cpp
   bridge/shared_block.cpp
   platform/win32_input_sink.cpp
+  platform/shell_worker.cpp
   option/macros/win32_macro_file_operations.cpp
 )
 

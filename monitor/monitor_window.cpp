@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 #include <objbase.h>
-#include <shldisp.h>
 
 #include <cwchar>
 
@@ -93,11 +92,7 @@ LRESULT CALLBACK MonitorWindow::WindowProc(HWND window, UINT message, WPARAM wPa
 LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
   CoInitialize(nullptr);
   InitCommonControls();
-  if (FAILED(CoCreateInstance(CLSID_Shell, nullptr,
-                              CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER,
-                              IID_IShellDispatch, reinterpret_cast<void**>(&shell_)))) {
-    shell_ = nullptr;
-  }
+  shellWorker_.Start();
   g_programFolder = ProgramFolder();
   configIniPath_ = ConfigIniPath(g_programFolder);
   RegisterSessionNotification();
@@ -119,8 +114,9 @@ LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
   // The macro worker plays on its own thread; the actions run on this one.
   macroWorker_ = std::make_unique<MacroWorker>();
   macroWorker_->Start();
-  inputSink_ = std::make_unique<Win32InputSink>(shell_);
-  actions_ = std::make_unique<Win32MonitorActions>(window_, *inputSink_, macroWorker_.get());
+  inputSink_ = std::make_unique<Win32InputSink>(&shellWorker_);
+  actions_ = std::make_unique<Win32MonitorActions>(window_, *inputSink_, macroWorker_.get(),
+                                                   &shellWorker_);
   dispatcher_ = std::make_unique<ButtonDispatcher>(*inputSink_, *actions_);
 
   SetWindowLongPtrW(window_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
@@ -153,7 +149,7 @@ LRESULT MonitorWindow::OnDestroy(WPARAM, LPARAM) {
   if (macroWorker_) macroWorker_->Stop();
   dispatcher_.reset();
   actions_.reset();
-  inputSink_.reset();  // it holds the Shell object, released below
+  inputSink_.reset();  // it hands calls to the shell worker, stopped below
   if (wtsapi_ != nullptr) {
     using UnregisterFn = BOOL(WINAPI*)(HWND);
     auto unregister = ProcAddress<UnregisterFn>(wtsapi_, "WTSUnRegisterSessionNotification");
@@ -161,8 +157,7 @@ LRESULT MonitorWindow::OnDestroy(WPARAM, LPARAM) {
     FreeLibrary(wtsapi_);
     wtsapi_ = nullptr;
   }
-  if (shell_ != nullptr) shell_->Release();
-  shell_ = nullptr;
+  shellWorker_.Stop();
   CoUninitialize();
   sharedBlock_.CloseBlock();
   sharedBlock_.CloseLock();
@@ -193,7 +188,7 @@ void MonitorWindow::ApplyCurrentPointerSettings() {
 LRESULT MonitorWindow::OnCommand(WPARAM wParam, LPARAM) {
   switch (LOWORD(wParam)) {
     case kCmdShowConfigurator:
-      ShowConfigurator();
+      ShowConfigurator(&shellWorker_);
       break;
     case kCmdExitMonitor:
       PostMessageW(window_, WM_CLOSE, 0, 0);
@@ -251,6 +246,6 @@ LRESULT MonitorWindow::OnTrayNotify(WPARAM, LPARAM lParam) {
 }
 
 LRESULT MonitorWindow::OnShowConfigurator(WPARAM, LPARAM) {
-  ShowConfigurator();
+  ShowConfigurator(&shellWorker_);
   return 0;
 }

@@ -13,11 +13,11 @@
 #include "monitor/keyboard_hook.h"
 #include "monitor/macro_worker.h"
 #include "monitor/win32_monitor_actions.h"
+#include "platform/shell_worker.h"
 #include "platform/win32_input_sink.h"
 #include "settings/registry_path.h"
 #include "settings/text.h"
 
-struct IShellDispatch;
 
 class MonitorWindow {
  public:
@@ -61,7 +61,7 @@ class MonitorWindow {
   UINT taskbarCreated_ = 0;  // registered message: the icon is to be added again
   Text configIniPath_;
   HMODULE wtsapi_ = nullptr;
-  IShellDispatch* shell_ = nullptr;
+  ShellWorker shellWorker_;  // shell calls, off this thread
   HookLibrary hookLibrary_;
   KeyboardHook keyboardHook_;
   RegistryKeyObject mouseKey_;

@@ -8,6 +8,7 @@
 #include "bridge/messages.h"
 #include "lang/string_ids.h"
 #include "platform/module_folder.h"
+#include "platform/shell_worker.h"
 #include "platform/wide.h"
 #include "settings/language_strings.h"
 
@@ -81,7 +82,7 @@ void HandleTrayNotification(HWND owner, LPARAM mouseMessage) {
   }
 }
 
-void ShowConfigurator() {
+void ShowConfigurator(ShellWorker* shell) {
   HWND configurator = FindWindowW(nullptr, Wide(kConfiguratorTitle));
   if (configurator != nullptr) {
     BringForward(configurator);
@@ -90,5 +91,8 @@ void ShowConfigurator() {
   Text path = RunningModulePath();
   const size_t slash = path.rfind(u'\\');
   path = (slash == Text::npos ? Text() : path.substr(0, slash)) + u"\\Option.exe";
-  ShellExecuteW(nullptr, L"open", Wide(path), nullptr, nullptr, SW_SHOW);
+  if (shell == nullptr) return;
+  shell->Run([path](IShellDispatch*) {
+    ShellExecuteW(nullptr, L"open", Wide(path), nullptr, nullptr, SW_SHOW);
+  });
 }

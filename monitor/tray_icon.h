@@ -13,5 +13,8 @@ void RemoveTrayIcon(HWND owner);
 // raises it), a right click shows the menu.
 void HandleTrayNotification(HWND owner, LPARAM mouseMessage);
 
-// Finds the configurator's window and brings it forward, or starts Option.exe beside the monitor.
-void ShowConfigurator();
+class ShellWorker;
+
+// Finds the configurator's window and brings it forward, or starts Option.exe beside the monitor
+// on the shell worker (nothing without one).
+void ShowConfigurator(ShellWorker* shell);

@@ -7,6 +7,7 @@
 
 #include "monitor/macro_worker.h"
 #include "monitor/zoom/zoom.h"
+#include "platform/shell_worker.h"
 
 namespace {
 
@@ -20,11 +21,16 @@ std::u16string ClassNameOf(HWND window, int capacity) {
 }  // namespace
 
 void Win32MonitorActions::LaunchProgram(const std::u16string& path) {
-  ShellExecuteW(nullptr, L"open", reinterpret_cast<const wchar_t*>(path.c_str()), nullptr, nullptr,
-                SW_SHOW);
+  if (shell_ == nullptr) return;
+  shell_->Run([path](IShellDispatch*) {
+    ShellExecuteW(nullptr, L"open", reinterpret_cast<const wchar_t*>(path.c_str()), nullptr,
+                  nullptr, SW_SHOW);
+  });
 }
 
-void Win32MonitorActions::OpenDrivesFolder() {
+namespace {
+
+void OpenDrivesFolderHere() {
   LPITEMIDLIST drives = nullptr;
   if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives))) drives = nullptr;
   SHELLEXECUTEINFOW info{};
@@ -40,6 +46,12 @@ void Win32MonitorActions::OpenDrivesFolder() {
       allocator->Release();
     }
   }
+}
+
+}  // namespace
+
+void Win32MonitorActions::OpenDrivesFolder() {
+  if (shell_ != nullptr) shell_->Run([](IShellDispatch*) { OpenDrivesFolderHere(); });
 }
 
 void Win32MonitorActions::MaximiseForegroundWindow() {

@@ -7,13 +7,15 @@
 #include "monitor/input/input_sink.h"
 
 class MacroWorker;
+class ShellWorker;
 
 class Win32MonitorActions : public MonitorActions {
  public:
   // `window` owns the timers; `sink` sends the zoom gestures; `macros` plays macros on its
-  // thread (may be null: macros then do nothing).
-  Win32MonitorActions(HWND window, InputSink& sink, MacroWorker* macros)
-      : window_(window), sink_(sink), macros_(macros) {}
+  // thread (may be null: macros then do nothing); `shell` starts programs and opens folders off
+  // the window thread (may be null: they then do nothing).
+  Win32MonitorActions(HWND window, InputSink& sink, MacroWorker* macros, ShellWorker* shell)
+      : window_(window), sink_(sink), macros_(macros), shell_(shell) {}
 
   void LaunchProgram(const std::u16string& path) override;
   void OpenDrivesFolder() override;
@@ -29,4 +31,5 @@ class Win32MonitorActions : public MonitorActions {
   HWND window_;
   InputSink& sink_;
   MacroWorker* macros_;
+  ShellWorker* shell_;
 };

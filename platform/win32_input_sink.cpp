@@ -3,6 +3,8 @@
 #include <mmsystem.h>
 #include <shldisp.h>
 
+#include "platform/shell_worker.h"
+
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
 #endif
@@ -15,7 +17,7 @@ uint8_t Win32KeyboardLayout::VirtualKeyAt(uint16_t scanCode) const {
   return static_cast<uint8_t>(MapVirtualKeyW(scanCode, MAPVK_VSC_TO_VK_EX));
 }
 
-Win32InputSink::Win32InputSink(IShellDispatch* shell) : shell_(shell) {
+Win32InputSink::Win32InputSink(ShellWorker* shell) : shell_(shell) {
   preciseTimer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
                                          TIMER_ALL_ACCESS);
 }
@@ -64,17 +66,16 @@ void Win32InputSink::Sleep(uint32_t milliseconds) {
 }
 
 void Win32InputSink::RunHidden(const std::string& commandLine) {
-  WinExec(commandLine.c_str(), SW_HIDE);
+  const auto run = [commandLine](IShellDispatch*) { WinExec(commandLine.c_str(), SW_HIDE); };
+  if (shell_ == nullptr || !shell_->Run(run)) run(nullptr);
 }
 
 void Win32InputSink::Shell(ShellRequest request) {
   if (shell_ == nullptr) return;
-  switch (request) {
-    case ShellRequest::kFindFiles:
-      shell_->FindFiles();
-      break;
-    case ShellRequest::kFileRun:
-      shell_->FileRun();
-      break;
-  }
+  // The Shell object's dialogs open on the worker, whose apartment owns the object.
+  shell_->Run([request](IShellDispatch* shell) {
+    if (shell == nullptr) return;
+    if (request == ShellRequest::kFindFiles) shell->FindFiles();
+    if (request == ShellRequest::kFileRun) shell->FileRun();
+  });
 }

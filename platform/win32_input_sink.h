@@ -6,7 +6,7 @@
 
 #include "monitor/input/input_sink.h"
 
-struct IShellDispatch;
+class ShellWorker;
 
 class Win32KeyboardLayout : public KeyboardLayout {
  public:
@@ -16,8 +16,9 @@ class Win32KeyboardLayout : public KeyboardLayout {
 
 class Win32InputSink : public InputSink {
  public:
-  // `shell` may be null (the Shell requests then do nothing); it is not owned.
-  explicit Win32InputSink(IShellDispatch* shell);
+  // `shell` runs the hidden commands and the Shell requests off the calling thread; it is not
+  // owned. Without one, hidden commands run here and Shell requests do nothing.
+  explicit Win32InputSink(ShellWorker* shell);
   ~Win32InputSink() override;
   Win32InputSink(const Win32InputSink&) = delete;
   Win32InputSink& operator=(const Win32InputSink&) = delete;
@@ -30,7 +31,7 @@ class Win32InputSink : public InputSink {
   const KeyboardLayout& Layout() const override { return layout_; }
 
  private:
-  IShellDispatch* shell_;
+  ShellWorker* shell_;
   Win32KeyboardLayout layout_;
   HANDLE preciseTimer_ = nullptr;  // null where high-resolution waitable timers do not exist
 };
