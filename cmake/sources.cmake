@@ -48,6 +48,7 @@ set(PORTABLE_CORE_SOURCES
   option/profile_export.cpp
   option/function_menu.cpp
   option/configurator_apply.cpp
+  option/keyboard_capture_rule.cpp
 )
 
 # Win32 seams: the real implementations of the small interfaces above.

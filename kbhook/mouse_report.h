@@ -7,11 +7,8 @@
 #include <cstdint>
 #include <deque>
 
-#include "bridge/messages.h"  // kMsgMouseReport, posted to the report window
-
-// dwExtraInfo of input that stands in for the physical mouse (test programs, device simulation).
-// Such input is reported even though Windows flags it as injected. The four bytes read "KBMS".
-inline constexpr uint64_t kDeviceSimulationMarker = 0x4B424D53;
+#include "bridge/device_simulation.h"  // kDeviceSimulationMarker
+#include "bridge/messages.h"           // kMsgMouseReport, sent to the report window
 
 // The fields of a low-level mouse event (MSLLHOOKSTRUCT and the hook's wParam) that matter.
 struct LowLevelMouseEvent {

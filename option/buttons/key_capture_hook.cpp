@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <cwchar>
 
+#include "option/keyboard_capture_rule.h"
+
 namespace {
 
 // A hook procedure has no context of its own: the running capture's target.
 HHOOK g_captureHook = nullptr;
 HWND g_captureTarget = nullptr;
+KeyboardCaptureRule g_captureRule;
 
 void DebugHookHandle(HHOOK hook) {
   wchar_t text[64];
@@ -19,12 +22,17 @@ void DebugHookHandle(HHOOK hook) {
 LRESULT CALLBACK CaptureKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code != HC_ACTION || lParam == 0) return CallNextHookEx(nullptr, code, wParam, lParam);
   const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-  wchar_t text[32];
-  std::swprintf(text, 32, L"%x\n", static_cast<unsigned>(event->vkCode));
-  OutputDebugStringW(text);
-  PostMessageW(g_captureTarget, kMsgCapturedKey, event->vkCode,
-               static_cast<LPARAM>(event->flags) & kCapturedKeyReleased);
-  return 1;  // swallowed: the key goes to the capture only
+  const CapturedKey decision =
+      g_captureRule.Decide(event->vkCode, event->flags, static_cast<uint64_t>(event->dwExtraInfo));
+  if (decision.take) {
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%x\n", static_cast<unsigned>(event->vkCode));
+    OutputDebugStringW(text);
+    PostMessageW(g_captureTarget, kMsgCapturedKey, event->vkCode,
+                 static_cast<LPARAM>(event->flags) & kCapturedKeyReleased);
+  }
+  if (decision.swallow) return 1;  // the key goes to the capture only
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
@@ -32,6 +40,7 @@ LRESULT CALLBACK CaptureKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
 bool KeyCaptureHook::Install(HWND target) {
   if (hook_ != nullptr || g_captureHook != nullptr || target == nullptr) return false;
   g_captureTarget = target;
+  g_captureRule = KeyboardCaptureRule();
   hook_ = SetWindowsHookExW(WH_KEYBOARD_LL, CaptureKeyboardProc, GetModuleHandleW(nullptr), 0);
   DebugHookHandle(hook_);
   if (hook_ == nullptr) {

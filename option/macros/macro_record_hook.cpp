@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "option/keyboard_capture_rule.h"
 #include "option/macros/macro_manager_view.h"
 
 namespace {
@@ -9,16 +10,22 @@ namespace {
 // The hook procedure has no context argument; one recording at a time exists in the process.
 HHOOK g_hook = nullptr;
 HWND g_target = nullptr;
+KeyboardCaptureRule g_rule;
 
 LRESULT CALLBACK RecordingKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code != HC_ACTION || g_target == nullptr || lParam == 0) {
     return CallNextHookEx(g_hook, code, wParam, lParam);
   }
   const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-  PostMessageW(g_target, kMacroKeyMessage, static_cast<WPARAM>(key->vkCode & 0xFF),
-               (key->flags & LLKHF_UP) != 0 ? kMacroKeyReleased : 0);
+  const CapturedKey decision =
+      g_rule.Decide(key->vkCode, key->flags, static_cast<uint64_t>(key->dwExtraInfo));
+  if (decision.take) {
+    PostMessageW(g_target, kMacroKeyMessage, static_cast<WPARAM>(key->vkCode & 0xFF),
+                 (key->flags & LLKHF_UP) != 0 ? kMacroKeyReleased : 0);
+  }
   // Swallowed: the keystroke belongs to the macro, not to whatever window has the focus.
-  return 1;
+  if (decision.swallow) return 1;
+  return CallNextHookEx(g_hook, code, wParam, lParam);
 }
 
 }  // namespace
@@ -26,6 +33,7 @@ LRESULT CALLBACK RecordingKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
 bool InstallRecordingHook(HWND target) {
   if (g_hook != nullptr || target == nullptr) return false;
   g_target = target;
+  g_rule = KeyboardCaptureRule();
   g_hook = SetWindowsHookExW(WH_KEYBOARD_LL, RecordingKeyboardProc, GetModuleHandleW(nullptr), 0);
   wchar_t trace[64];
   std::swprintf(trace, 64, L"Hhook: %x\r\n",

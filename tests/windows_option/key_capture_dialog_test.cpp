@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bridge/device_simulation.h"
 #include "lang/string_ids.h"
 #include "platform/wide.h"
 #include "settings/language_strings.h"
@@ -95,6 +96,8 @@ void InjectKey(WORD virtualKey, bool release) {
   input.ki.wVk = virtualKey;
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  // The physical keyboard's keys: the captures take no other injected key.
+  input.ki.dwExtraInfo = kDeviceSimulationMarker;
   SendInput(1, &input, sizeof input);
   PumpUntil([] { return false; }, 30);
 }

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "bridge/device_simulation.h"
 #include "tests/windows_support/pump.h"
 
 namespace {
@@ -47,12 +48,15 @@ class TargetWindow {
   HWND window_ = nullptr;
 };
 
-void Inject(WORD virtualKey, bool release) {
+// `physical`: marked as the physical keyboard's; otherwise as another program injects it.
+void Inject(WORD virtualKey, bool release, bool physical = true) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = virtualKey;
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  // The physical keyboard's keys: the captures take no other injected key.
+  input.ki.dwExtraInfo = physical ? kDeviceSimulationMarker : 0;
   SendInput(1, &input, sizeof input);
 }
 
@@ -86,6 +90,28 @@ TEST(KeyCaptureHook, NoticesEveryEventAndSwallowsIt) {
 
   // Once removed, another capture may start.
   EXPECT_TRUE(second.Install(target.handle()));
+}
+
+// The monitor's own keys pass through untaken, and a key held before the capture started goes
+// up in the window that saw it go down.
+TEST(KeyCaptureHook, TakesOnlyTheKeyboardsKeysAndLetsAKeyHeldBeforeGoUp) {
+  TargetWindow target;
+  ASSERT_EQ(GetForegroundWindow(), target.handle());
+  Inject('C', false);
+  ASSERT_TRUE(PumpUntil([] { return TargetWindow::s_keyMessages >= 1; }, 5000));
+  KeyCaptureHook hook;
+  ASSERT_TRUE(hook.Install(target.handle()));
+  TargetWindow::s_keyMessages = 0;
+  TargetWindow::s_notices.clear();
+
+  Inject('D', false, /*physical=*/false);
+  Inject('D', true, /*physical=*/false);
+  Inject('C', true);
+  // D's down, its character and its up, then C's up.
+  EXPECT_TRUE(PumpUntil([] { return TargetWindow::s_keyMessages >= 4; }, 5000));
+  PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(TargetWindow::s_keyMessages, 4);
+  EXPECT_TRUE(TargetWindow::s_notices.empty());
 }
 
 }  // namespace

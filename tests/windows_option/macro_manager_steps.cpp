@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "bridge/device_simulation.h"
 #include "platform/wide.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
@@ -150,6 +151,8 @@ void Key(WORD virtualKey, bool release) {
   input.ki.wVk = virtualKey;
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  // The physical keyboard's keys: the captures take no other injected key.
+  input.ki.dwExtraInfo = kDeviceSimulationMarker;
   SendInput(1, &input, sizeof input);
 }
 
