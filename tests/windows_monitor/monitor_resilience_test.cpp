@@ -9,7 +9,10 @@
 // clang-format on
 
 #include <memory>
+#include <thread>
 
+#include "bridge/identities.h"
+#include "bridge/messages.h"
 #include "bridge/shared_block.h"
 #include "monitor/tray_icon.h"
 #include "platform/module_folder.h"
@@ -135,6 +138,37 @@ TEST(MonitorResilience, AHangingWindowThreadLetsClicksThrough) {
   UnhookWindowsHookEx(hook);
   ASSERT_TRUE(monitor.Exit());
   FreeLibrary(spy);
+}
+
+// Another process that holds the block's mutex and hangs delays the monitor's reload by a second
+// at most, and buttons keep working.
+TEST(MonitorResilience, AHeldBlockMutexDelaysAReloadBySecondAtMost) {
+  MonitorProcess monitor;
+  ASSERT_TRUE(monitor.Start());
+  HANDLE taken = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE finish = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread holder([&] {
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, Wide(kSharedBlockMutex));
+    WaitForSingleObject(mutex, INFINITE);
+    SetEvent(taken);
+    WaitForSingleObject(finish, 30000);
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+  });
+  ASSERT_EQ(WaitForSingleObject(taken, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+  const DWORD start = GetTickCount();
+  DWORD_PTR ignored = 0;
+  EXPECT_NE(SendMessageTimeoutW(monitor.window(), kMsgSettingsChanged, 0, 0, SMTO_NORMAL, 10000,
+                                &ignored),
+            0);
+  EXPECT_LT(GetTickCount() - start, 3000u);
+  ClickTarget target;
+  EXPECT_TRUE(target.Clicked());
+  SetEvent(finish);
+  holder.join();
+  CloseHandle(taken);
+  CloseHandle(finish);
+  ASSERT_TRUE(monitor.Exit());
 }
 
 TEST(MonitorResilience, TrayIconComesBackWhenTheTaskBarStartsAgain) {
