@@ -124,8 +124,14 @@ TEST(MonitorResilience, AHangingWindowThreadLetsClicksThrough) {
   ASSERT_NE(hook, nullptr);
   ClickTarget target;
 
-  PostMessageW(monitor.window(), kMsgSpyHoldThread, 4000, 0);
-  PumpUntil([] { return false; }, 200);
+  // Held once it no longer answers; the spy may need a moment to be loaded into the monitor.
+  bool held = false;
+  for (int attempt = 0; attempt < 5 && !held; ++attempt) {
+    PostMessageW(monitor.window(), kMsgSpyHoldThread, 4000, 0);
+    DWORD_PTR ignored = 0;
+    held = SendMessageTimeoutW(monitor.window(), WM_NULL, 0, 0, SMTO_NORMAL, 300, &ignored) == 0;
+  }
+  ASSERT_TRUE(held) << "the monitor's thread was never held";
   ClickTarget::Click();  // reported and swallowed: the monitor will perform it later
   PumpUntil([] { return false; }, 400);
   EXPECT_EQ(target.downs(), 0) << "the monitor cannot have performed it yet";
