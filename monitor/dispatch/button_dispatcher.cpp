@@ -215,7 +215,7 @@ constexpr std::array kRows = std::to_array<FunctionRow>({
     {9, nullptr, Notch<kWheelDelta>, Notch<kWheelDelta>},
     {10, nullptr, Notch<-kWheelDelta>, Notch<-kWheelDelta>},
     {16, Macro, nullptr, Macro},
-    {17, nullptr, Launch, nullptr},  // once per click, as code 86,
+    {17, nullptr, Launch, nullptr},  // once per click, as code 86
     {21, AutoFireOn, AutoFireOff, nullptr, true},
     TAP_KEY(25, kVkLaunchMediaSelect),
     TAP_KEY(26, kVkMediaPrevTrack),

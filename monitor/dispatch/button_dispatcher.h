@@ -11,8 +11,6 @@
 #include "monitor/input/input_sink.h"
 #include "settings/settings_block.h"
 
-enum class ButtonColumn : uint8_t { kPress, kRelease, kWheel };
-
 class ButtonDispatcher;
 
 // What a cell works on: the assignment of the button that fired, and the dispatcher's parts.
