@@ -154,6 +154,9 @@
 #define IDS_KEY_LEFT_ALT 1103
 #define IDS_KEY_RIGHT_ALT 1104
 
+/* Configurator: a settings file that could not be written (the earlier file stays whole). */
+#define IDS_SAVE_FAILED_MESSAGE 1105
+
 #ifdef __cplusplus
 #include <cstdint>
 
@@ -280,6 +283,7 @@ inline constexpr std::uint16_t kAllStringIds[] = {
     IDS_KEY_RIGHT_CTRL,
     IDS_KEY_LEFT_ALT,
     IDS_KEY_RIGHT_ALT,
+    IDS_SAVE_FAILED_MESSAGE,
 };
 #endif /* __cplusplus */
 

@@ -40,6 +40,13 @@ constexpr ConfirmDialogKind kMacroSetWarning{.skinFile = u"skin_macro_set_warn.i
                                              .cancelCaptionId = IDS_CANCEL,
                                              .hasCloseButton = false,
                                              .centreOverOwner = false};
+constexpr ConfirmDialogKind kSaveFailedWarning{.skinFile = u"skin_click_warn.ini",
+                                               .titleId = IDS_WARNING_TITLE,
+                                               .messageId = IDS_SAVE_FAILED_MESSAGE,
+                                               .okCaptionId = IDS_OK,
+                                               .cancelCaptionId = IDS_CANCEL,
+                                               .hasCloseButton = true,
+                                               .centreOverOwner = true};
 
 DialogTemplateSpec ConfirmTemplate(const ConfirmDialogKind& kind) {
   DialogTemplateSpec spec;
@@ -207,6 +214,7 @@ DeleteMacroWarning::DeleteMacroWarning() : ConfirmDialog(kDeleteMacroWarning) {}
 ClickWarning::ClickWarning() : ConfirmDialog(kClickWarning) {}
 ResetWarning::ResetWarning() : ConfirmDialog(kResetWarning) {}
 MacroSetWarning::MacroSetWarning() : ConfirmDialog(kMacroSetWarning) {}
+SaveFailedWarning::SaveFailedWarning() : ConfirmDialog(kSaveFailedWarning) {}
 
 bool ConfirmDeleteMacro(HWND owner) {
   DeleteMacroWarning dialog;
@@ -225,5 +233,10 @@ void ShowClickWarningDialog(HWND owner) {
 
 void ShowMacroSetWarning(HWND owner) {
   MacroSetWarning dialog;
+  dialog.DoModal(owner);
+}
+
+void ShowSaveFailedWarning(HWND owner) {
+  SaveFailedWarning dialog;
   dialog.DoModal(owner);
 }

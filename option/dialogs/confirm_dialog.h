@@ -1,8 +1,9 @@
 #pragma once
-// The four small skinned message boxes of the configurator: each shows a title and a message from
+// The small skinned message boxes of the configurator: each shows a title and a message from
 // the language library over its skin picture and answers with the button pressed. Two ask before
-// something is destroyed (DeleteMacroWarning, ResetWarning); two only explain why a command was
-// refused (ClickWarning, MacroSetWarning). They differ only in the table below.
+// something is destroyed (DeleteMacroWarning, ResetWarning); the others only explain why a
+// command was refused or failed (ClickWarning, MacroSetWarning, SaveFailedWarning). They differ
+// only in the table below.
 
 #include <windows.h>
 
@@ -68,9 +69,16 @@ class MacroSetWarning : public ConfirmDialog {
   MacroSetWarning();
 };
 
+class SaveFailedWarning : public ConfirmDialog {
+ public:
+  SaveFailedWarning();
+};
+
 // What the callers use. The confirmations are true only when the user pressed OK.
 bool ConfirmDeleteMacro(HWND owner);
 bool ConfirmReset(HWND owner);
 // The refusals: the command is not carried out whichever button closes them.
 void ShowClickWarningDialog(HWND owner);
 void ShowMacroSetWarning(HWND owner);
+// A settings or macro file could not be written; what the file held before is kept.
+void ShowSaveFailedWarning(HWND owner);
