@@ -309,6 +309,7 @@ TEST(LanguageIdList, HoldsEveryIdTheProgramsRead) {
       {"office and Windows menus", 1074, 1089},
       {"single key", 1097, 1097},
       {"key names", 1098, 1104},
+      {"save failed", 1105, 1105},
   };
   const std::set<uint16_t> listed(std::begin(kAllStringIds), std::end(kAllStringIds));
   size_t total = 0;
