@@ -3,8 +3,8 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# Natively the portable INI engine stands in for the private-profile functions.
-target_sources(portable_core PRIVATE platform/portable_system_profile.cpp)
+# Natively the portable INI engine and the host file system stand in for the Win32 functions.
+target_sources(portable_core PRIVATE platform/portable_system_profile.cpp platform/host_file_store.cpp)
 
 file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
 add_library(test_support STATIC ${TEST_SUPPORT_SOURCES})

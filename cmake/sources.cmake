@@ -5,6 +5,9 @@ set(PORTABLE_CORE_SOURCES
   settings/file_paths.cpp
   settings/ansi_codepage.cpp
   settings/ini_file.cpp
+  settings/ini_text.cpp
+  settings/file_store.cpp
+  settings/settings_file_edit.cpp
   settings/portable_private_profile.cpp
   settings/profile_defaults.cpp
   settings/profile_file.cpp
@@ -34,7 +37,6 @@ set(PORTABLE_CORE_SOURCES
   option/buttons/button_labels.cpp
   option/buttons/key_names.cpp
   option/buttons/key_capture_state.cpp
-  option/macros/macro_file_operations.cpp
   option/macros/macro_library.cpp
   option/macros/macro_event_rows.cpp
   option/macros/macro_editor_model.cpp
@@ -45,9 +47,9 @@ set(PORTABLE_CORE_SOURCES
   option/dialogs/profile_properties_fields.cpp
   option/dialogs/confirm_dialog_placement.cpp
   option/profile_import.cpp
-  option/profile_export.cpp
   option/function_menu.cpp
   option/configurator_apply.cpp
+  option/modal_notice_gate.cpp
   option/keyboard_capture_rule.cpp
 )
 
@@ -61,7 +63,7 @@ set(PLATFORM_WIN32_SOURCES
   bridge/shared_block.cpp
   platform/win32_input_sink.cpp
   platform/shell_worker.cpp
-  option/macros/win32_macro_file_operations.cpp
+  platform/win32_file_store.cpp
 )
 
 # The skin framework's Win32 side: windows and dialogs, skin loading, shapes, skinned controls.

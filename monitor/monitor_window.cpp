@@ -120,12 +120,16 @@ LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
   dispatcher_ = std::make_unique<ButtonDispatcher>(*inputSink_, *actions_);
 
   SetWindowLongPtrW(window_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
-  SaveAllSettings(g_monitorSettings, settings);
+  // The files only get what was just loaded from them; a folder that cannot be written loses
+  // nothing, and the configurator reports it when the user applies.
+  if (!SaveAllSettings(g_monitorSettings, settings)) {
+    OutputDebugStringW(L"settings files could not be written\n");
+  }
   sharedBlock_.Write(g_monitorSettings);
   if (HWND configurator = FindConfigurator()) PostMessageW(configurator, kMsgMonitorStarted, 0, 0);
   AddTrayIcon(window_, instance_);
   if (openConfigurator_) PostMessageW(window_, kMsgShowConfigurator, 0, 0);
-  WriteMonitorStarted(settings);
+  if (!WriteMonitorStarted(settings)) OutputDebugStringW(L"config.ini could not be written\n");
   ApplyCurrentPointerSettings();
   keyboardHook_.Install(window_);
   hookLibrary_.Enable(1);

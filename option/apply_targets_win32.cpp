@@ -10,8 +10,8 @@ void Win32ApplyTargets::WriteSharedBlock(const SharedSettingsBlock& image) {
   block_.Write(image);  // without a monitor there is no block, and nothing to tell
 }
 
-void Win32ApplyTargets::SaveAllSettings(const SharedSettingsBlock& image) {
-  ::SaveAllSettings(image, SystemSettingsContext());
+bool Win32ApplyTargets::SaveAllSettings(const SharedSettingsBlock& image) {
+  return ::SaveAllSettings(image, SystemSettingsContext());
 }
 
 void Win32ApplyTargets::NotifyMonitor() {
@@ -24,6 +24,6 @@ void Win32ApplyTargets::NotifyMonitor() {
                       kMonitorAnswerTimeoutMs, &ignored);
 }
 
-void Win32ApplyTargets::SaveMacroLibrary() {
-  macros_.Save();
+bool Win32ApplyTargets::SaveMacroLibrary() {
+  return macros_.Save();
 }

@@ -12,9 +12,9 @@ class Win32ApplyTargets : public ApplyTargets {
       : block_(block), macros_(macros) {}
 
   void WriteSharedBlock(const SharedSettingsBlock& image) override;
-  void SaveAllSettings(const SharedSettingsBlock& image) override;
+  bool SaveAllSettings(const SharedSettingsBlock& image) override;
   void NotifyMonitor() override;
-  void SaveMacroLibrary() override;
+  bool SaveMacroLibrary() override;
 
  private:
   SharedBlock& block_;

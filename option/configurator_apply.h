@@ -11,10 +11,11 @@ class ApplyTargets {
  public:
   virtual ~ApplyTargets() = default;
   virtual void WriteSharedBlock(const SharedSettingsBlock& image) = 0;
-  virtual void SaveAllSettings(const SharedSettingsBlock& image) = 0;
+  // False when a settings file could not be written.
+  [[nodiscard]] virtual bool SaveAllSettings(const SharedSettingsBlock& image) = 0;
   // Tells the monitor (when its window exists) and waits until it has re-read the block.
   virtual void NotifyMonitor() = 0;
-  virtual void SaveMacroLibrary() = 0;
+  [[nodiscard]] virtual bool SaveMacroLibrary() = 0;
 };
 
 enum class ChangeFlags : uint8_t {
@@ -23,6 +24,8 @@ enum class ChangeFlags : uint8_t {
 };
 
 // Publishes `edited` and makes `loaded` a copy of it. The flags are published as computed (or as
-// set), then cleared in both images, so that the next apply without edits publishes none.
-void ApplyEditedImage(SharedSettingsBlock& loaded, SharedSettingsBlock& edited, ChangeFlags flags,
+// set), then cleared in both images, so that the next apply without edits publishes none. False
+// when a file could not be saved: the caller tells the user, as the block and the monitor already
+// have the settings but the files keep the earlier ones.
+[[nodiscard]] bool ApplyEditedImage(SharedSettingsBlock& loaded, SharedSettingsBlock& edited, ChangeFlags flags,
                       ApplyTargets& targets);

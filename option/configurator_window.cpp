@@ -15,7 +15,7 @@
 #include "option/function_menu.h"
 #include "option/main_window_texts.h"
 #include "option/menu_popup.h"
-#include "option/profile_export.h"
+#include "option/profile_import.h"
 #include "option/profile_files_win32.h"
 #include "option/resource_ids.h"
 #include "platform/module_folder.h"
@@ -212,7 +212,7 @@ LRESULT ConfiguratorWindow::OnInitDialog(WPARAM, LPARAM) {
   BoundCurrentProfile(*loaded_);
   macros_->Load();
   *edited_ = *loaded_;
-  macros_->MergeButtonMacrosAndSave(*edited_);
+  WarnIfNotSaved(macros_->MergeButtonMacrosAndSave(*edited_));
   assignmentDialogs_.macroManager.Bind(handle(), macros_.get(), edited_.get(), &selected_);
   if (blockLive_) {
     // Show what Windows uses now rather than what the monitor last applied.
@@ -345,6 +345,7 @@ void ConfiguratorWindow::RestoreAllButtons() {
 }
 
 void ConfiguratorWindow::RestoreAllSettings() {
+  ModalNoticeGate::Scope modal(notices_);
   if (!ConfirmReset(handle())) return;
   SetAllDefaults(*edited_);
   SetAllChangeFlags(*edited_);
@@ -353,39 +354,39 @@ void ConfiguratorWindow::RestoreAllSettings() {
 }
 
 void ConfiguratorWindow::EditProfileProperties(bool emptyFields) {
+  ModalNoticeGate::Scope modal(notices_);
   ProfileSettings* profile = CurrentProfileOrNull(*edited_);
   if (profile == nullptr) return;
   if (OpenProfilePropertiesDialog(handle(), *profile, emptyFields)) RefreshProfileLabels();
 }
 
 void ConfiguratorWindow::ImportProfile() {
+  ModalNoticeGate::Scope modal(notices_);
   const Text chosen = ChooseProfileFile(handle(), FileDialogKind::kOpen, programFolder_);
   ProfileSettings* profile = CurrentProfileOrNull(*edited_);
-  if (!chosen.empty() && profile != nullptr) {
-    const Text slotPath = SlotFilePath(programFolder_, edited_->CurrentProfile);
-    Win32ProfileFileOperations files;
-    if (ShouldReloadSlot(ImportProfileFile(files, chosen, slotPath))) {
-      LoadProfile(*profile, slotPath);
-      MarkImportedButtons(*edited_);
-      RefreshMainWindow();
-    }
-  }
-  // Also after a cancelled or failed import: the edited image is published as it stands.
+  if (chosen.empty() || profile == nullptr) return;  // cancelled: nothing is applied
+  const Text slotPath = SlotFilePath(programFolder_, edited_->CurrentProfile);
+  const ImportFileResult result = ImportProfileFile(SystemFileStore(), chosen, slotPath);
+  if (result == ImportFileResult::kWriteFailed) ShowSaveFailedWarning(handle());
+  if (!ShouldReloadSlot(result)) return;
+  LoadProfile(*profile, slotPath);
+  MarkImportedButtons(*edited_);
+  RefreshMainWindow();
   Apply(ChangeFlags::kCompute);
 }
 
 void ConfiguratorWindow::ExportProfile() {
-  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
-  if (profile == nullptr) return;
+  ModalNoticeGate::Scope modal(notices_);
   const Text chosen = ChooseProfileFile(handle(), FileDialogKind::kSave, programFolder_);
-  if (chosen.empty()) return;
-  Win32ProfileFileOperations files;
-  ExportProfileFile(files, *profile, chosen, SystemPrivateProfile());
+  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  if (chosen.empty() || profile == nullptr) return;
+  WarnIfNotSaved(SaveProfile(*profile, chosen));
 }
 
 // --- function menu -------------------------------------------------------------------------------
 
 void ConfiguratorWindow::OpenFunctionMenu() {
+  ModalNoticeGate::Scope modal(notices_);
   ButtonAssignment selected{};
   if (const ProfileSettings* profile = CurrentProfileOrNull(*edited_)) {
     if (selected_ >= 0 && selected_ < kButtonCount) selected = profile->MacroKeyInfo[selected_];
@@ -409,6 +410,7 @@ void ConfiguratorWindow::OpenFunctionMenu() {
 }
 
 void ConfiguratorWindow::AssignFromMenu(int32_t commandId) {
+  ModalNoticeGate::Scope modal(notices_);
   const AssignOutcome outcome =
       AssignFunction(commandId, *edited_, selected_, macros_->Macros(), assignmentDialogs_);
   if (outcome == AssignOutcome::kAssigned) RefreshButtonArea();
@@ -491,8 +493,15 @@ void ConfiguratorWindow::Apply(ChangeFlags flags) {
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   SetBusy(true);
   Win32ApplyTargets targets(block_, *macros_);
-  ApplyEditedImage(*loaded_, *edited_, flags, targets);
+  const bool saved = ApplyEditedImage(*loaded_, *edited_, flags, targets);
   EndBusy();
+  WarnIfNotSaved(saved);
+}
+
+void ConfiguratorWindow::WarnIfNotSaved(bool saved) {
+  if (saved) return;
+  ModalNoticeGate::Scope modal(notices_);
+  ShowSaveFailedWarning(handle());
 }
 
 void ConfiguratorWindow::SetBusy(bool busy) {
@@ -523,6 +532,24 @@ LRESULT ConfiguratorWindow::OnSliderChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT ConfiguratorWindow::OnMonitorStarted(WPARAM, LPARAM) {
+  notices_.Offer(ImageNotice::kMonitorStarted);
+  return 0;
+}
+
+LRESULT ConfiguratorWindow::OnReloadBlock(WPARAM, LPARAM) {
+  notices_.Offer(ImageNotice::kReloadBlock);
+  return 0;
+}
+
+void ConfiguratorWindow::HandleNotice(ImageNotice notice) {
+  if (notice == ImageNotice::kMonitorStarted) {
+    TakeStartedMonitor();
+  } else {
+    ReloadFromBlock();
+  }
+}
+
+void ConfiguratorWindow::TakeStartedMonitor() {
   // A monitor started after this window has a block this window has not opened yet; without it
   // every later apply would reach the files but never the monitor.
   if (!block_.HasView()) {
@@ -535,16 +562,17 @@ LRESULT ConfiguratorWindow::OnMonitorStarted(WPARAM, LPARAM) {
   BoundCurrentProfile(*loaded_);
   *edited_ = *loaded_;
   RefreshMainWindow();
-  macros_->MergeButtonMacrosAndSave(*edited_);
-  return 0;
+  WarnIfNotSaved(macros_->MergeButtonMacrosAndSave(*edited_));
 }
 
-LRESULT ConfiguratorWindow::OnReloadBlock(WPARAM, LPARAM) {
+void ConfiguratorWindow::ReloadFromBlock() {
   block_.Read(*loaded_);
+  // The flags in the block belong to the apply that set them; copied on, the next apply would
+  // publish them again as changes.
+  ClearChangeFlags(*loaded_);
   BoundCurrentProfile(*loaded_);
   *edited_ = *loaded_;
   RefreshMainWindow();
-  return 0;
 }
 
 LRESULT ConfiguratorWindow::OnApplyFinished(WPARAM, LPARAM) {

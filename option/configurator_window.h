@@ -13,6 +13,7 @@
 #include "option/configurator_apply.h"
 #include "option/dialogs/click_slider.h"
 #include "option/macro_library_store.h"
+#include "option/modal_notice_gate.h"
 #include "option/assignment_dialogs_win32.h"
 #include "option/text_label.h"
 #include "settings/settings_block.h"
@@ -94,6 +95,12 @@ class ConfiguratorWindow : public SkinnedWindow {
   void OpenFunctionMenu();
   void AssignFromMenu(int32_t commandId);
 
+  // What 1254 and 1255 do, once no modal dialog works on the edited image.
+  void HandleNotice(ImageNotice notice);
+  void TakeStartedMonitor();
+  void ReloadFromBlock();
+  void WarnIfNotSaved(bool saved);
+
   void Apply(ChangeFlags flags);
   void SetBusy(bool busy);
   void EndBusy();
@@ -106,6 +113,7 @@ class ConfiguratorWindow : public SkinnedWindow {
   bool blockLive_ = false;
   std::unique_ptr<MacroLibraryStore> macros_;
   Win32AssignmentDialogs assignmentDialogs_;
+  ModalNoticeGate notices_{[this](ImageNotice notice) { HandleNotice(notice); }};
   Text programFolder_;
   HICON icon_ = nullptr;
   int selected_ = 0;

@@ -1,7 +1,6 @@
 #include "option/macro_library_store.h"
 
 #include "option/macros/macro_library.h"
-#include "option/macros/win32_macro_file_operations.h"
 #include "settings/catalogue.h"
 #include "settings/private_profile.h"
 
@@ -15,14 +14,11 @@ class SequenceFileStore : public MacroLibraryStore {
     library_.clear();
     LoadMacroLibrary(library_, path_, SystemPrivateProfile());
   }
-  void MergeButtonMacrosAndSave(const SharedSettingsBlock& edited) override {
+  bool MergeButtonMacrosAndSave(const SharedSettingsBlock& edited) override {
     MergeButtonMacros(library_, edited);
-    Save();
+    return Save();
   }
-  void Save() override {
-    Win32MacroFileOperations files;
-    SaveMacroLibrary(library_, path_, SystemPrivateProfile(), files);
-  }
+  bool Save() override { return SaveMacroLibrary(library_, path_) == MacroSaveResult::kSaved; }
   void Free() override { library_.clear(); }
   void Replace(std::vector<MacroRecord> library) override { library_ = std::move(library); }
   std::span<const MacroRecord> Macros() const override { return library_; }

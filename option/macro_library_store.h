@@ -15,8 +15,9 @@ class MacroLibraryStore {
   virtual ~MacroLibraryStore() = default;
   virtual void Load() = 0;
   // Takes in the macros of every button of every profile, then saves the library.
-  virtual void MergeButtonMacrosAndSave(const SharedSettingsBlock& edited) = 0;
-  virtual void Save() = 0;
+  [[nodiscard]] virtual bool MergeButtonMacrosAndSave(const SharedSettingsBlock& edited) = 0;
+  // False when the library file could not be written (it then keeps what it held).
+  [[nodiscard]] virtual bool Save() = 0;
   virtual void Free() = 0;
   // Takes the library the macro manager edited, in place of the one held.
   virtual void Replace(std::vector<MacroRecord> library) = 0;

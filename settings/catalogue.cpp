@@ -8,6 +8,7 @@
 #include "settings/pointer_settings.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
+#include "settings/settings_file_edit.h"
 
 Text ConfigIniPath(const Text& folder) {
   return folder + u"config.ini";
@@ -56,18 +57,23 @@ int LoadAllSettings(SharedSettingsBlock& block, const SettingsContext& context) 
   return 1;
 }
 
-void SaveAllSettings(const SharedSettingsBlock& block, const SettingsContext& context) {
+bool SaveAllSettings(const SharedSettingsBlock& block, const SettingsContext& context) {
   if (const ProfileSettings* current = CurrentProfileOrNull(block)) {
     WritePointerSettings(*current, context.registry);
   }
-  IniFile config(ConfigIniPath(context.folder), context.ini);
+  SettingsFileEdit config(ConfigIniPath(context.folder), context.files);
   config.WriteInt(kConfigSection, u"CurrentProfile", block.CurrentProfile);
   config.WriteInt(kConfigSection, u"MouseType", block.MouseType);
+  bool saved = config.Commit();
   for (int slot = 0; slot < kProfileCount; ++slot) {
-    SaveProfile(block.profiles[slot], SlotFilePath(context.folder, slot), context.ini);
+    saved = SaveProfile(block.profiles[slot], SlotFilePath(context.folder, slot), context.files) &&
+            saved;
   }
+  return saved;
 }
 
-void WriteMonitorStarted(const SettingsContext& context) {
-  IniFile(ConfigIniPath(context.folder), context.ini).WriteInt(kConfigSection, u"Device", 1);
+bool WriteMonitorStarted(const SettingsContext& context) {
+  SettingsFileEdit config(ConfigIniPath(context.folder), context.files);
+  config.WriteInt(kConfigSection, u"Device", 1);
+  return config.Commit();
 }

@@ -2,6 +2,7 @@
 // The catalogue of five profiles with config.ini: where it lives and how both programs load,
 // save, clear and default it.
 
+#include "settings/file_store.h"
 #include "settings/private_profile.h"
 #include "settings/registry.h"
 #include "settings/settings_block.h"
@@ -10,11 +11,13 @@
 inline constexpr char16_t kConfigSection[] = u"Setting";
 
 // Where the settings live and how they are reached: the installation folder (with its trailing
-// separator, or empty), the INI functions and the registry.
+// separator, or empty), the INI functions that read them, the registry, and the file store that
+// writes them whole.
 struct SettingsContext {
   Text folder;
   PrivateProfile& ini;
   Registry& registry;
+  FileStore& files = SystemFileStore();
 };
 
 Text ConfigIniPath(const Text& folder);           // folder + "config.ini"
@@ -36,13 +39,10 @@ void BoundCurrentProfile(SharedSettingsBlock& block);
 // into the current profile. Always returns 1.
 int LoadAllSettings(SharedSettingsBlock& block, const SettingsContext& context);
 
-// The current profile's pointer settings to the registry (when the index names a slot),
-// A current index that names no slot (a first start, a damaged file or block) becomes slot 0, so
-// that the monitor, the block, config.ini and the configurator agree and buttons keep working.
-void BoundCurrentProfile(SharedSettingsBlock& block);
-
-// config.ini and the five slot files. Failures are ignored.
-void SaveAllSettings(const SharedSettingsBlock& block, const SettingsContext& context);
+// The current profile's pointer settings to the registry (when the index names a slot), then
+// config.ini and the five slot files, each written whole. False when a file could not be written
+// (it then keeps what it held); the other files are still written.
+[[nodiscard]] bool SaveAllSettings(const SharedSettingsBlock& block, const SettingsContext& context);
 
 // The monitor marks each start with Device=1 in config.ini.
-void WriteMonitorStarted(const SettingsContext& context);
+[[nodiscard]] bool WriteMonitorStarted(const SettingsContext& context);

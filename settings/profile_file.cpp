@@ -102,17 +102,23 @@ void BoundButtonAssignment(ButtonAssignment& a) {
   if (a.eventCount > kMaxMacroEvents) a.eventCount = kMaxMacroEvents;
 }
 
-void SaveProfile(const ProfileSettings& profile, const Text& path, PrivateProfile& ini) {
-  IniFile file(path, ini);
+void WriteProfile(const ProfileSettings& profile, SettingsFileEdit& edit) {
   const Text section = kProfileSection;
-  file.WriteString(section, u"ProFileName", Text(FieldText(profile.ProFileName)));
-  file.WriteString(section, u"GameFile", Text(FieldText(profile.GameFile)));
+  edit.WriteString(section, u"ProFileName", Text(FieldText(profile.ProFileName)));
+  edit.WriteString(section, u"GameFile", Text(FieldText(profile.GameFile)));
   for (const ProfileNumberKey& k : ProfileNumberKeys()) {
-    file.WriteInt(section, k.key, GetNumber(profile, k));
+    edit.WriteInt(section, k.key, GetNumber(profile, k));
   }
   for (int b = 0; b < kButtonCount; ++b) {
-    file.WriteStruct(section, ButtonKey(b), &profile.MacroKeyInfo[b], sizeof(ButtonAssignment));
+    edit.WriteStruct(section, ButtonKey(b), &profile.MacroKeyInfo[b], sizeof(ButtonAssignment));
   }
+}
+
+bool SaveProfile(const ProfileSettings& profile, const Text& path, FileStore& files,
+                 WrittenFileLook look) {
+  SettingsFileEdit edit(path, files, look);
+  WriteProfile(profile, edit);
+  return edit.Commit();
 }
 
 void LoadProfile(ProfileSettings& profile, const Text& path, PrivateProfile& ini) {

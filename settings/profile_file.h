@@ -3,8 +3,10 @@
 
 #include <vector>
 
+#include "settings/file_store.h"
 #include "settings/private_profile.h"
 #include "settings/profile_settings.h"
+#include "settings/settings_file_edit.h"
 #include "settings/text.h"
 
 inline constexpr char16_t kProfileSection[] = u"Setting";
@@ -23,10 +25,14 @@ const std::vector<ProfileNumberKey>& ProfileNumberKeys();
 // "MacroKeyInfo%d"
 Text ButtonKey(int buttonIndex);
 
-// Writes every key; the file is not emptied first, so unrelated content stays. Write failures are
-// ignored, as the programs have nothing better to do with them.
-void SaveProfile(const ProfileSettings& profile, const Text& path,
-                 PrivateProfile& ini = SystemPrivateProfile());
+// Sets every key of the profile in the edit; keys and sections the edit already holds stay.
+void WriteProfile(const ProfileSettings& profile, SettingsFileEdit& edit);
+
+// Writes the profile file whole (see SettingsFileEdit); false when it could not be written, and
+// the file is then as it was.
+[[nodiscard]] bool SaveProfile(const ProfileSettings& profile, const Text& path,
+                               FileStore& files = SystemFileStore(),
+                               WrittenFileLook look = WrittenFileLook::kAsBefore);
 
 // Reads every key. Missing numbers become -1 (255 for byte fields); texts are cut to their fields;
 // a button entry that is missing or fails its checksum gets that button's default, and a stored

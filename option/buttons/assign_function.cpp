@@ -83,6 +83,9 @@ AssignOutcome AssignFunction(int32_t commandId, SharedSettingsBlock& edited, int
   if (profile == nullptr || selectedButton < 0 || selectedButton >= kButtonCount) {
     return AssignOutcome::kNothing;
   }
+  // Every later index uses this slot, never the image's field read again: a dialog's message loop
+  // may let the image change while it is open.
+  const int32_t slot = edited.CurrentProfile;
 
   if (!LeftClickRemains(*profile, selectedButton, command.code)) {
     dialogs.ShowClickWarning();
@@ -97,6 +100,8 @@ AssignOutcome AssignFunction(int32_t commandId, SharedSettingsBlock& edited, int
       const KeyCapture capture =
           dialogs.CaptureKey(kind, assignment.events[0].code, assignment.events[0].action);
       if (!capture.accepted) return AssignOutcome::kCancelled;
+      // An image replaced meanwhile is not edited on the strength of a choice made for the old.
+      if (edited.CurrentProfile != slot) return AssignOutcome::kNothing;
       assignment.eventCount = 1;
       assignment.events[0].code = capture.key;
       assignment.events[0].action = capture.modifiers;
@@ -113,6 +118,6 @@ AssignOutcome AssignFunction(int32_t commandId, SharedSettingsBlock& edited, int
       ClearParameters(assignment);  // the program path stays for a later program assignment
       break;
   }
-  edited.ButtonChanged[edited.CurrentProfile][selectedButton] = 1;
+  edited.ButtonChanged[slot][selectedButton] = 1;
   return AssignOutcome::kAssigned;
 }

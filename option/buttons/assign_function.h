@@ -62,7 +62,8 @@ struct FunctionCommand {
 FunctionCommand CommandOfId(int32_t commandId, size_t macroCount);
 
 enum class AssignOutcome : uint8_t {
-  kNothing,             // ignored id, no such button or no current profile
+  kNothing,             // ignored id, no such button, no current profile, or the image changed
+                        // while the capture dialog was open
   kRefusedLeftClick,    // no button would keep the left click; the warning was shown
   kCancelled,           // the capture dialog was cancelled
   kMacroManagerOpened,  // nothing assigned

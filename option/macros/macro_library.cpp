@@ -5,6 +5,7 @@
 
 #include "settings/file_paths.h"
 #include "settings/ini_file.h"
+#include "settings/settings_file_edit.h"
 
 namespace {
 
@@ -19,30 +20,18 @@ bool SameEvents(const MacroEvent* a, const MacroEvent* b, int count) {
   return true;
 }
 
-// Writes the records under consecutive keys (and the count when asked) into a fresh temporary
-// file, then puts it in the place of `path`.
+// Writes the records under consecutive keys (and the count when asked) in place of the section's
+// old keys, and puts the file in place whole.
 MacroSaveResult WriteWholeFile(const MacroRecord* records, size_t count, bool withCount,
-                               const Text& path, PrivateProfile& ini, MacroFileOperations& files) {
-  const Text temporary = MacroTemporaryPath(path);
-  // The private-profile writer adds to whatever a file holds: a leftover must not lend its keys.
-  if (!files.Delete(temporary)) return MacroSaveResult::kWriteFailed;
-  const IniFile file(temporary, ini);
-  bool written = true;
-  if (withCount)
-    written = file.WriteInt(kSection, Text(kMacroCountKey), static_cast<int32_t>(count));
-  for (size_t i = 0; written && i < count; ++i) {
-    written = file.WriteStruct(kSection, FormatInt(static_cast<int32_t>(i)), &records[i],
-                               sizeof(MacroRecord));
+                               const Text& path, FileStore& files) {
+  SettingsFileEdit file(path, files);
+  file.RemoveKeys(kSection);
+  if (withCount) file.WriteInt(kSection, Text(kMacroCountKey), static_cast<int32_t>(count));
+  for (size_t i = 0; i < count; ++i) {
+    file.WriteStruct(kSection, FormatInt(static_cast<int32_t>(i)), &records[i],
+                     sizeof(MacroRecord));
   }
-  if (!written) {
-    files.Delete(temporary);
-    return MacroSaveResult::kWriteFailed;
-  }
-  if (!files.Replace(temporary, path)) {
-    files.Delete(temporary);
-    return MacroSaveResult::kReplaceFailed;
-  }
-  return MacroSaveResult::kSaved;
+  return file.Commit() ? MacroSaveResult::kSaved : MacroSaveResult::kWriteFailed;
 }
 
 int CountDigits(int value) {
@@ -85,13 +74,8 @@ MacroLoadReport LoadMacroLibrary(MacroLibrary& library, const Text& path, Privat
   return report;
 }
 
-Text MacroTemporaryPath(const Text& path) {
-  return path + u".tmp";
-}
-
-MacroSaveResult SaveMacroLibrary(const MacroLibrary& library, const Text& path, PrivateProfile& ini,
-                                 MacroFileOperations& files) {
-  return WriteWholeFile(library.data(), library.size(), true, path, ini, files);
+MacroSaveResult SaveMacroLibrary(const MacroLibrary& library, const Text& path, FileStore& files) {
+  return WriteWholeFile(library.data(), library.size(), true, path, files);
 }
 
 TextView MacroLookupName(TextView name) {
@@ -194,8 +178,7 @@ int AddImportedMacro(MacroLibrary& library, MacroRecord record) {
   return static_cast<int>(library.size()) - 1;
 }
 
-MacroSaveResult ExportMacroFile(const MacroRecord& record, const Text& path, PrivateProfile& ini,
-                                MacroFileOperations& files) {
+MacroSaveResult ExportMacroFile(const MacroRecord& record, const Text& path, FileStore& files) {
   // A .macro file holds its record under "0" and no count.
-  return WriteWholeFile(&record, 1, false, path, ini, files);
+  return WriteWholeFile(&record, 1, false, path, files);
 }

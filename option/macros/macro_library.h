@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "option/macros/macro_file_operations.h"
 #include "option/macros/macro_record.h"
+#include "settings/file_store.h"
 #include "settings/private_profile.h"
 #include "settings/settings_block.h"
 #include "settings/text.h"
@@ -44,17 +44,13 @@ MacroLoadReport LoadMacroLibrary(MacroLibrary& library, const Text& path, Privat
 
 enum class MacroSaveResult : uint8_t {
   kSaved,
-  kWriteFailed,    // the old file is untouched, the temporary file removed
-  kReplaceFailed,  // the old file is untouched, the temporary file removed
+  kWriteFailed,  // the old file is untouched
 };
 
-// The temporary file beside the library (or export) file that receives the new content.
-Text MacroTemporaryPath(const Text& path);
-
-// Rewrites the library file from `library`: written completely beside the old file first, which it
-// then replaces, so a failure at any step keeps the previous library file.
-MacroSaveResult SaveMacroLibrary(const MacroLibrary& library, const Text& path, PrivateProfile& ini,
-                                 MacroFileOperations& files);
+// Rewrites the library file from `library`, whole (see SettingsFileEdit): a failure at any step
+// keeps the previous library file.
+[[nodiscard]] MacroSaveResult SaveMacroLibrary(const MacroLibrary& library, const Text& path,
+                                               FileStore& files = SystemFileStore());
 
 // The name as lookups compare it: without surrounding white space.
 TextView MacroLookupName(TextView name);
@@ -94,10 +90,10 @@ bool ReadMacroFile(const Text& path, PrivateProfile& ini, MacroRecord* record);
 // Appends an imported record under its import name; returns its position.
 int AddImportedMacro(MacroLibrary& library, MacroRecord record);
 
-// Writes one record as a .macro file, through a temporary file beside it: the chosen file is
-// replaced only by a complete new one.
-MacroSaveResult ExportMacroFile(const MacroRecord& record, const Text& path, PrivateProfile& ini,
-                                MacroFileOperations& files);
+// Writes one record as a .macro file, whole: the chosen file is replaced only by a complete new
+// one.
+[[nodiscard]] MacroSaveResult ExportMacroFile(const MacroRecord& record, const Text& path,
+                                              FileStore& files = SystemFileStore());
 
 // A record as loaded: terminated name, event count limited to 0 to 40.
 void NormaliseMacroRecord(MacroRecord& record);

@@ -7,7 +7,7 @@
 #include "option/dialogs/centre_over_owner.h"
 #include "option/macros/macro_manager_warnings.h"
 #include "option/macros/macro_record_hook.h"
-#include "option/macros/win32_macro_file_operations.h"
+#include "option/dialogs/confirm_dialog.h"
 #include "option/menu_popup.h"
 #include "platform/wide.h"
 #include "settings/language_strings.h"
@@ -389,8 +389,7 @@ void MacroManagerDialog::ExportMacro() {
   const MacroRecord copy = *record;
   const Text path = ChooseMacroFile(handle(), FileDialogKind::kSave, programFolder_);
   if (path.empty()) return;
-  Win32MacroFileOperations files;
-  ExportMacroFile(copy, path, SystemPrivateProfile(), files);
+  if (ExportMacroFile(copy, path) != MacroSaveResult::kSaved) ShowSaveFailedWarning(handle());
 }
 
 // --- lists ---------------------------------------------------------------------------------------

@@ -91,7 +91,7 @@ TEST(Catalogue, SaveThenLoadGivesTheSameCatalogue) {
   saved->profiles[2].DbleClickSpeed = 420;
   saved->profiles[2].Acceleration = 8;
   saved->profiles[2].AccelerationFlag = 1;
-  SaveAllSettings(*saved, install.context());
+  ASSERT_TRUE(SaveAllSettings(*saved, install.context()));
 
   // The slot file keeps its slot name, whatever the profile is called.
   EXPECT_TRUE(fs::exists(install.config("Default0.gmp")));
@@ -133,7 +133,7 @@ TEST(Catalogue, CurrentProfileOutsideTheSlotsLoadsAsTheFirstSlot) {
     LoadAllSettings(*block, install.context());
     EXPECT_EQ(block->CurrentProfile, 0) << index;
     EXPECT_EQ(CurrentProfileOrNull(*block), &block->profiles[0]);
-    SaveAllSettings(*block, install.context());
+    ASSERT_TRUE(SaveAllSettings(*block, install.context()));
     EXPECT_EQ(
         IniFile(ConfigIniPath(install.dir.folder())).ReadInt(u"Setting", u"CurrentProfile", -1), 0);
   }
@@ -143,7 +143,7 @@ TEST(Catalogue, MissingConfigFolderFailsQuietly) {
   Installation install(/*withConfigFolder=*/false);
   auto block = NewBlock(0);
   SetAllDefaults(*block);
-  SaveAllSettings(*block, install.context());
+  EXPECT_FALSE(SaveAllSettings(*block, install.context()));  // the slot files cannot be written
   EXPECT_FALSE(fs::exists(install.dir.path() / "config")) << "the folder is never created";
   EXPECT_TRUE(fs::exists(install.dir.path() / "config.ini"));
 
@@ -155,7 +155,7 @@ TEST(Catalogue, MissingConfigFolderFailsQuietly) {
 
 TEST(Catalogue, MonitorStartIsMarkedInConfigIni) {
   Installation install;
-  WriteMonitorStarted(install.context());
+  ASSERT_TRUE(WriteMonitorStarted(install.context()));
   EXPECT_EQ(IniFile(ConfigIniPath(install.dir.folder())).ReadInt(u"Setting", u"Device", 0), 1);
 }
 

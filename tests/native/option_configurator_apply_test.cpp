@@ -21,12 +21,19 @@ class RecordingTargets : public ApplyTargets {
     steps.push_back("block");
     *written = image;
   }
-  void SaveAllSettings(const SharedSettingsBlock& image) override {
+  bool filesSaved = true;
+  bool macrosSaved = true;
+
+  bool SaveAllSettings(const SharedSettingsBlock& image) override {
     steps.push_back("files");
     *saved = image;
+    return filesSaved;
   }
   void NotifyMonitor() override { steps.push_back("monitor"); }
-  void SaveMacroLibrary() override { steps.push_back("macros"); }
+  bool SaveMacroLibrary() override {
+    steps.push_back("macros");
+    return macrosSaved;
+  }
 };
 
 std::unique_ptr<SharedSettingsBlock> Defaults() {
@@ -43,7 +50,7 @@ TEST(ApplyEditedImage, PublishesComputedFlagsThenClearsThem) {
   edited->CurrentProfile = 3;
   edited->ButtonChanged[3][4] = 1;  // set by the function editor
   RecordingTargets targets;
-  ApplyEditedImage(*loaded, *edited, ChangeFlags::kCompute, targets);
+  EXPECT_TRUE(ApplyEditedImage(*loaded, *edited, ChangeFlags::kCompute, targets));
 
   EXPECT_EQ(targets.steps, (std::vector<std::string>{"block", "files", "monitor", "macros"}));
   EXPECT_EQ(targets.written->DeviceChanged[2], 1);
@@ -60,7 +67,7 @@ TEST(ApplyEditedImage, PublishesComputedFlagsThenClearsThem) {
 
   // A second apply without edits publishes no change.
   RecordingTargets again;
-  ApplyEditedImage(*loaded, *edited, ChangeFlags::kCompute, again);
+  EXPECT_TRUE(ApplyEditedImage(*loaded, *edited, ChangeFlags::kCompute, again));
   EXPECT_EQ(again.written->DeviceChanged[2], 0);
   EXPECT_EQ(again.written->CurrentChanged, 0);
   EXPECT_EQ(again.written->ButtonChanged[3][4], 0);
@@ -75,7 +82,7 @@ TEST(ApplyEditedImage, KeptFlagsAreNotRecomputed) {
   for (auto& flag : edited->OtgSpeedChanged) flag = 1;
   edited->CurrentChanged = 1;
   RecordingTargets targets;
-  ApplyEditedImage(*loaded, *edited, ChangeFlags::kKeepSet, targets);
+  EXPECT_TRUE(ApplyEditedImage(*loaded, *edited, ChangeFlags::kKeepSet, targets));
   EXPECT_EQ(targets.written->DeviceChanged[4], 1);  // nothing differs, yet every flag is published
   EXPECT_EQ(targets.written->OtgSpeedChanged[0], 1);
   EXPECT_EQ(targets.written->ButtonChanged[4][14], 1);
@@ -84,3 +91,20 @@ TEST(ApplyEditedImage, KeptFlagsAreNotRecomputed) {
 }
 
 }  // namespace
+
+// A file that could not be written is reported, and every step still runs: the monitor works on
+// what the user applied while the files keep their earlier, whole content.
+TEST(ApplyEditedImage, ReportsAFailedSaveAfterEveryStep) {
+  const struct {
+    bool files, macros, saved;
+  } rows[] = {{false, true, false}, {true, false, false}, {false, false, false}};
+  for (const auto& row : rows) {
+    auto loaded = Defaults();
+    auto edited = Defaults();
+    RecordingTargets targets;
+    targets.filesSaved = row.files;
+    targets.macrosSaved = row.macros;
+    EXPECT_EQ(ApplyEditedImage(*loaded, *edited, ChangeFlags::kCompute, targets), row.saved);
+    EXPECT_EQ(targets.steps, (std::vector<std::string>{"block", "files", "monitor", "macros"}));
+  }
+}

@@ -9,6 +9,7 @@
 #include "settings/file_paths.h"
 #include "settings/ini_file.h"
 #include "settings/portable_private_profile.h"
+#include "tests/support/scripted_file_store.h"
 #include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -38,37 +39,6 @@ bool SameBytes(const MacroRecord& a, const MacroRecord& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// The host file system with the replacement made to fail on request.
-class ScriptedFiles : public MacroFileOperations {
- public:
-  bool Replace(const Text& replacement, const Text& target) override {
-    ++replaces;
-    return !failReplace && real.Replace(replacement, target);
-  }
-  bool Delete(const Text& path) override { return real.Delete(path); }
-
-  FilesystemMacroFileOperations real;
-  bool failReplace = false;
-  int replaces = 0;
-};
-
-// The portable engine, refusing every write after the first `allowedWrites`.
-class FailingWrites : public PortablePrivateProfile {
- public:
-  explicit FailingWrites(int allowedWrites) : left_(allowedWrites) {}
-  bool WriteString(const Text& s, const Text& k, const Text& v, const Text& p) override {
-    return Allow() && PortablePrivateProfile::WriteString(s, k, v, p);
-  }
-  bool WriteStruct(const Text& s, const Text& k, const void* b, uint32_t n,
-                   const Text& p) override {
-    return Allow() && PortablePrivateProfile::WriteStruct(s, k, b, n, p);
-  }
-
- private:
-  bool Allow() { return left_-- > 0; }
-  int left_;
-};
-
 class MacroLibraryFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -77,7 +47,6 @@ class MacroLibraryFileTest : public ::testing::Test {
   }
   IniFile File() { return IniFile(path, ini); }
   std::string Bytes() const { return ReadFileBytes(ToFilesystemPath(path)); }
-  bool TemporaryExists() const { return fs::exists(ToFilesystemPath(MacroTemporaryPath(path))); }
   MacroLibrary Load(MacroLoadReport* report = nullptr) {
     MacroLibrary library;
     const MacroLoadReport r = LoadMacroLibrary(library, path, ini);
@@ -85,13 +54,13 @@ class MacroLibraryFileTest : public ::testing::Test {
     return library;
   }
   void Save(const MacroLibrary& library) {
-    ASSERT_EQ(SaveMacroLibrary(library, path, ini, files), MacroSaveResult::kSaved);
+    ASSERT_EQ(SaveMacroLibrary(library, path, files), MacroSaveResult::kSaved);
   }
 
   TempDir dir;
   Text path;
   PortablePrivateProfile ini;
-  ScriptedFiles files;
+  ScriptedFileStore files;
 };
 
 TEST_F(MacroLibraryFileTest, SavedRecordsAreNumberedInLibraryOrderAfterADelete) {
@@ -112,7 +81,7 @@ TEST_F(MacroLibraryFileTest, SavedRecordsAreNumberedInLibraryOrderAfterADelete) 
   ASSERT_TRUE(File().ReadStruct(u"Macros", u"1", &second, sizeof second));
   EXPECT_TRUE(SameBytes(second, library[1]));
   EXPECT_EQ(File().ReadString(u"Macros", u"2", u"gone"), u"gone");  // no stale third key
-  EXPECT_FALSE(TemporaryExists());
+  EXPECT_FALSE(fs::exists(ToFilesystemPath(WholeWriteTemporaryPath(path))));
 
   const MacroLibrary loaded = Load();
   ASSERT_EQ(loaded.size(), 2u);
@@ -206,32 +175,17 @@ TEST_F(MacroLibraryFileTest, LoadedRecordsStayWithinTheirFields) {
 TEST_F(MacroLibraryFileTest, AFailedSaveKeepsTheOldLibrary) {
   Save({Macro(u"Old", 3)});
   const std::string old = Bytes();
-  const MacroLibrary replacement = {Macro(u"New", 1), Macro(u"Newer", 2)};
-
-  files.failReplace = true;
-  EXPECT_EQ(SaveMacroLibrary(replacement, path, ini, files), MacroSaveResult::kReplaceFailed);
+  files.refuseWrites = true;
+  EXPECT_EQ(SaveMacroLibrary({Macro(u"New", 1)}, path, files), MacroSaveResult::kWriteFailed);
   EXPECT_EQ(Bytes(), old);
-  EXPECT_FALSE(TemporaryExists());
-
-  files.failReplace = false;
-  for (int allowed : {0, 1, 2}) {  // the count, then each record
-    FailingWrites failing(allowed);
-    const int replacesBefore = files.replaces;
-    EXPECT_EQ(SaveMacroLibrary(replacement, path, failing, files), MacroSaveResult::kWriteFailed)
-        << allowed;
-    EXPECT_EQ(files.replaces, replacesBefore) << allowed;
-    EXPECT_EQ(Bytes(), old) << allowed;
-    EXPECT_FALSE(TemporaryExists()) << allowed;
-  }
 }
 
-TEST_F(MacroLibraryFileTest, ALeftoverTemporaryFileLendsNoKeys) {
-  const IniFile leftover(MacroTemporaryPath(path), ini);
-  const MacroRecord stale = Macro(u"Stale", 1);
-  leftover.WriteInt(u"Macros", u"number", 2);
-  leftover.WriteStruct(u"Macros", u"1", &stale, sizeof stale);
+// The library's own section is rewritten whole; whatever else the file holds stays.
+TEST_F(MacroLibraryFileTest, OtherSectionsOfTheFileStay) {
+  Save({Macro(u"One", 1), Macro(u"Two", 1)});
+  File().WriteString(u"Other", u"kept", u"yes");
   Save({Macro(u"Only", 1)});
-  EXPECT_EQ(File().ReadString(u"Macros", u"1", u"none"), u"none");
+  EXPECT_EQ(File().ReadString(u"Other", u"kept", u""), u"yes");
   EXPECT_EQ(Names(Load()), (std::vector<std::u16string>{u"Only"}));
 }
 
@@ -280,7 +234,7 @@ TEST(ImportedMacroName, NumbersAClashAndKeepsTheField) {
 TEST_F(MacroLibraryFileTest, ExportAndImportOfOneMacro) {
   const Text exported = dir.file("burst.macro");
   const MacroRecord burst = Macro(u"Burst", 6, 3, 9);
-  ASSERT_EQ(ExportMacroFile(burst, exported, ini, files), MacroSaveResult::kSaved);
+  ASSERT_EQ(ExportMacroFile(burst, exported, files), MacroSaveResult::kSaved);
   const IniFile file(exported, ini);
   EXPECT_EQ(file.ReadString(u"Macros", u"number", u"none"), u"none");
 
@@ -311,12 +265,12 @@ TEST_F(MacroLibraryFileTest, UnreadableImportFilesGiveNothing) {
 TEST_F(MacroLibraryFileTest, ExportReplacesAnExistingFileOnlyWhenComplete) {
   const Text target = dir.file("chosen.macro");
   WriteFileBytes(ToFilesystemPath(target), "[Macros]\r\n7=stale\r\n");
-  files.failReplace = true;
-  EXPECT_EQ(ExportMacroFile(Macro(u"A", 1), target, ini, files), MacroSaveResult::kReplaceFailed);
+  files.refuseWrites = true;
+  EXPECT_EQ(ExportMacroFile(Macro(u"A", 1), target, files), MacroSaveResult::kWriteFailed);
   EXPECT_EQ(ReadFileBytes(ToFilesystemPath(target)), "[Macros]\r\n7=stale\r\n");
 
-  files.failReplace = false;
-  ASSERT_EQ(ExportMacroFile(Macro(u"A", 1), target, ini, files), MacroSaveResult::kSaved);
+  files.refuseWrites = false;
+  ASSERT_EQ(ExportMacroFile(Macro(u"A", 1), target, files), MacroSaveResult::kSaved);
   EXPECT_EQ(IniFile(target, ini).ReadString(u"Macros", u"7", u"gone"), u"gone");
 }
 

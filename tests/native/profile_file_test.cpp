@@ -84,8 +84,8 @@ TEST(ProfileFile, WritesEveryKeyInTheDocumentedOrder) {
   for (int b = 0; b < 15; ++b) expected.push_back("MacroKeyInfo" + std::to_string(b));
 
   TempDir dir;
-  SaveProfile(Defaults(0), dir.file("p.gmp"));
-  std::string bytes = ReadFileBytes(dir.path() / "p.gmp");
+  ASSERT_TRUE(SaveProfile(Defaults(0), dir.file("p.gmp")));
+  std::string bytes = ReadFileText(dir.path() / "p.gmp");
   EXPECT_EQ(bytes.rfind("[Setting]\r\nProFileName=Default1\r\nGameFile=\r\n", 0), 0u);
   EXPECT_EQ(KeysInFileOrder(bytes), expected);
 }
@@ -96,8 +96,8 @@ TEST(ProfileFile, ValueForms) {
   p.MouseSpeed = -7;
   p.MacroKeyInfo[0].functionCode = 0xAB;
   TempDir dir;
-  SaveProfile(p, dir.file("p.gmp"));
-  std::string bytes = ReadFileBytes(dir.path() / "p.gmp");
+  ASSERT_TRUE(SaveProfile(p, dir.file("p.gmp")));
+  std::string bytes = ReadFileText(dir.path() / "p.gmp");
   const struct {
     const char* key;
     std::string line;
@@ -119,7 +119,7 @@ TEST(ProfileFile, RoundTripsByteForByte) {
   for (unsigned seed : {1u, 2u, 3u}) {
     TempDir dir;
     ProfileSettings saved = SampleProfile(seed);
-    SaveProfile(saved, dir.file("p.gmp"));
+    ASSERT_TRUE(SaveProfile(saved, dir.file("p.gmp")));
     ProfileSettings loaded;
     std::memset(&loaded, 0x77, sizeof loaded);
     std::memset(loaded.ProFileName, 0, sizeof loaded.ProFileName);
@@ -143,13 +143,13 @@ TEST(ProfileFile, GoldenFileMatchesBothWays) {
   const ProfileSettings sample = SampleProfile(kGoldenSampleSeed);
   if (std::getenv("UPDATE_GOLDEN") != nullptr) {
     std::filesystem::remove(GoldenFile());
-    SaveProfile(sample, GoldenFile().u16string());
+    ASSERT_TRUE(SaveProfile(sample, GoldenFile().u16string()));
   }
   std::string golden = ReadFileBytes(GoldenFile());
   ASSERT_FALSE(golden.empty()) << GoldenFile();
 
   TempDir dir;
-  SaveProfile(sample, dir.file("p.gmp"));
+  ASSERT_TRUE(SaveProfile(sample, dir.file("p.gmp")));
   EXPECT_EQ(ReadFileBytes(dir.path() / "p.gmp"), golden);
 
   ProfileSettings loaded;
@@ -161,16 +161,16 @@ TEST(ProfileFile, GoldenFileMatchesBothWays) {
 TEST(ProfileFile, SaveKeepsOtherContentOfTheFile) {
   TempDir dir;
   WriteFileBytes(dir.path() / "p.gmp", "[Extra]\r\nkeep=1\r\n[Setting]\r\nMouseSpeed=3\r\n");
-  SaveProfile(Defaults(0), dir.file("p.gmp"));
-  std::string bytes = ReadFileBytes(dir.path() / "p.gmp");
+  ASSERT_TRUE(SaveProfile(Defaults(0), dir.file("p.gmp")));
+  std::string bytes = ReadFileText(dir.path() / "p.gmp");
   EXPECT_EQ(bytes.rfind("[Extra]\r\nkeep=1\r\n[Setting]\r\nMouseSpeed=10\r\n", 0), 0u);
 }
 
 // What a damaged or hand-edited file loads as.
 TEST(ProfileFile, MissingKeysLoadAsMinusOneOr255) {
   TempDir dir;
-  SaveProfile(Defaults(0), dir.file("p.gmp"));
-  std::string bytes = ReadFileBytes(dir.path() / "p.gmp");
+  ASSERT_TRUE(SaveProfile(Defaults(0), dir.file("p.gmp")));
+  std::string bytes = ReadFileText(dir.path() / "p.gmp");
   for (const char* key : {"PollingRate", "dpiStepFlag2", "ProFileName"}) {
     std::string line = LineOf(bytes, key) + "\r\n";
     bytes.erase(bytes.find(line), line.size());
@@ -201,8 +201,8 @@ TEST(ProfileFile, DamagedButtonEntriesGetTheirDefault) {
   ProfileSettings saved = Defaults(0);
   for (auto& a : saved.MacroKeyInfo) a.functionCode = 42;
   TempDir dir;
-  SaveProfile(saved, dir.file("p.gmp"));
-  std::string bytes = ReadFileBytes(dir.path() / "p.gmp");
+  ASSERT_TRUE(SaveProfile(saved, dir.file("p.gmp")));
+  std::string bytes = ReadFileText(dir.path() / "p.gmp");
 
   auto replaceValue = [&bytes](int button, const std::string& value) {
     std::string key = "MacroKeyInfo" + std::to_string(button);
@@ -246,7 +246,7 @@ TEST(ProfileFile, StoredButtonEntriesAreBoundedOnLoad) {
   for (auto& c : a.macroName) c = u'M';  // no terminator
   for (auto& c : a.programPath) c = u'P';
   TempDir dir;
-  SaveProfile(saved, dir.file("p.gmp"));
+  ASSERT_TRUE(SaveProfile(saved, dir.file("p.gmp")));
   ProfileSettings loaded = Defaults(0);
   LoadProfile(loaded, dir.file("p.gmp"));
   const ButtonAssignment& b = loaded.MacroKeyInfo[8];

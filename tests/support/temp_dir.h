@@ -25,3 +25,5 @@ class TempDir {
 
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+// A settings file's text: UTF-16LE (after its byte-order mark) as UTF-8, anything else as it is.
+std::string ReadFileText(const std::filesystem::path& path);

@@ -1,0 +1,41 @@
+#include "settings/settings_file_edit.h"
+
+#include <string>
+
+SettingsFileEdit::SettingsFileEdit(Text path, FileStore& store, WrittenFileLook look)
+    : path_(std::move(path)), store_(store), look_(look) {
+  std::string bytes;
+  switch (store_.Read(path_, bytes)) {
+    case FileReadResult::kRead:
+      ini_ = IniText::FromBytes(bytes);
+      break;
+    case FileReadResult::kMissing:
+      break;
+    case FileReadResult::kFailed:
+      readable_ = false;
+      break;
+  }
+}
+
+void SettingsFileEdit::WriteString(const Text& section, const Text& key, const Text& value) {
+  ini_.Set(section, key, value);
+}
+
+void SettingsFileEdit::WriteInt(const Text& section, const Text& key, int32_t value) {
+  ini_.Set(section, key, FormatInt(value));
+}
+
+void SettingsFileEdit::WriteStruct(const Text& section, const Text& key, const void* buffer,
+                                   uint32_t size) {
+  ini_.Set(section, key, StructHex(buffer, size));
+}
+
+void SettingsFileEdit::RemoveKeys(const Text& section) {
+  ini_.RemoveKeys(section);
+}
+
+bool SettingsFileEdit::Commit() {
+  // A file that is there but could not be read is never replaced by one built from nothing.
+  if (!readable_) return false;
+  return store_.WriteWhole(path_, ini_.ToBytes(IniEncoding::kUtf16), look_);
+}
