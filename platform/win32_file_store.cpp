@@ -28,7 +28,8 @@ bool WriteTemporary(const std::wstring& temporary, std::string_view bytes, DWORD
   if (file == INVALID_HANDLE_VALUE) return false;
   const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
   const bool closed = CloseHandle(file) != 0;
-  if (written && closed) return true;
+  // Set again once closed: not every file system takes the attributes given at creation.
+  if (written && closed && SetFileAttributesW(temporary.c_str(), attributes)) return true;
   DeleteFileW(temporary.c_str());
   return false;
 }

@@ -66,7 +66,7 @@ TEST(SettingsStoreWindows, GoldenProfileFileMatchesTheNativeBuild) {
   ASSERT_FALSE(goldenBytes.empty()) << TextToAscii(golden);
 
   TempDir dir;
-  SaveProfile(sample, dir.file("p.gmp"), win32);
+  ASSERT_TRUE(SaveProfile(sample, dir.file("p.gmp")));
   EXPECT_EQ(ReadFileBytes(dir.path() / "p.gmp"), goldenBytes);
 
   ProfileSettings loaded;
@@ -195,9 +195,9 @@ TEST_F(PointerRegistryTest, CatalogueWithTheSystemsFunctions) {
   // A level the acceleration table gives back unchanged, so the current profile round-trips.
   block->profiles[3].AccelerationFlag = 1;
   block->profiles[3].Acceleration = 8;
-  SaveAllSettings(*block, context);
+  ASSERT_TRUE(SaveAllSettings(*block, context));
   EXPECT_EQ(Read(kMouseKey, u"MouseSensitivity"), u"9");
-  EXPECT_EQ(ReadFileBytes(dir.path() / "config.ini"),
+  EXPECT_EQ(ReadFileText(dir.path() / "config.ini"),
             "[Setting]\r\nCurrentProfile=3\r\nMouseType=2\r\n");
 
   auto loaded = std::make_unique<SharedSettingsBlock>();
@@ -218,7 +218,7 @@ TEST(SettingsStoreWindows, MissingConfigFolderFailsQuietly) {
   ResetSettingsBlock(*block);
   SetAllDefaults(*block);
   block->CurrentProfile = 9;  // keeps the registry out of this test
-  SaveAllSettings(*block, context);
+  EXPECT_FALSE(SaveAllSettings(*block, context)) << "the slot files cannot be written";
   EXPECT_FALSE(fs::exists(dir.path() / "config"));
   EXPECT_EQ(LoadAllSettings(*block, context), 1);
   EXPECT_EQ(FieldText(block->profiles[0].ProFileName), u"Default1");

@@ -135,7 +135,7 @@ TEST(MonitorLifecycle, PublishesTheCatalogueAndAppliesNewSettingsOnNotice) {
   std::memset(&work, 0, sizeof work);
   SetProfileDefaults(work, 1);
   CopyToField(work.ProFileName, u"Work");
-  SaveProfile(work, SlotFilePath(monitor.installFolder(), 1), ini);
+  ASSERT_TRUE(SaveProfile(work, SlotFilePath(monitor.installFolder(), 1)));
   IniFile(ConfigIniPath(monitor.installFolder()), ini).WriteInt(u"Setting", u"CurrentProfile", 1);
   // The current profile takes over what Windows uses now.
   SetMouseValue(u"DoubleClickSpeed", u"470");
@@ -209,7 +209,7 @@ TEST(MonitorLifecycle, AcceleratedProfileUsesTheRegistrysValues) {
   SetProfileDefaults(p, 0);
   p.AccelerationFlag = 1;
   p.Acceleration = 8;
-  SaveProfile(p, SlotFilePath(monitor.installFolder(), 0), ini);
+  ASSERT_TRUE(SaveProfile(p, SlotFilePath(monitor.installFolder(), 0)));
   SetMouseRegistry(u"1", u"6", u"0");  // row 8: read back as level 8, acceleration on
   IniFile(ConfigIniPath(monitor.installFolder()), ini).WriteInt(u"Setting", u"CurrentProfile", 0);
   ASSERT_TRUE(monitor.Start());
@@ -304,7 +304,7 @@ TEST(MonitorLifecycle, RunsOnTheFilesWhenTheBlockCannotBeCreated) {
   ProfileSettings p;
   std::memset(&p, 0, sizeof p);
   SetProfileDefaults(p, 2);
-  SaveProfile(p, SlotFilePath(monitor.installFolder(), 2), ini);
+  ASSERT_TRUE(SaveProfile(p, SlotFilePath(monitor.installFolder(), 2)));
   SetMouseValue(u"DoubleClickSpeed", u"555");
   IniFile(ConfigIniPath(monitor.installFolder()), ini).WriteInt(u"Setting", u"CurrentProfile", 2);
   // Another kind of object already has the block's name: the mapping cannot be created.

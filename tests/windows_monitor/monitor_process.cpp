@@ -34,7 +34,7 @@ MonitorProcess::~MonitorProcess() {
 
 void MonitorProcess::WriteCurrentProfile(const ProfileSettings& profile) const {
   Win32PrivateProfile ini;
-  SaveProfile(profile, SlotFilePath(installFolder(), 0), ini);
+  (void)SaveProfile(profile, SlotFilePath(installFolder(), 0));
   IniFile(ConfigIniPath(installFolder()), ini).WriteInt(u"Setting", u"CurrentProfile", 0);
 }
 

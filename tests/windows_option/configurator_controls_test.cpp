@@ -193,7 +193,7 @@ TEST_F(ConfiguratorControlsTest, ExportWritesTheEditedProfileAndImportReplacesTh
     CopyToField(incoming->ProFileName, u"Imported");
     incoming->MacroKeyInfo[2].functionCode = 9;
     Win32PrivateProfile ini;
-    SaveProfile(*incoming, (dir_.path() / "incoming.gmp").u16string(), ini);
+    ASSERT_TRUE(SaveProfile(*incoming, (dir_.path() / "incoming.gmp").u16string()));
   }
 
   OptionProcess option(dir_.path());

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "option/macros/macro_library.h"
-#include "option/macros/win32_macro_file_operations.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "skin/owner_menu_layout.h"
@@ -57,9 +56,7 @@ TEST(ConfiguratorMacros, ChosenMacroIsCopiedToTheButtonAndShownChecked) {
   WriteCatalogue(dir.path(), 0, 0, u"Macros");
   {
     const MacroLibrary library{Macro(u"Alpha", 2, 2), Macro(u"Beta", 3, 4)};
-    Win32PrivateProfile ini;
-    Win32MacroFileOperations files;
-    ASSERT_EQ(SaveMacroLibrary(library, MacroLibraryPath(Folder(dir.path())), ini, files),
+    ASSERT_EQ(SaveMacroLibrary(library, MacroLibraryPath(Folder(dir.path()))),
               MacroSaveResult::kSaved);
   }
   OptionProcess option(dir.path());

@@ -26,7 +26,7 @@ void WriteCatalogue(const std::filesystem::path& folder, int current, int namedS
       CopyToField(profile->ProFileName, name);
       profile->MacroKeyInfo[5].functionCode = kNamedSlotButton5Code;
     }
-    SaveProfile(*profile, SlotFilePath(Folder(folder), slot), ini);
+    (void)SaveProfile(*profile, SlotFilePath(Folder(folder), slot));
   }
   IniFile(ConfigIniPath(Folder(folder)), ini).WriteInt(u"Setting", u"CurrentProfile", current);
 }

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "option/macros/macro_library.h"
-#include "option/macros/win32_macro_file_operations.h"
 #include "platform/wide.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
@@ -165,10 +164,9 @@ TEST(MacroManager, EventMenuInsertsAMouseStepAndDeleteAsksFirst) {
   WriteCatalogue(dir.path(), 0, 0, u"Only");
   {
     Win32PrivateProfile ini;
-    Win32MacroFileOperations files;
     const MacroLibrary library{StoredMacro(u"one", {{4, kMacroPress, 0}, {4, kMacroRelease, 0}}),
                                StoredMacro(u"two", {})};
-    ASSERT_EQ(SaveMacroLibrary(library, MacroLibraryPath(Folder(dir.path())), ini, files),
+    ASSERT_EQ(SaveMacroLibrary(library, MacroLibraryPath(Folder(dir.path()))),
               MacroSaveResult::kSaved);
   }
   OptionProcess option(dir.path());
@@ -266,9 +264,7 @@ TEST(MacroManager, ExportImportAndTheRepeatCount) {
   MacroRecord one = StoredMacro(u"one", {{4, kMacroPress, 12}, {4, kMacroRelease, 0}});
   one.repeatCount = 3;
   {
-    Win32PrivateProfile ini;
-    Win32MacroFileOperations files;
-    ASSERT_EQ(SaveMacroLibrary({one}, MacroLibraryPath(Folder(dir.path())), ini, files),
+    ASSERT_EQ(SaveMacroLibrary({one}, MacroLibraryPath(Folder(dir.path()))),
               MacroSaveResult::kSaved);
   }
   OptionProcess option(dir.path());
