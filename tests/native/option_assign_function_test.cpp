@@ -2,11 +2,14 @@
 
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "option/buttons/assign_function.h"
+#include "option/modal_notice_gate.h"
 #include "settings/text.h"
 #include "tests/support/sample_profiles.h"
 
@@ -28,6 +31,19 @@ class RecordingDialogs : public AssignmentDialogs {
 
   std::vector<std::string> calls;
   KeyCapture answer;
+};
+
+// A capture dialog whose message loop delivers a notice that replaces the image while it is open.
+class ReloadingDialogs : public RecordingDialogs {
+ public:
+  explicit ReloadingDialogs(std::function<void()> deliver) : deliver_(std::move(deliver)) {}
+  KeyCapture CaptureKey(KeyCaptureKind kind, uint8_t key, uint8_t modifiers) override {
+    deliver_();
+    return RecordingDialogs::CaptureKey(kind, key, modifiers);
+  }
+
+ private:
+  std::function<void()> deliver_;
 };
 
 MacroRecord Macro(const char* name, int32_t repeat, int32_t count, uint8_t firstCode) {
@@ -251,6 +267,44 @@ TEST_F(AssignFunctionTest, KeyCaptureStoresTheAcceptedKey) {
     EXPECT_EQ(std::memcmp(a.programPath, Before(b).programPath, sizeof a.programPath), 0);
     EXPECT_EQ(block->ButtonChanged[kCurrent][b], 1);
     ExpectOnlyButtonTouched(b);
+  }
+}
+
+// A reload while the capture dialog is open, of a block whose current index may name no slot.
+// Held back by the gate (as the main window does), it runs after the edit, which lands in the
+// slot it was made for; let through, the edit is dropped and nothing is written out of bounds.
+TEST_F(AssignFunctionTest, AReloadWhileTheCaptureDialogIsOpen) {
+  const int b = 6;
+  for (int32_t incomingCurrent : {4, -1, 5, 7, INT_MIN}) {
+    for (bool gated : {true, false}) {
+      SetUp();
+      auto incoming = std::make_unique<SharedSettingsBlock>(*block);
+      incoming->CurrentProfile = incomingCurrent;
+      int reloads = 0;
+      ModalNoticeGate gate([&](ImageNotice) {
+        *block = *incoming;
+        ++reloads;
+      });
+      ReloadingDialogs reloading([&] { gate.Offer(ImageNotice::kReloadBlock); });
+      reloading.answer = {true, 4, 0x02};
+      AssignOutcome outcome;
+      {
+        std::optional<ModalNoticeGate::Scope> modal;
+        if (gated) modal.emplace(gate);
+        outcome = AssignFunction(1005, *block, b, library, reloading);
+        EXPECT_EQ(reloads, gated ? 0 : 1);
+        if (gated) {
+          EXPECT_EQ(outcome, AssignOutcome::kAssigned);
+          EXPECT_EQ(Button(b).events[0].code, 4);
+          ExpectOnlyButtonTouched(b);
+        }
+      }
+      EXPECT_EQ(reloads, 1) << incomingCurrent;
+      if (!gated) {
+        EXPECT_EQ(outcome, AssignOutcome::kNothing) << incomingCurrent;
+        EXPECT_EQ(std::memcmp(block.get(), incoming.get(), sizeof *block), 0) << incomingCurrent;
+      }
+    }
   }
 }
 
