@@ -35,7 +35,7 @@ if(FUZZ)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_libraries(${name} PRIVATE portable_core)
-    # A profile save rewrites its file once per key, so that target gets fewer inputs.
+    # A profile load reads its file once per key, so that target gets fewer inputs.
     set(runs ${FUZZ_RUNS})
     if(name STREQUAL "profile_file_fuzz")
       set(runs 100)

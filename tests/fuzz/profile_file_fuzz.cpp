@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Check(first->ProFileName[249] == 0 && first->GameFile[499] == 0);
 
-  // Saved into the same file, so that its encoding (ANSI or UTF-16) stays what it was.
-  SaveProfile(*first, path);
+  // Saved whole into the same file, so that keys it does not know stay beside the profile's.
+  Check(SaveProfile(*first, path));
   auto* second = new ProfileSettings;
   std::memset(second, 0, sizeof *second);
   LoadProfile(*second, path);
