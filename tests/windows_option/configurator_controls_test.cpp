@@ -218,6 +218,15 @@ TEST_F(ConfiguratorControlsTest, ExportWritesTheEditedProfileAndImportReplacesTh
   }
   EXPECT_EQ(StoredCurrentProfile(dir_.path()), 0);  // export applies nothing
 
+  // A cancelled import applies nothing, not even the pending choices.
+  ClickControl(option.window(), dir_.path(), kImportKey);
+  HWND chooser = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (chooser = OwnedDialog(option.window())) != nullptr; }, kWaitMs));
+  PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindow(chooser); }, kWaitMs));
+  option.Settle();
+  EXPECT_EQ(StoredCurrentProfile(dir_.path()), 0);
+
   ClickControl(option.window(), dir_.path(), kImportKey);
   ASSERT_TRUE(ChooseFileInDialog(option.window(), dir_.path() / "incoming.gmp"));
   option.Settle();

@@ -198,7 +198,8 @@ TEST(ConfiguratorWithMonitor, ApplyReachesTheMonitorAndItsExitClosesTheWindow) {
 
 // A monitor started after the configurator: its start message reloads the window from its block
 // (an unapplied slot choice is dropped), and from then on applies reach it. Outside senders can
-// make the window reload the block or take over its device values; message 1258 changes nothing.
+// make the window reload the block (without its change flags) or take over its device values;
+// message 1258 changes nothing.
 TEST(ConfiguratorWithMonitor, MonitorStartedLaterIsReloadedFromAndReachedByApply) {
   MonitorProcess monitor;
   LayOutMonitorAndConfigurator(monitor);
@@ -225,6 +226,7 @@ TEST(ConfiguratorWithMonitor, MonitorStartedLaterIsReloadedFromAndReachedByApply
   ASSERT_TRUE(block.Read(*image));
   EXPECT_EQ(image->profiles[0].MacroKeyInfo[kExtraButton].functionCode, kMiddleClickCode);
   image->CurrentProfile = 4;
+  image->ButtonChanged[4][3] = 1;  // what an earlier apply published; not a change of this one
   ASSERT_TRUE(block.Write(*image));
   DWORD_PTR answer = 1;
   ASSERT_NE(SendMessageTimeoutW(option.window(), kMsgIgnored, 0, 0, SMTO_NORMAL, kWaitMs, &answer),
@@ -248,6 +250,8 @@ TEST(ConfiguratorWithMonitor, MonitorStartedLaterIsReloadedFromAndReachedByApply
   ClickControl(option.window(), option.folder(), kApplyKey);
   option.Settle();
   ASSERT_TRUE(PumpUntil([&] { return StoredCurrentProfile(option.folder()) == 4; }, kWaitMs));
+  ASSERT_TRUE(block.Read(*image));
+  EXPECT_EQ(image->ButtonChanged[4][3], 0) << "a reloaded flag is published again";
   auto stored = ReadSlot(option.folder(), 4);
   EXPECT_EQ(stored->CpiStep, cpiStep);
   EXPECT_EQ(stored->PollingRate, pollingRate);
