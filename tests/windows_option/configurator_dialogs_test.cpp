@@ -277,4 +277,28 @@ TEST_F(ConfiguratorDialogsTest, ClickWarningGuardsTheLastLeftClickWhateverCloses
   EXPECT_EQ(stored->MacroKeyInfo[2].functionCode, 2);
 }
 
+// A settings file that cannot be written (held open by another program here) is reported once
+// the apply is done, and keeps what it held.
+TEST_F(ConfiguratorDialogsTest, AFailedSaveIsReportedAndTheFileKept) {
+  OptionProcess option(dir_.path());
+  ASSERT_TRUE(option.Start());
+  Apply(option);
+  const fs::path slot = dir_.path() / "config" / "Default0.gmp";
+  const std::string before = ReadFileBytes(slot);
+  HANDLE held =
+      CreateFileW(slot.wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(ChooseFunction(option, 2, kMiddleClickEntry - 1));
+  option.Settle();
+  ClickControl(option.window(), dir_.path(), kApplyKey);
+  HWND dialog = WaitForOwnedDialog(option.window());
+  ASSERT_NE(dialog, nullptr);
+  SaveDialogPicture(dialog, "option_save_failed");
+  ClickDialogControl(dialog, dir_.path(), kClickSkin, kConfirmOk);
+  EXPECT_TRUE(WaitUntilClosed(dialog));
+  CloseHandle(held);
+  EXPECT_EQ(ReadFileBytes(slot), before);
+  EXPECT_TRUE(option.Running());
+}
+
 }  // namespace
