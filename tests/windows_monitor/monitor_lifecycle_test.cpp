@@ -134,7 +134,11 @@ TEST(MonitorLifecycle, PublishesTheCatalogueAndAppliesNewSettingsOnNotice) {
   ProfileSettings work;
   std::memset(&work, 0, sizeof work);
   SetProfileDefaults(work, 1);
-  CopyToField(work.ProFileName, u"Work");
+  // A name and a program path outside any one code page.
+  const Text workName = u"Work \u0420\u0430\u0431\u043e\u0442\u0430 \u4ed5\u4e8b Caf\u00e9";
+  const Text workProgram = u"C:\\\u30b2\u30fc\u30e0\\\u0438\u0433\u0440\u0430.exe";
+  CopyToField(work.ProFileName, workName);
+  CopyToField(work.GameFile, workProgram);
   ASSERT_TRUE(SaveProfile(work, SlotFilePath(monitor.installFolder(), 1)));
   IniFile(ConfigIniPath(monitor.installFolder()), ini).WriteInt(u"Setting", u"CurrentProfile", 1);
   // The current profile takes over what Windows uses now.
@@ -152,7 +156,15 @@ TEST(MonitorLifecycle, PublishesTheCatalogueAndAppliesNewSettingsOnNotice) {
   auto image = std::make_unique<SharedSettingsBlock>();
   ASSERT_TRUE(block.Read(*image));
   EXPECT_EQ(image->CurrentProfile, 1);
-  EXPECT_EQ(FieldText(image->profiles[1].ProFileName), u"Work");
+  EXPECT_EQ(FieldText(image->profiles[1].ProFileName), workName);
+  EXPECT_EQ(FieldText(image->profiles[1].GameFile), workProgram);
+  {
+    // The files the monitor rewrote at its start give them back for the next start.
+    ProfileSettings reread{};
+    LoadProfile(reread, SlotFilePath(monitor.installFolder(), 1), ini);
+    EXPECT_EQ(FieldText(reread.ProFileName), workName);
+    EXPECT_EQ(FieldText(reread.GameFile), workProgram);
+  }
   EXPECT_EQ(FieldText(image->profiles[0].ProFileName), u"Default1");
   EXPECT_EQ(FieldText(image->profiles[4].ProFileName), u"Default5");
   EXPECT_EQ(image->profiles[1].DbleClickSpeed, 470) << "taken over from the registry at start";
