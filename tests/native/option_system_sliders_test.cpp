@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 
 #include "option/dialogs/pointer_speed_table.h"
 #include "option/dialogs/slider_click.h"
@@ -185,6 +186,20 @@ TEST(SystemSliders, APlainClickKeepsEveryValue) {
         ASSERT_EQ(SliderPositionsOfProfile(profile).*s.shown, value) << s.id;
       }
     }
+  }
+}
+
+TEST(AppliedDoubleClickTime, TheAppliedCurrentProfilesValue) {
+  auto applied = std::make_unique<SharedSettingsBlock>();
+  applied->profiles[1].DbleClickSpeed = 345;
+  applied->profiles[2].DbleClickSpeed = 678;
+  const struct {
+    int32_t current;
+    std::optional<int32_t> ms;
+  } rows[] = {{1, 345}, {2, 678}, {-1, std::nullopt}, {kProfileCount, std::nullopt}};
+  for (const auto& r : rows) {
+    applied->CurrentProfile = r.current;
+    EXPECT_EQ(AppliedDoubleClickTime(*applied), r.ms) << r.current;
   }
 }
 

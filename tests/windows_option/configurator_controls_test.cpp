@@ -15,6 +15,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/option_process.h"
+#include "tests/windows_support/live_settings.h"
 #include "tests/windows_support/pump.h"
 
 namespace {
@@ -135,6 +136,30 @@ TEST_F(ConfiguratorControlsTest, TrackClicksAndAThumbDragSetTheWindowsSettings) 
   EXPECT_EQ(stored->MouseSpeed, 20);
   EXPECT_EQ(stored->ScrollWheelSpeed, 1);
   EXPECT_EQ(stored->DbleClickSpeed, 200);
+}
+
+// The double-click slider sets the time live; choosing another slot or closing without an apply
+// puts back the applied profile's time.
+TEST_F(ConfiguratorControlsTest, AnUnappliedDoubleClickTimeIsPutBack) {
+  const UINT applied = static_cast<UINT>(ReadSlot(dir_.path(), 0)->DbleClickSpeed);
+  ASSERT_NE(applied, 900u);
+  OptionProcess option(dir_.path());
+  ASSERT_TRUE(option.Start());
+  const RECT track = OnScreen(option.window(), MainControlRect(dir_.path(), kDoubleClickSpeedKey));
+  const POINT slowest{track.left, (track.top + track.bottom) / 2};
+  ClickAt(slowest);
+  option.Settle();
+  EXPECT_EQ(ReadLiveSettings().doubleClick, 900u);
+  ClickControl(option.window(), dir_.path(), kFirstSlotKey + 1);
+  option.Settle();
+  EXPECT_EQ(ReadLiveSettings().doubleClick, applied) << "another slot";
+
+  ClickAt(slowest);
+  option.Settle();
+  ASSERT_EQ(ReadLiveSettings().doubleClick, 900u);
+  ClickControl(option.window(), dir_.path(), kCloseKey);
+  ASSERT_TRUE(option.WaitForExit());
+  EXPECT_EQ(ReadLiveSettings().doubleClick, applied) << "closed";
 }
 
 // The row's default button restores the selected row only; the all-rows button every row.
