@@ -162,6 +162,24 @@ TEST_F(ConfiguratorControlsTest, AnUnappliedDoubleClickTimeIsPutBack) {
   EXPECT_EQ(ReadLiveSettings().doubleClick, applied) << "closed";
 }
 
+// The thumbs take their picture's shape: none shows its key-colour corners over the track.
+TEST_F(ConfiguratorControlsTest, SliderThumbsShowNoKeyColour) {
+  OptionProcess option(dir_.path());
+  ASSERT_TRUE(option.Start());
+  for (int index = 0; index < 3; ++index) {
+    HWND thumb = SliderThumb(option.window(), index);
+    ASSERT_NE(thumb, nullptr) << index;
+    RECT rect{};
+    GetWindowRect(thumb, &rect);
+    const ScreenPixels shown = CaptureScreen(rect);
+    int magenta = 0;
+    for (size_t i = 0; i + 2 < shown.bytes.size(); i += 4) {
+      magenta += shown.bytes[i] == 255 && shown.bytes[i + 1] == 0 && shown.bytes[i + 2] == 255;
+    }
+    EXPECT_EQ(magenta, 0) << "slider " << index;
+  }
+}
+
 // The row's default button restores the selected row only; the all-rows button every row.
 TEST_F(ConfiguratorControlsTest, RestoreButtonsBringBackTheDefaultFunctions) {
   constexpr int kRestoreRowKey = 55;
