@@ -118,6 +118,7 @@ add_library(option_win32 STATIC
   option/profile_files_win32.cpp
   option/text_label.cpp
   option/dialogs/click_slider.cpp
+  option/dialogs/restore_double_click.cpp
   option/dialogs/confirm_dialog.cpp
   option/dialogs/centre_over_owner.cpp
   option/dialogs/exe_file_chooser.cpp
@@ -180,9 +181,10 @@ add_executable(option_tests ${OPTION_TEST_SOURCES}
   tests/windows_support/process_handles.cpp
   tests/windows_support/png_writer.cpp
   tests/windows_support/window_picture.cpp
+  tests/windows_support/live_settings.cpp
   tests/support/temp_dir.cpp)
 target_link_libraries(option_tests PRIVATE option_win32 gtest_main)
-add_dependencies(option_tests Option Monitor KBHook lan default_skin)
+add_dependencies(option_tests Option Monitor KBHook lan default_skin live_settings_probe)
 gtest_discover_tests(option_tests
   DISCOVERY_MODE PRE_TEST
   TEST_PREFIX "wine.option."
@@ -200,6 +202,7 @@ add_executable(monitor_tests
   tests/windows_monitor/injection_observer.cpp
   tests/windows_monitor/monitor_process.cpp
   tests/windows_support/process_handles.cpp
+  tests/windows_support/live_settings.cpp
   tests/support/temp_dir.cpp)
 target_link_libraries(monitor_tests PRIVATE monitor_win32 gtest_main)
 add_executable(live_settings_probe tests/windows_monitor/live_settings_probe.cpp)

@@ -231,7 +231,7 @@ LRESULT MonitorWindow::OnButtonEvent(WPARAM wParam, LPARAM lParam) {
     dispatcher_->DispatchButtonEvent(g_monitorSettings, static_cast<int64_t>(wParam),
                                      static_cast<int64_t>(lParam));
   }
-  return 0;
+  return 1;
 }
 
 LRESULT MonitorWindow::OnTimer(WPARAM wParam, LPARAM lParam) {

@@ -11,6 +11,7 @@
 #include "option/buttons/key_names.h"
 #include "option/dialogs/confirm_dialog.h"
 #include "option/dialogs/profile_properties_dialog.h"
+#include "option/dialogs/restore_double_click.h"
 #include "option/dialogs/system_sliders.h"
 #include "option/function_menu.h"
 #include "option/main_window_texts.h"
@@ -319,6 +320,7 @@ bool ConfiguratorWindow::RunCommand(int key) {
 }
 
 void ConfiguratorWindow::SelectSlot(int slot) {
+  if (slot != edited_->CurrentProfile) RestoreAppliedDoubleClickTime(*loaded_);
   edited_->CurrentProfile = slot;
   RefreshMainWindow();
 }
@@ -600,6 +602,7 @@ LRESULT ConfiguratorWindow::OnIgnored(WPARAM, LPARAM) {
 
 LRESULT ConfiguratorWindow::OnClose(WPARAM, LPARAM) {
   // Unapplied edits are dropped: only apply writes anything.
+  RestoreAppliedDoubleClickTime(*loaded_);
   EndModal(IDCANCEL);
   return 0;
 }

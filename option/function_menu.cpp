@@ -26,7 +26,7 @@ std::vector<FunctionMenuItem> MacroItems(std::span<const MacroRecord> library,
   for (size_t index = 0; index < count; ++index) {
     const TextView name = FieldText(library[index].name);
     FunctionMenuItem item;
-    item.id = kCommandFirstMacro + static_cast<int32_t>(index);
+    item.id = MacroCommandId(index);
     item.text = Text(TrimProfileSpace(name));
     // The button carries a copy of the library's name as it was, so that is what is compared.
     item.checked = runsMacro && name == runningName;

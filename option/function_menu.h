@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "option/buttons/assign_function.h"
 #include "option/macros/macro_record.h"
 #include "settings/profile_settings.h"
 #include "settings/text.h"
@@ -30,8 +31,8 @@ FunctionMenuItem MenuCommand(int32_t id, uint16_t textId);
 FunctionMenuItem MenuSubmenu(uint16_t textId, std::vector<FunctionMenuItem> items);
 
 // Macros beyond this many have no command id of their own (the window routes ids up to 4000 to
-// the function assignment), so the menu lists at most this many.
-inline constexpr size_t kMaxMenuMacros = 4000 - 1100 + 1;
+// the function assignment, and 2048 is the menu's separator), so the menu lists at most this many.
+inline constexpr size_t kMaxMenuMacros = kMacroCommandIds;
 
 // The root menu for a button whose current assignment is `selected`.
 std::vector<FunctionMenuItem> BuildFunctionMenu(std::span<const MacroRecord> library,

@@ -11,7 +11,7 @@
 
 constexpr uint32_t kMenuBackgroundColour = 0xE9E9E9;
 constexpr uint32_t kMenuSelectionColour = 0x000000;
-constexpr uint32_t kMenuSeparatorColour = 0xE9E9E9;
+constexpr uint32_t kMenuSeparatorColour = 0x999999;  // a mid grey line on the light grey
 constexpr uint32_t kMenuTextColour = 0x000000;
 constexpr uint32_t kMenuSelectedTextColour = 0xE9E9E9;
 constexpr uint32_t kMenuCheckedTextColour = 0xFFBF44;  // light blue

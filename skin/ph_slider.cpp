@@ -81,6 +81,7 @@ void CPHSlider::SetRange(int32_t minimum, int32_t maximum) {
 
 void CPHSlider::SetPos(int32_t value) {
   value_ = ClampSliderValue(geometry_, value);
+  settled_ = value_;
   if (handle() == nullptr) return;
   MoveThumbTo(SliderEdgeOfValue(geometry_, value_));
   InvalidateRect(handle(), nullptr, FALSE);
@@ -114,7 +115,7 @@ LRESULT CPHSlider::OnLButtonDown(WPARAM, LPARAM lParam) {
 LRESULT CPHSlider::OnMouseMove(WPARAM, LPARAM lParam) {
   if (dragging_) {
     const SliderDragStep step =
-        SliderDrag(geometry_, CurrentLeft(), GET_X_LPARAM(lParam) - pressX_);
+        SliderDrag(geometry_, CurrentLeft(), GET_X_LPARAM(lParam) - pressX_, settled_);
     MoveThumbTo(step.new_left);
     value_ = step.posted_value;
     Notify();
@@ -123,11 +124,12 @@ LRESULT CPHSlider::OnMouseMove(WPARAM, LPARAM lParam) {
 }
 
 void CPHSlider::Settle() {
-  const SliderRelease release = SliderReleaseAt(geometry_, CurrentLeft(), rounding_);
+  const SliderRelease release = SliderReleaseAt(geometry_, CurrentLeft(), settled_, rounding_);
   wchar_t line[64];
   swprintf(line, 64, L"CPHSlider=%f\n", release.exact);
   OutputDebugStringW(line);
   value_ = release.value;
+  settled_ = value_;
   Notify();
   if (rounding_) {
     MoveThumbTo(release.new_left);

@@ -65,6 +65,7 @@ class CPHSlider : public Window {
   int32_t height_ = 0;
   HBITMAP bitmap_ = nullptr;
   int32_t value_ = 0;
+  int32_t settled_ = 0;  // of the last SetPos or release: kept while the thumb stands on it
   bool rounding_ = false;
   bool dragEnabled_ = true;
   bool dragging_ = false;

@@ -137,6 +137,7 @@ void SkinButton::SetHover(bool hover) {
 
 void SkinButton::SetCaption(TextView caption) {
   caption_.assign(caption);
+  SetTooltip(true);
   Repaint();
 }
 
@@ -285,14 +286,21 @@ LRESULT SkinButton::OnDestroy(WPARAM, LPARAM) {
 }
 
 void SkinButton::SetTooltip(bool activate) {
-  if (caption_.empty() || tooltip_ == nullptr || handle() == nullptr) return;
+  if (tooltip_ == nullptr || handle() == nullptr) return;
   TOOLINFOW tool{};
   // The size common controls 5 and 6 both accept; the program runs without a manifest.
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.hwnd = handle();
   tool.uId = 1;
+  const bool registered = SendMessageW(tooltip_, TTM_GETTOOLCOUNT, 0, 0) != 0;
+  if (caption_.empty()) {
+    // Nothing to show: a tool left registered would go on showing the old caption.
+    if (registered) SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
+    return;
+  }
   tool.lpszText = const_cast<wchar_t*>(Wide(caption_));
-  if (SendMessageW(tooltip_, TTM_GETTOOLCOUNT, 0, 0) == 0) {
+  if (!registered) {
     GetClientRect(handle(), &tool.rect);
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }

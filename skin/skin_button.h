@@ -56,7 +56,7 @@ class SkinButton : public Window {
   void SetCaptionColours(const ButtonCaptionColours& colours) { colours_ = colours; }
 
   // Registers the button with its tooltip the first time it has a caption, updates the tip text
-  // to the caption, and (de)activates the tooltip. Does nothing while the caption is empty.
+  // to the caption, and (de)activates the tooltip. An empty caption drops the tool instead.
   void SetTooltip(bool activate);
   HWND tooltip() const { return tooltip_; }
 

@@ -52,6 +52,12 @@ int32_t SliderValueFromExact(const SliderGeometry& g, double exact, bool roundin
   return static_cast<int32_t>(whole);
 }
 
+int32_t SliderValueAtEdge(const SliderGeometry& g, int32_t edge, int32_t settled,
+                          bool rounding) {
+  if (edge == SliderEdgeOfValue(g, settled)) return ClampSliderValue(g, settled);
+  return SliderValueFromExact(g, SliderExactValueOfEdge(g, edge), rounding);
+}
+
 int32_t ClampSliderEdge(const SliderGeometry& g, int64_t wanted_left) {
   const int64_t travel = TravelSpan(g);
   if (travel <= 0) return g.travel.left;
@@ -61,17 +67,19 @@ int32_t ClampSliderEdge(const SliderGeometry& g, int64_t wanted_left) {
   return static_cast<int32_t>(wanted_left);
 }
 
-SliderDragStep SliderDrag(const SliderGeometry& g, int32_t current_left, int32_t offset) {
+SliderDragStep SliderDrag(const SliderGeometry& g, int32_t current_left, int32_t offset,
+                          int32_t settled) {
   SliderDragStep step;
   step.new_left = ClampSliderEdge(g, int64_t{current_left} + offset);
-  step.posted_value = SliderValueFromExact(g, SliderExactValueOfEdge(g, current_left), false);
+  step.posted_value = SliderValueAtEdge(g, current_left, settled, false);
   return step;
 }
 
-SliderRelease SliderReleaseAt(const SliderGeometry& g, int32_t current_left, bool rounding) {
+SliderRelease SliderReleaseAt(const SliderGeometry& g, int32_t current_left, int32_t settled,
+                              bool rounding) {
   SliderRelease release;
   release.exact = SliderExactValueOfEdge(g, current_left);
-  release.value = SliderValueFromExact(g, release.exact, rounding);
+  release.value = SliderValueAtEdge(g, current_left, settled, rounding);
   release.new_left = rounding ? SliderEdgeOfValue(g, release.value) : current_left;
   return release;
 }

@@ -31,6 +31,13 @@ double SliderExactValueOfEdge(const SliderGeometry& g, int32_t edge);
 // Truncated toward zero, or the nearest integer (halves upward), then clamped to the range.
 int32_t SliderValueFromExact(const SliderGeometry& g, double exact, bool rounding);
 
+// The value a thumb at `edge` stands for, given the value it last settled on. More values than
+// pixels share edges, so the edge of the settled value keeps that value instead of being read
+// back as the one its pixel happens to give: a thumb pressed and let go where it stood keeps its
+// value, and value -> edge -> value is the identity.
+[[nodiscard]] int32_t SliderValueAtEdge(const SliderGeometry& g, int32_t edge, int32_t settled,
+                                        bool rounding);
+
 // Keeps a wanted left edge inside the travel area; a travel area narrower than the thumb keeps
 // the thumb at its left.
 int32_t ClampSliderEdge(const SliderGeometry& g, int64_t wanted_left);
@@ -40,10 +47,11 @@ struct SliderDragStep {
   int32_t posted_value;  // the value reported for this move
 };
 
-// One pointer move of a drag by `offset` pixels from the thumb at `current_left`. The value
-// reported is that of the thumb before the move, truncated, so it trails the thumb by one move;
-// the release reports the final place.
-SliderDragStep SliderDrag(const SliderGeometry& g, int32_t current_left, int32_t offset);
+// One pointer move of a drag by `offset` pixels from the thumb at `current_left`, which last
+// settled on `settled`. The value reported is that of the thumb before the move, truncated, so it
+// trails the thumb by one move; the release reports the final place.
+[[nodiscard]] SliderDragStep SliderDrag(const SliderGeometry& g, int32_t current_left,
+                                        int32_t offset, int32_t settled);
 
 struct SliderRelease {
   double exact;      // for the diagnostic line
@@ -51,4 +59,7 @@ struct SliderRelease {
   int32_t new_left;  // the thumb's place afterwards: snapped onto the value when rounding
 };
 
-SliderRelease SliderReleaseAt(const SliderGeometry& g, int32_t current_left, bool rounding);
+// The release of a thumb at `current_left` that last settled on `settled` (see
+// SliderValueAtEdge).
+[[nodiscard]] SliderRelease SliderReleaseAt(const SliderGeometry& g, int32_t current_left,
+                                            int32_t settled, bool rounding);

@@ -1,10 +1,14 @@
 #include "option/buttons/assign_function.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "settings/text.h"
+#include "skin/owner_menu_layout.h"
 
 namespace {
+
+constexpr auto kMenuSeparatorId = static_cast<int32_t>(kMenuSeparatorAppendId);
 
 // Menu ids that store id - 1000 without parameters (1005 is taken out before: it asks for a key).
 struct PlainRange {
@@ -47,6 +51,19 @@ void CopyMacro(const MacroRecord& macro, ButtonAssignment& a) {
 
 }  // namespace
 
+int32_t MacroCommandId(size_t index) {
+  // Limited first: an index past the ids left gives the id after the last, never a wrapped one.
+  const size_t limited = std::min<size_t>(index, kMacroCommandIds);
+  const int32_t id = kCommandFirstMacro + static_cast<int32_t>(limited);
+  return id >= kMenuSeparatorId ? id + 1 : id;
+}
+
+int32_t MacroNumberOfCommandId(int32_t commandId) {
+  if (commandId < kCommandFirstMacro || commandId > kCommandLast) return -1;
+  if (commandId == kMenuSeparatorId) return -1;
+  return commandId - kCommandFirstMacro - (commandId > kMenuSeparatorId ? 1 : 0);
+}
+
 FunctionCommand CommandOfId(int32_t commandId, size_t macroCount) {
   using Kind = FunctionCommand::Kind;
   if (commandId == kCommandMacroManager) return {Kind::kMacroManager, 0, -1};
@@ -62,9 +79,9 @@ FunctionCommand CommandOfId(int32_t commandId, size_t macroCount) {
   for (const IdCode& row : kOfficeAndWindows) {
     if (row.id == commandId) return {Kind::kPlain, row.code, -1};
   }
-  if (commandId >= kCommandFirstMacro && commandId <= kCommandLast) {
-    const int32_t number = commandId - kCommandFirstMacro;
-    if (static_cast<size_t>(number) < macroCount) return {Kind::kMacro, kFunctionMacro, number};
+  const int32_t number = MacroNumberOfCommandId(commandId);
+  if (number >= 0 && static_cast<size_t>(number) < macroCount) {
+    return {Kind::kMacro, kFunctionMacro, number};
   }
   return {};
 }

@@ -3,6 +3,7 @@
 // parameters in the selected button's assignment of the edited image. The dialogs a command needs
 // sit behind a small interface, so that these rules run without windows.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -24,6 +25,14 @@ inline constexpr int32_t kCommandSingleKey = 1064;
 inline constexpr int32_t kCommandFirstMacro = 1100;
 // The main window routes ids up to this one here; higher ids belong to other controls.
 inline constexpr int32_t kCommandLast = 4000;
+
+// How many macros have a command id: kCommandFirstMacro to kCommandLast, less the one skipped.
+inline constexpr size_t kMacroCommandIds = kCommandLast - kCommandFirstMacro;
+// Macro `index` of the library is command kCommandFirstMacro + index, except that the owner-drawn
+// menu turns id 2048 into a separator: from there on macros take the next id up.
+[[nodiscard]] int32_t MacroCommandId(size_t index);
+// The library index of a macro command id; -1 for ids no macro has.
+[[nodiscard]] int32_t MacroNumberOfCommandId(int32_t commandId);
 
 enum class KeyCaptureKind : uint8_t { kCombination, kSingleKey };
 

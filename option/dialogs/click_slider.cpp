@@ -63,9 +63,10 @@ bool CclickHSlider::Create(const Text& thumbImagePath, const RECT& rect, HWND ow
 
 LRESULT CclickHSlider::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
-  // The thumb travels over the whole track; its values go to the track, which relays them.
+  // The thumb travels over the whole track; its values go to the track, which relays them. It is
+  // shaped by its corner colour, so that the track shows through its cut corners.
   thumb_.Create(imagePath_, 0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top, handle(), id_,
-                false);
+                true);
   thumb_.SetPos(0);
   return 0;
 }

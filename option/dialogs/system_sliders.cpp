@@ -33,3 +33,9 @@ SliderChange ApplySliderChange(ProfileSettings& profile, int32_t id, int32_t pos
   change.handled = true;
   return change;
 }
+
+std::optional<int32_t> AppliedDoubleClickTime(const SharedSettingsBlock& applied) {
+  const ProfileSettings* profile = CurrentProfileOrNull(applied);
+  if (profile == nullptr) return std::nullopt;
+  return profile->DbleClickSpeed;
+}

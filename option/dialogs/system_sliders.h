@@ -6,6 +6,7 @@
 
 #include "option/dialogs/slider_click.h"
 #include "settings/profile_settings.h"
+#include "settings/settings_block.h"
 
 inline constexpr int32_t kPointerSpeedSliderId = 201;
 inline constexpr int32_t kWheelSpeedSliderId = 202;
@@ -36,3 +37,7 @@ struct SliderChange {
 // WM_SLIDER_CHANGED from slider `id` at `position`: writes the profile key. A position outside
 // the slider's range (the message can come from any sender) is limited to it first.
 SliderChange ApplySliderChange(ProfileSettings& profile, int32_t id, int32_t position);
+
+// The double-click time Windows had before the slider set one live: the current profile's value in
+// the image last applied or loaded, as the monitor puts it in place. None without a current profile.
+[[nodiscard]] std::optional<int32_t> AppliedDoubleClickTime(const SharedSettingsBlock& applied);

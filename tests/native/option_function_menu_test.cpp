@@ -116,11 +116,21 @@ TEST(FunctionMenu, MacroEntriesAndTheCheckedOne) {
   }
 }
 
+// Every listed macro has an id of its own that leads back to it; none is the menu's separator id
+// 2048, and those below it keep kCommandFirstMacro + index.
 TEST(FunctionMenu, MacrosBeyondTheCommandRangeAreLeftOut) {
   const std::vector<MacroRecord> library(kMaxMenuMacros + 5, Macro(u"m"));
   const auto items = BuildFunctionMenu(library, Assignment(1))[0].items;
   ASSERT_EQ(items.size(), 2 + kMaxMenuMacros);
+  EXPECT_EQ(items[2 + 947].id, 2047);
+  EXPECT_EQ(items[2 + 948].id, 2049);
   EXPECT_EQ(items.back().id, 4000);
+  for (size_t index = 0; index < kMaxMenuMacros; ++index) {
+    const FunctionCommand command = CommandOfId(items[2 + index].id, library.size());
+    ASSERT_EQ(command.kind, FunctionCommand::Kind::kMacro) << index;
+    ASSERT_EQ(command.macroNumber, static_cast<int32_t>(index));
+  }
+  EXPECT_GT(MacroCommandId(kMaxMenuMacros + 5), kCommandLast);
 }
 
 }  // namespace

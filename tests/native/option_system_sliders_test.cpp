@@ -2,10 +2,12 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 
 #include "option/dialogs/pointer_speed_table.h"
 #include "option/dialogs/slider_click.h"
 #include "option/dialogs/system_sliders.h"
+#include "skin/slider_position.h"
 
 namespace {
 
@@ -154,6 +156,50 @@ TEST(ApplySliderChange, OtherIdsChangeNothing) {
     EXPECT_FALSE(change.handled) << id;
     EXPECT_FALSE(change.doubleClickTimeMs.has_value()) << id;
     EXPECT_EQ(std::memcmp(&profile, &before, sizeof profile), 0) << id;
+  }
+}
+
+// Each slider's thumb on the main window's 150-pixel track (and a narrower one), walked over every
+// value: the thumb placed on a value and pressed and let go there, with or without a move of no
+// distance, keeps it, and the profile key it writes shows the slider at the same place again.
+TEST(SystemSliders, APlainClickKeepsEveryValue) {
+  const struct {
+    int32_t id;
+    TrackRange range;
+    int32_t SliderPositions::*shown;
+  } sliders[] = {
+      {kPointerSpeedSliderId, kPointerSpeedRange, &SliderPositions::pointerSpeed},
+      {kWheelSpeedSliderId, kWheelSpeedRange, &SliderPositions::wheelSpeed},
+      {kDoubleClickSliderId, kDoubleClickRange, &SliderPositions::doubleClick},
+  };
+  for (const auto& s : sliders) {
+    for (int32_t width : {150, 40}) {
+      const SliderGeometry g{{0, 0, width, 20}, 14, s.range.minimum, s.range.maximum};
+      for (int32_t value = s.range.minimum; value <= s.range.maximum; ++value) {
+        const int32_t edge = SliderEdgeOfValue(g, value);
+        const SliderRelease release = SliderReleaseAt(g, edge, value, s.range.rounding);
+        ASSERT_EQ(release.value, value) << s.id << " width " << width;
+        ASSERT_EQ(release.new_left, edge) << s.id << " width " << width << " value " << value;
+        ASSERT_EQ(SliderDrag(g, edge, 0, value).posted_value, value) << s.id << " width " << width;
+        ProfileSettings profile{};
+        ASSERT_TRUE(ApplySliderChange(profile, s.id, value).handled);
+        ASSERT_EQ(SliderPositionsOfProfile(profile).*s.shown, value) << s.id;
+      }
+    }
+  }
+}
+
+TEST(AppliedDoubleClickTime, TheAppliedCurrentProfilesValue) {
+  auto applied = std::make_unique<SharedSettingsBlock>();
+  applied->profiles[1].DbleClickSpeed = 345;
+  applied->profiles[2].DbleClickSpeed = 678;
+  const struct {
+    int32_t current;
+    std::optional<int32_t> ms;
+  } rows[] = {{1, 345}, {2, 678}, {-1, std::nullopt}, {kProfileCount, std::nullopt}};
+  for (const auto& r : rows) {
+    applied->CurrentProfile = r.current;
+    EXPECT_EQ(AppliedDoubleClickTime(*applied), r.ms) << r.current;
   }
 }
 

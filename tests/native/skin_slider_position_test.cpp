@@ -72,20 +72,20 @@ TEST(SliderValueFromExact, TruncatesOrRoundsThenClamps) {
 TEST(SliderReleaseAt, RoundingSnapsEveryPlaceOntoOneOfNine) {
   std::set<int32_t> places;
   for (int32_t left = 0; left <= 180; ++left) {
-    const SliderRelease release = SliderReleaseAt(kNine, left, true);
+    const SliderRelease release = SliderReleaseAt(kNine, left, kNine.minimum, true);
     ASSERT_GE(release.value, 1) << left;
     ASSERT_LE(release.value, 9) << left;
     EXPECT_LE(std::fabs(release.exact - release.value), 0.5) << left;
     EXPECT_EQ(release.new_left, SliderEdgeOfValue(kNine, release.value)) << left;
     // Releasing the snapped thumb again keeps both value and place.
-    const SliderRelease again = SliderReleaseAt(kNine, release.new_left, true);
+    const SliderRelease again = SliderReleaseAt(kNine, release.new_left, release.value, true);
     EXPECT_EQ(again.value, release.value) << left;
     EXPECT_EQ(again.new_left, release.new_left) << left;
     places.insert(release.new_left);
   }
   EXPECT_EQ(places, (std::set<int32_t>{0, 22, 45, 67, 90, 112, 135, 157, 180}));
 
-  const SliderRelease plain = SliderReleaseAt(kNine, 100, false);
+  const SliderRelease plain = SliderReleaseAt(kNine, 100, kNine.minimum, false);
   EXPECT_EQ(plain.value, 5);  // 1 + 100 * 8 / 180 = 5.44
   EXPECT_EQ(plain.new_left, 100);
 }
@@ -103,12 +103,12 @@ TEST(SliderDrag, StaysInTravelAndReportsThePreviousPlace) {
       {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max(), 180, 9},
   };
   for (const auto& r : rows) {
-    const SliderDragStep step = SliderDrag(kNine, r.current_left, r.offset);
+    const SliderDragStep step = SliderDrag(kNine, r.current_left, r.offset, kNine.minimum);
     EXPECT_EQ(step.new_left, r.new_left) << r.current_left << " + " << r.offset;
     EXPECT_EQ(step.posted_value, r.posted) << r.current_left << " + " << r.offset;
   }
-  EXPECT_EQ(SliderDrag(kMilliseconds, 100, -200).new_left, 30);
-  EXPECT_EQ(SliderDrag(kMilliseconds, 100, 200).new_left, 176);
+  EXPECT_EQ(SliderDrag(kMilliseconds, 100, -200, 0).new_left, 30);
+  EXPECT_EQ(SliderDrag(kMilliseconds, 100, 200, 0).new_left, 176);
 }
 
 TEST(SliderGeometry, DegenerateShapesGiveMinimumAtLeft) {
@@ -126,10 +126,10 @@ TEST(SliderGeometry, DegenerateShapesGiveMinimumAtLeft) {
     EXPECT_EQ(SliderEdgeOfValue(r.g, 5), 10) << r.name;
     EXPECT_EQ(ClampSliderEdge(r.g, 500), r.last_edge) << r.name;
     EXPECT_EQ(ClampSliderEdge(r.g, -50), 10) << r.name;
-    const SliderRelease release = SliderReleaseAt(r.g, 15, true);
+    const SliderRelease release = SliderReleaseAt(r.g, 15, r.g.minimum, true);
     EXPECT_EQ(release.value, r.g.minimum) << r.name;
     EXPECT_EQ(release.new_left, 10) << r.name;
-    EXPECT_EQ(SliderDrag(r.g, 15, 1).posted_value, r.g.minimum) << r.name;
+    EXPECT_EQ(SliderDrag(r.g, 15, 1, r.g.minimum).posted_value, r.g.minimum) << r.name;
   }
 }
 
@@ -140,10 +140,10 @@ TEST(SliderGeometry, ExtremeCoordinatesAndRangeDoNotOverflow) {
   EXPECT_EQ(SliderEdgeOfValue(g, kMin), kMin);
   EXPECT_EQ(SliderEdgeOfValue(g, 0), 0);
   EXPECT_EQ(SliderEdgeOfValue(g, kMax), kMax);
-  EXPECT_EQ(SliderReleaseAt(g, kMax, true).value, kMax);
-  EXPECT_EQ(SliderReleaseAt(g, kMin, false).value, kMin);
-  EXPECT_EQ(SliderDrag(g, kMax, kMax).new_left, kMax);
-  EXPECT_EQ(SliderDrag(g, kMin, kMin).new_left, kMin);
+  EXPECT_EQ(SliderReleaseAt(g, kMax, kMin, true).value, kMax);
+  EXPECT_EQ(SliderReleaseAt(g, kMin, kMax, false).value, kMin);
+  EXPECT_EQ(SliderDrag(g, kMax, kMax, 0).new_left, kMax);
+  EXPECT_EQ(SliderDrag(g, kMin, kMin, 0).new_left, kMin);
   const SliderGeometry negative_thumb{{0, 0, 100, 10}, -40, 0, 10};
   EXPECT_EQ(SliderEdgeOfValue(negative_thumb, 10), 100);
 }

@@ -179,8 +179,8 @@ TEST(OwnerMenu, DrawsSelectionCheckedTextAndSeparator) {
   draw.hDC = canvas.dc();
   draw.rcItem = line;
   ASSERT_TRUE(menu.DrawItem(draw));
-  EXPECT_EQ(canvas.Count(line, 0xE9E9E9), 156 * 5);
-  EXPECT_EQ(canvas.Count(RECT{10, 22, 166, 23}, 0xE9E9E9), 156);
+  EXPECT_EQ(canvas.Count(line, 0xE9E9E9), 156 * 4);
+  EXPECT_EQ(canvas.Count(RECT{10, 22, 166, 23}, kMenuSeparatorColour), 156);
   EXPECT_EQ(canvas.Count(RECT{0, 25, 200, 60}, kSentinel), 200 * 35);
 
   // Another menu's item is not drawn.

@@ -318,6 +318,11 @@ TEST_F(SkinButtonTest, TooltipIsRegisteredFromPreTranslationOnceTheButtonHasACap
   EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
   SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
   EXPECT_STREQ(text, L"Apply all");
+
+  // An empty caption drops the tool, and pre-translation does not bring it back.
+  button->SetCaption(u"");
+  preTranslateOneMove();
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
 TEST_F(SkinButtonTest, DestroyingTheButtonTakesItsTooltipWithIt) {

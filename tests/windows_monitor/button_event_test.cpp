@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "bridge/messages.h"
 #include "kbhook/mouse_report.h"
 #include "platform/module_folder.h"
 #include "platform/wide.h"
@@ -115,6 +116,8 @@ TEST_F(ButtonEventTest, SimulatedPressesArriveWithIndexAndKind) {
     ASSERT_TRUE(WaitForEvents(i + 1)) << "row " << i << ": no button event";
     EXPECT_EQ(observer_.events[i], rows[i].event) << "row " << i;
   }
+  // The event message answers 1; index 15 is no button, so nothing runs.
+  EXPECT_EQ(SendMessageW(monitor_.window(), kMsgButtonEvent, 15, 1), 1);
 }
 
 TEST_F(ButtonEventTest, InputInjectedBySoftwareIsNotReported) {

@@ -25,6 +25,7 @@
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
 #include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_support/live_settings.h"
 #include "tests/windows_support/under_wine.h"
 
 namespace {
@@ -83,48 +84,6 @@ Text MouseRegistry(const char16_t* name) {
   char16_t buffer[64] = {};
   if (!key || !key->QueryText(name, buffer, sizeof buffer - 2)) return u"<missing>";
   return Text(buffer);
-}
-
-struct LiveSettings {
-  UINT doubleClick;
-  int speed;
-  UINT wheelLines;
-  int mouse[3];
-};
-
-// The settings in force, read by a fresh process (see live_settings_probe.cpp).
-LiveSettings ReadLiveSettings() {
-  LiveSettings live{};
-  const std::wstring probe =
-      (ToFilesystemPath(ProgramFolder()) / "live_settings_probe.exe").wstring();
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return live;
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
-  PROCESS_INFORMATION info{};
-  std::wstring commandLine = L"\"" + probe + L"\"";
-  if (CreateProcessW(probe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                     &startup, &info)) {
-    CloseHandle(writeEnd);
-    writeEnd = nullptr;
-    std::string out;
-    char chunk[256];
-    DWORD n = 0;
-    while (ReadFile(readEnd, chunk, sizeof chunk, &n, nullptr) && n > 0) out.append(chunk, n);
-    WaitForSingleObject(info.hProcess, 10000);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
-    std::sscanf(out.c_str(), "%u %d %u %d %d %d", &live.doubleClick, &live.speed, &live.wheelLines,
-                &live.mouse[0], &live.mouse[1], &live.mouse[2]);
-  }
-  if (writeEnd != nullptr) CloseHandle(writeEnd);
-  CloseHandle(readEnd);
-  return live;
 }
 
 TEST(MonitorLifecycle, PublishesTheCatalogueAndAppliesNewSettingsOnNotice) {

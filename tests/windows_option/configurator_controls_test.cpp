@@ -15,6 +15,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/option_process.h"
+#include "tests/windows_support/live_settings.h"
 #include "tests/windows_support/pump.h"
 
 namespace {
@@ -135,6 +136,44 @@ TEST_F(ConfiguratorControlsTest, TrackClicksAndAThumbDragSetTheWindowsSettings) 
   EXPECT_EQ(stored->MouseSpeed, 20);
   EXPECT_EQ(stored->ScrollWheelSpeed, 1);
   EXPECT_EQ(stored->DbleClickSpeed, 200);
+}
+
+// The double-click slider sets the time live; choosing another slot or closing without an apply
+// puts back the time Windows had (the configurator reads it as the current profile's).
+TEST_F(ConfiguratorControlsTest, AnUnappliedDoubleClickTimeIsPutBack) {
+  const UINT applied = ReadLiveSettings().doubleClick;
+  OptionProcess option(dir_.path());
+  ASSERT_TRUE(option.Start());
+  const RECT track = OnScreen(option.window(), MainControlRect(dir_.path(), kDoubleClickSpeedKey));
+  // The end of the track farther from the time in force.
+  const POINT away{applied < 550 ? track.left : track.right - 1, (track.top + track.bottom) / 2};
+  for (int key : {kFirstSlotKey + 1, kCloseKey}) {
+    ClickAt(away);
+    option.Settle();
+    ASSERT_NE(ReadLiveSettings().doubleClick, applied);
+    ClickControl(option.window(), dir_.path(), key);
+    option.Settle();
+    if (key == kCloseKey) ASSERT_TRUE(option.WaitForExit());
+    EXPECT_EQ(ReadLiveSettings().doubleClick, applied) << "after key " << key;
+  }
+}
+
+// The thumbs take their picture's shape: none shows its key-colour corners over the track.
+TEST_F(ConfiguratorControlsTest, SliderThumbsShowNoKeyColour) {
+  OptionProcess option(dir_.path());
+  ASSERT_TRUE(option.Start());
+  for (int index = 0; index < 3; ++index) {
+    HWND thumb = SliderThumb(option.window(), index);
+    ASSERT_NE(thumb, nullptr) << index;
+    RECT rect{};
+    GetWindowRect(thumb, &rect);
+    const ScreenPixels shown = CaptureScreen(rect);
+    int magenta = 0;
+    for (size_t i = 0; i + 2 < shown.bytes.size(); i += 4) {
+      magenta += shown.bytes[i] == 255 && shown.bytes[i + 1] == 0 && shown.bytes[i + 2] == 255;
+    }
+    EXPECT_EQ(magenta, 0) << "slider " << index;
+  }
 }
 
 // The row's default button restores the selected row only; the all-rows button every row.

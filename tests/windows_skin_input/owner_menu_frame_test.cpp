@@ -255,6 +255,10 @@ TEST_F(OwnerMenuFrame, ItemsTakeTheirMeasuredHeightsAndTheFrameIsFlat) {
   EXPECT_GT(printed->Count(inWindow(rects[2]), 0xFFBF44), 10) << "checked text";
   EXPECT_EQ(selected->At(second.left + 1, middle), 0x000000u) << "selection bar";
   EXPECT_GT(selected->Count(second, 0xE9E9E9), 10) << "selected text";
+  // The separator's line across its middle stands out from the rows.
+  const RECT separator = inWindow(rects[4]);
+  const int line = (separator.top + separator.bottom) / 2;
+  EXPECT_EQ(printed->Count(RECT{separator.left, line, separator.right, line + 1}, 0xE9E9E9), 0);
 }
 
 TEST_F(OwnerMenuFrame, RemoveRestoresAnOpenMenuWindow) {
