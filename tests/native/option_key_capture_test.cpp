@@ -103,32 +103,49 @@ TEST(KeyCaptureNotice, KeyAndFieldTextByLayout) {
   };
   for (size_t i = 0; i < std::size(rows); ++i) {
     KeyCaptureState state = CaptureStateOf(99, 0x02);
-    const Text text = TakeKeyNotice(state, rows[i].virtualKey, *rows[i].layout, Language);
+    const auto text = TakeKeyNotice(state, rows[i].virtualKey, false, *rows[i].layout, Language);
     EXPECT_EQ(state.key, rows[i].code) << "row " << i;
-    EXPECT_EQ(text, rows[i].text) << "row " << i;
+    EXPECT_EQ(text, Text(rows[i].text)) << "row " << i;
     EXPECT_EQ(state.toggles, Toggles(false, true, false, false, false)) << "row " << i;
   }
 }
 
-TEST(KeyCaptureNotice, TheLastKeyTouchedIsKept) {
-  // Ctrl+A typed as a chord: presses and releases count alike, so the Ctrl release comes last.
-  // The dialog's modifiers come from its toggles.
-  KeyCaptureState state = CaptureStateOf(0, 0);
-  Text shown;
-  for (uint64_t key : {0xA2u, 0x41u, 0x41u, 0xA2u})
-    shown = TakeKeyNotice(state, key, UsLayout(), Language);
-  EXPECT_EQ(state.key, 224);
-  EXPECT_EQ(shown, u"<1101>");
-
-  for (uint64_t key : {0xA2u, 0x41u, 0xA2u, 0x41u})
-    shown = TakeKeyNotice(state, key, UsLayout(), Language);
-  EXPECT_EQ(state.key, 4);
-  EXPECT_EQ(shown, u"A");
+TEST(KeyCaptureNotice, TheLastKeyPressedWithTheModifiersHeld) {
+  struct Step {
+    uint64_t key;
+    bool release;
+  };
+  struct Row {
+    uint8_t toggledBefore;
+    std::vector<Step> steps;
+    uint8_t key;
+    uint8_t modifiers;
+  };
+  const Row rows[] = {
+      // Ctrl+A as a chord: the releases, Ctrl's last, change nothing.
+      {0x00, {{0xA2, false}, {'A', false}, {'A', true}, {0xA2, true}}, 4, 0x02},
+      // A modifier alone is the key; the toggles stay as clicked.
+      {0x04, {{0xA2, false}, {0xA2, true}}, 224, 0x04},
+      // Right-hand keys; the held modifiers replace every toggle, the no-modifiers one too.
+      {0x01, {{0xA1, false}, {0xA5, false}, {0x70, false}, {0x70, true}}, 58, 0x0C},
+      {0x10, {{0xA2, false}, {0xA2, true}, {'A', false}, {'A', true}}, 4, 0x10},
+      {0x00, {{0xA2, false}, {0xA0, false}}, 225, 0x02},  // Shift pressed with Ctrl held
+      {0x00, {{0xA2, false}, {0xA3, false}}, 228, 0x00},  // the other Ctrl is still Ctrl
+  };
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    KeyCaptureState state = CaptureStateOf(0, rows[i].toggledBefore);
+    for (const Step& step : rows[i].steps) {
+      const auto text = TakeKeyNotice(state, step.key, step.release, UsLayout(), Language);
+      EXPECT_EQ(text.has_value(), !step.release) << "row " << i;
+    }
+    EXPECT_EQ(state.key, rows[i].key) << "row " << i;
+    EXPECT_EQ(ModifiersOfToggles(state.toggles), rows[i].modifiers) << "row " << i;
+  }
 }
 
 TEST(KeyCaptureNotice, AcceptedAnswerCarriesKeyAndByte) {
   KeyCaptureState state = CaptureStateOf(41, 0x10);
-  TakeKeyNotice(state, 'A', UsLayout(), Language);
+  (void)TakeKeyNotice(state, 'A', false, UsLayout(), Language);
   SetToggle(state, 4, false);
   SetToggle(state, 1, true);
   const KeyCapture capture = AcceptedCapture(state);
