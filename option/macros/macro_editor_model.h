@@ -110,8 +110,10 @@ class MacroEditorModel {
   };
   // An event menu command on the row selected when the menu opened (-1: none).
   MenuResult EventMenu(int command, int row);
-  // The delay box on `row` closed with Enter or by losing the focus. Nothing changes for an empty
-  // text or a row that is not a pause.
+  // The delay box on `row` closed with Enter or by losing the focus. The pause the box was opened
+  // on (by kEditDelay) takes the number, even when another macro has been selected since; without
+  // an open box, the pause on `row` of the selected macro. Nothing changes for an empty text or a
+  // row that is not a pause.
   std::optional<CorrectedNumber> CommitDelayEdit(int row, TextView typed);
 
   std::vector<EventRow> Rows() const { return EventRows(events()); }
@@ -142,6 +144,13 @@ class MacroEditorModel {
 
   int insertPosition_ = -1;  // -1 appends
   int focusEvent_ = -1;      // the event last inserted or edited
+
+  // The pause whose delay box is open: the macro's position and the event the pause follows.
+  struct DelayEdit {
+    int macro = -1;
+    int event = -1;
+  };
+  std::optional<DelayEdit> delayEdit_;
 };
 
 // The record button's caption and its caption colours (normal, over, down, disabled; ARGB) while

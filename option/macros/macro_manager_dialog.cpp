@@ -271,6 +271,9 @@ LRESULT MacroManagerDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   const auto control = reinterpret_cast<HWND>(lParam);
   if (control != nullptr && control == macroList_.handle()) {
     if (HIWORD(wParam) == LBN_SELCHANGE && !model_.recording()) {
+      // A pause still being typed belongs to the macro shown until now; it is taken before the
+      // event list changes under its box.
+      TakeOpenEdits();
       model_.SelectMacro(static_cast<int>(SendMessageW(control, LB_GETCURSEL, 0, 0)));
       ShowSelectedMacro();
     }
