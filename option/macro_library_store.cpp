@@ -24,7 +24,12 @@ class SequenceFileStore : public MacroLibraryStore {
     SaveMacroLibrary(library_, path_, SystemPrivateProfile(), files);
   }
   void Free() override { library_.clear(); }
-  void Replace(std::vector<MacroRecord> library) override { library_ = std::move(library); }
+  MacroSaveResult SaveEdited(const MacroLibrary& library) override {
+    Win32MacroFileOperations files;
+    const MacroSaveResult result = SaveMacroLibrary(library, path_, SystemPrivateProfile(), files);
+    if (result == MacroSaveResult::kSaved) library_ = library;
+    return result;
+  }
   std::span<const MacroRecord> Macros() const override { return library_; }
 
  private:

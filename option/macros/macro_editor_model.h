@@ -8,6 +8,7 @@
 // OK hands over the edited one.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -165,6 +166,10 @@ struct RecordButtonLook {
 RecordButtonLook RecordButtonLookFor(bool recording);
 
 enum class ManagerEnd : uint8_t { kOk, kCancel };
+
+// Writes the library that OK hands over; the manager closes only once it is saved, and otherwise
+// stays open with every edit so that the user can try again or cancel.
+using MacroLibrarySaver = std::function<MacroSaveResult(const MacroLibrary&)>;
 
 // What the configurator keeps when the manager closes: the edited library on OK, which must then be
 // saved (returns true); on any other end the library it had before. A running recording is
