@@ -163,8 +163,7 @@ LRESULT KeyCaptureDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
 LRESULT KeyCaptureDialog::OnCapturedKey(WPARAM wParam, LPARAM lParam) {
   Win32KeyboardLayout layout;
   const bool release = (lParam & kCapturedKeyReleased) != 0;
-  const std::optional<Text> shown =
-      TakeKeyNotice(state_, wParam, release, layout, &LanguageString);
+  const std::optional<Text> shown = TakeKeyNotice(state_, wParam, release, layout, &LanguageString);
   if (!shown) return 0;
   SetFieldText(keyField_, *shown);
   ShowToggles();

@@ -171,7 +171,7 @@ enum class ManagerEnd : uint8_t { kOk, kCancel };
 // stays open with every edit so that the user can try again or cancel.
 using MacroLibrarySaver = std::function<MacroSaveResult(const MacroLibrary&)>;
 
-// What the configurator keeps when the manager closes: the edited library on OK, which must then be
-// saved (returns true); on any other end the library it had before. A running recording is
+// What the configurator keeps when the manager closes: the edited library on OK, which OK has saved
+// (returns true); on any other end the library it had before. A running recording is
 // stopped first.
 bool FinishMacroManager(ManagerEnd end, MacroEditorModel& model, MacroLibrary& library);

@@ -90,7 +90,7 @@ class MacroManagerDialog : public SkinnedWindow {
   SkinListBox eventList_;
   BitmapEdit repeatCount_;
   bool showingRecording_ = false;
-  bool writingRepeatCount_ = false;           // the box's own change notifications are not edits
+  bool writingRepeatCount_ = false;      // the box's own change notifications are not edits
   class MenuPopup* openMenu_ = nullptr;  // while the event menu is open
 };
 

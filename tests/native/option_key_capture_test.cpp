@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "option/buttons/key_capture_state.h"
@@ -111,35 +112,26 @@ TEST(KeyCaptureNotice, KeyAndFieldTextByLayout) {
 }
 
 TEST(KeyCaptureNotice, TheLastKeyPressedWithTheModifiersHeld) {
-  struct Step {
-    uint64_t key;
-    bool release;
-  };
-  struct Row {
+  // Steps as virtual keys, a release negated; the toggles as the modifier byte.
+  const struct {
     uint8_t toggledBefore;
-    std::vector<Step> steps;
-    uint8_t key;
-    uint8_t modifiers;
+    std::vector<int> steps;
+    uint8_t key, modifiers;
+  } rows[] = {
+      {0x00, {0xA2, 'A', -'A', -0xA2}, 4, 0x02},    // Ctrl+A as a chord, Ctrl released last
+      {0x04, {0xA2, -0xA2}, 224, 0x04},             // a modifier alone is the key
+      {0x01, {0xA1, 0xA5, 0x70, -0x70}, 58, 0x0C},  // held keys replace every toggle
+      {0x10, {0xA2, -0xA2, 'A'}, 4, 0x10},
+      {0x00, {0xA2, 0xA3}, 228, 0x00},  // the other Ctrl is still Ctrl
   };
-  const Row rows[] = {
-      // Ctrl+A as a chord: the releases, Ctrl's last, change nothing.
-      {0x00, {{0xA2, false}, {'A', false}, {'A', true}, {0xA2, true}}, 4, 0x02},
-      // A modifier alone is the key; the toggles stay as clicked.
-      {0x04, {{0xA2, false}, {0xA2, true}}, 224, 0x04},
-      // Right-hand keys; the held modifiers replace every toggle, the no-modifiers one too.
-      {0x01, {{0xA1, false}, {0xA5, false}, {0x70, false}, {0x70, true}}, 58, 0x0C},
-      {0x10, {{0xA2, false}, {0xA2, true}, {'A', false}, {'A', true}}, 4, 0x10},
-      {0x00, {{0xA2, false}, {0xA0, false}}, 225, 0x02},  // Shift pressed with Ctrl held
-      {0x00, {{0xA2, false}, {0xA3, false}}, 228, 0x00},  // the other Ctrl is still Ctrl
-  };
-  for (size_t i = 0; i < std::size(rows); ++i) {
-    KeyCaptureState state = CaptureStateOf(0, rows[i].toggledBefore);
-    for (const Step& step : rows[i].steps) {
-      const auto text = TakeKeyNotice(state, step.key, step.release, UsLayout(), Language);
-      EXPECT_EQ(text.has_value(), !step.release) << "row " << i;
+  for (const auto& r : rows) {
+    KeyCaptureState state = CaptureStateOf(0, r.toggledBefore);
+    for (int step : r.steps) {
+      const auto shown = TakeKeyNotice(state, std::abs(step), step < 0, UsLayout(), Language);
+      EXPECT_EQ(shown.has_value(), step > 0) << "row " << &r - rows;
     }
-    EXPECT_EQ(state.key, rows[i].key) << "row " << i;
-    EXPECT_EQ(ModifiersOfToggles(state.toggles), rows[i].modifiers) << "row " << i;
+    EXPECT_EQ(state.key, r.key) << "row " << &r - rows;
+    EXPECT_EQ(ModifiersOfToggles(state.toggles), r.modifiers) << "row " << &r - rows;
   }
 }
 
