@@ -20,7 +20,11 @@ class SequenceFileStore : public MacroLibraryStore {
   }
   bool Save() override { return SaveMacroLibrary(library_, path_) == MacroSaveResult::kSaved; }
   void Free() override { library_.clear(); }
-  void Replace(std::vector<MacroRecord> library) override { library_ = std::move(library); }
+  MacroSaveResult SaveEdited(const MacroLibrary& library) override {
+    const MacroSaveResult result = SaveMacroLibrary(library, path_);
+    if (result == MacroSaveResult::kSaved) library_ = library;
+    return result;
+  }
   std::span<const MacroRecord> Macros() const override { return library_; }
 
  private:

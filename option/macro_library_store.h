@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "option/macros/macro_record.h"
+#include "option/macros/macro_library.h"
 #include "settings/settings_block.h"
 #include "settings/text.h"
 
@@ -19,8 +19,9 @@ class MacroLibraryStore {
   // False when the library file could not be written (it then keeps what it held).
   [[nodiscard]] virtual bool Save() = 0;
   virtual void Free() = 0;
-  // Takes the library the macro manager edited, in place of the one held.
-  virtual void Replace(std::vector<MacroRecord> library) = 0;
+  // Writes the library the macro manager edited and, once it is written, holds it in place of
+  // the old one; on failure the file and the library held stay as they were.
+  [[nodiscard]] virtual MacroSaveResult SaveEdited(const MacroLibrary& library) = 0;
   virtual std::span<const MacroRecord> Macros() const = 0;
 };
 

@@ -61,7 +61,9 @@ int ReadPointerSettings(ProfileSettings& profile, Registry& registry) {
                                       ReadRegistryNumber(*mouse, u"MouseThreshold1"),
                                       ReadRegistryNumber(*mouse, u"MouseThreshold2"));
     if (row >= 0) profile.Acceleration = row;
-    profile.AccelerationFlag = profile.Acceleration >= 4 ? 1 : 0;
+    // Every row but 0 accelerates, so the flag is on for each of them: a flag off for rows 1 to 3
+    // would have the next save write row 0 and turn the user's acceleration off.
+    profile.AccelerationFlag = profile.Acceleration > 0 ? 1 : 0;
   }
   auto desktop = registry.OpenOrCreate(RegistryRoot::CurrentUser, kDesktopKey, kRegistryAllAccess);
   if (!desktop) return -1;

@@ -38,5 +38,7 @@ int32_t ReadRegistryNumber(RegistryKey& key, const Text& name);
 // Returns 1, or -1 when a key can be neither opened nor created (the other key is still written).
 int WritePointerSettings(const ProfileSettings& profile, Registry& registry);
 
+// The acceleration level is the row the registry values match (kept when none does) and the flag
+// is on for every level above 0, so that reading and then writing a row gives the same row back.
 // Returns 1; 0 when the mouse key fails (nothing is read), -1 when the desktop key fails.
 int ReadPointerSettings(ProfileSettings& profile, Registry& registry);

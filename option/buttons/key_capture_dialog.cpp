@@ -160,9 +160,13 @@ LRESULT KeyCaptureDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-LRESULT KeyCaptureDialog::OnCapturedKey(WPARAM wParam, LPARAM) {
+LRESULT KeyCaptureDialog::OnCapturedKey(WPARAM wParam, LPARAM lParam) {
   Win32KeyboardLayout layout;
-  SetFieldText(keyField_, TakeKeyNotice(state_, wParam, layout, &LanguageString));
+  const bool release = (lParam & kCapturedKeyReleased) != 0;
+  const std::optional<Text> shown = TakeKeyNotice(state_, wParam, release, layout, &LanguageString);
+  if (!shown) return 0;
+  SetFieldText(keyField_, *shown);
+  ShowToggles();
   return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "monitor/input/input_sink.h"
 #include "option/buttons/assign_function.h"
@@ -20,6 +21,7 @@ using ModifierToggles = std::array<bool, kModifierToggleCount>;
 struct KeyCaptureState {
   uint8_t key = 0;  // stored key code
   ModifierToggles toggles{};
+  uint16_t heldModifiers = 0;  // modifier keys down now, one bit per row of the modifier table
 
   friend bool operator==(const KeyCaptureState&, const KeyCaptureState&) = default;
 };
@@ -45,12 +47,15 @@ ToggleDisplay DisplayOfToggles(const ModifierToggles& toggles);
 // A toggle button's new state; an index outside 0 to 4 changes nothing.
 void SetToggle(KeyCaptureState& state, int index, bool on);
 
-// A key notice from the capture hook (a press or a release alike: the last key touched wins).
-// The key becomes the stored code of the key's position; the result is the text the key field
-// shows. A value that is no virtual key (above 255, which only a stray sender can post) is a key
-// without a row or a name: code 0 and an empty text, never the key that shares its low byte.
-Text TakeKeyNotice(KeyCaptureState& state, uint64_t virtualKey, const KeyboardLayout& layout,
-                   LanguageLookup language);
+// A key notice from the capture hook. The last key pressed is the captured key: its stored code
+// (of the key's position) is kept and the result is the text the key field shows. Modifier keys
+// held down at that press set the toggles to exactly themselves, so a chord typed as Ctrl+A is
+// Ctrl+A; a modifier pressed alone is captured as the key and leaves the toggles alone. A release
+// only ends a modifier's hold: nothing to show. A value that is no virtual key (above 255, which
+// only a stray sender can post) is a key without a row or a name: code 0 and an empty text, never
+// the key that shares its low byte.
+std::optional<Text> TakeKeyNotice(KeyCaptureState& state, uint64_t virtualKey, bool release,
+                                  const KeyboardLayout& layout, LanguageLookup language);
 
 // What an accepted dialog answers.
 KeyCapture AcceptedCapture(const KeyCaptureState& state);

@@ -1,6 +1,7 @@
 #include "option/macros/macro_editor_model.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "lang/string_ids.h"
 #include "monitor/input/key_table.h"
@@ -85,6 +86,10 @@ int MacroEditorModel::AddMacro(TextView typedName) {
 bool MacroEditorModel::DeleteSelectedMacro() {
   if (recording_ || Selected() == nullptr) return false;
   library_.erase(library_.begin() + selected_);
+  // An open delay box keeps pointing at its own macro, which may have moved up a place; the box
+  // of a deleted macro writes nowhere.
+  if (delayEdit_ && delayEdit_->macro == selected_) delayEdit_->macro = -1;
+  if (delayEdit_ && delayEdit_->macro > selected_) --delayEdit_->macro;
   const int remaining = static_cast<int>(library_.size());
   SelectMacro(std::min(selected_, remaining - 1));
   return true;
@@ -236,7 +241,9 @@ MacroEditorModel::MenuResult MacroEditorModel::EventMenu(int command, int row) {
       return MenuResult::kChanged;
     }
     case kCommandEditDelay:
-      return onDelay ? MenuResult::kEditDelay : MenuResult::kIgnored;
+      if (!onDelay) return MenuResult::kIgnored;
+      delayEdit_ = DelayEdit{selected_, selected.event};
+      return MenuResult::kEditDelay;
     case kCommandDeleteRow:
       if (!hasRow) return MenuResult::kIgnored;
       if (onDelay) {
@@ -266,16 +273,30 @@ MacroEditorModel::MenuResult MacroEditorModel::EventMenu(int command, int row) {
 
 std::optional<CorrectedNumber> MacroEditorModel::CommitDelayEdit(int row, TextView typed) {
   if (recording_) return std::nullopt;
-  MacroRecord* record = Selected();
-  if (record == nullptr) return std::nullopt;
-  const std::vector<EventRow> rows = Rows();
-  if (row < 0 || static_cast<size_t>(row) >= rows.size()) return std::nullopt;
-  const EventRow target = rows[static_cast<size_t>(row)];
-  if (target.kind != EventRowKind::kDelay) return std::nullopt;
+  // The box belongs to the macro it was opened on: a row number alone would name a row of
+  // whichever macro is selected by the time the box closes.
+  const std::optional<DelayEdit> opened = std::exchange(delayEdit_, std::nullopt);
+  int macro = selected_;
+  int event = -1;
+  if (opened) {
+    macro = opened->macro;
+    event = opened->event;
+  } else {
+    const std::vector<EventRow> rows = Rows();
+    if (row < 0 || static_cast<size_t>(row) >= rows.size()) return std::nullopt;
+    const EventRow target = rows[static_cast<size_t>(row)];
+    if (target.kind != EventRowKind::kDelay) return std::nullopt;
+    event = target.event;
+  }
+  if (macro < 0 || static_cast<size_t>(macro) >= library_.size()) return std::nullopt;
+  MacroRecord& record = library_[static_cast<size_t>(macro)];
+  if (event < 0 || event >= UsedEventCount(record) || record.events[event].delay == 0) {
+    return std::nullopt;
+  }
   const std::optional<CorrectedNumber> delay = CorrectDelay(typed);
   if (!delay) return std::nullopt;
-  record->events[target.event].delay = static_cast<uint16_t>(delay->value);
-  focusEvent_ = target.event;
+  record.events[event].delay = static_cast<uint16_t>(delay->value);
+  if (macro == selected_) focusEvent_ = event;
   return delay;
 }
 

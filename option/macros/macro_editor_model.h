@@ -8,6 +8,7 @@
 // OK hands over the edited one.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -110,8 +111,10 @@ class MacroEditorModel {
   };
   // An event menu command on the row selected when the menu opened (-1: none).
   MenuResult EventMenu(int command, int row);
-  // The delay box on `row` closed with Enter or by losing the focus. Nothing changes for an empty
-  // text or a row that is not a pause.
+  // The delay box on `row` closed with Enter or by losing the focus. The pause the box was opened
+  // on (by kEditDelay) takes the number, even when another macro has been selected since; without
+  // an open box, the pause on `row` of the selected macro. Nothing changes for an empty text or a
+  // row that is not a pause.
   std::optional<CorrectedNumber> CommitDelayEdit(int row, TextView typed);
 
   std::vector<EventRow> Rows() const { return EventRows(events()); }
@@ -142,6 +145,13 @@ class MacroEditorModel {
 
   int insertPosition_ = -1;  // -1 appends
   int focusEvent_ = -1;      // the event last inserted or edited
+
+  // The pause whose delay box is open: the macro's position and the event the pause follows.
+  struct DelayEdit {
+    int macro = -1;
+    int event = -1;
+  };
+  std::optional<DelayEdit> delayEdit_;
 };
 
 // The record button's caption and its caption colours (normal, over, down, disabled; ARGB) while
@@ -157,7 +167,11 @@ RecordButtonLook RecordButtonLookFor(bool recording);
 
 enum class ManagerEnd : uint8_t { kOk, kCancel };
 
-// What the configurator keeps when the manager closes: the edited library on OK, which must then be
-// saved (returns true); on any other end the library it had before. A running recording is
+// Writes the library that OK hands over; the manager closes only once it is saved, and otherwise
+// stays open with every edit so that the user can try again or cancel.
+using MacroLibrarySaver = std::function<MacroSaveResult(const MacroLibrary&)>;
+
+// What the configurator keeps when the manager closes: the edited library on OK, which OK has saved
+// (returns true); on any other end the library it had before. A running recording is
 // stopped first.
 bool FinishMacroManager(ManagerEnd end, MacroEditorModel& model, MacroLibrary& library);

@@ -34,6 +34,12 @@ MacroSaveResult WriteWholeFile(const MacroRecord* records, size_t count, bool wi
   return file.Commit() ? MacroSaveResult::kSaved : MacroSaveResult::kWriteFailed;
 }
 
+bool SameMacro(const MacroRecord& a, const MacroRecord& b) {
+  const int count = UsedEventCount(a);
+  return count == UsedEventCount(b) && a.repeatCount == b.repeatCount &&
+         SameEvents(a.events, b.events, count);
+}
+
 int CountDigits(int value) {
   int digits = 1;
   while (value >= 10) {
@@ -136,6 +142,31 @@ int MergeButtonMacros(MacroLibrary& library, const SharedSettingsBlock& edited) 
         record.repeatCount = button.repeatCount;
         ++changes;
       }
+    }
+  }
+  return changes;
+}
+
+int CopyChangedMacrosToButtons(const MacroLibrary& before, const MacroLibrary& edited,
+                               SharedSettingsBlock& block) {
+  constexpr uint8_t kMacroFunction = 16;
+  int changes = 0;
+  for (int slot = 0; slot < kProfileCount; ++slot) {
+    for (int b = 0; b < kButtonCount; ++b) {
+      ButtonAssignment& button = block.profiles[slot].MacroKeyInfo[b];
+      if (button.functionCode != kMacroFunction) continue;
+      const MacroMatch match = MatchButtonMacro(edited, button);
+      if (match.index < 0 || match.identical) continue;
+      const MacroRecord& record = edited[static_cast<size_t>(match.index)];
+      const int old = FindMacroIndex(before, FieldText(record.name));
+      // A button that differs from a macro the user left alone keeps its own copy: the merge at
+      // start decides between those, not an OK that changed nothing.
+      if (old >= 0 && SameMacro(before[static_cast<size_t>(old)], record)) continue;
+      std::memcpy(button.events, record.events, sizeof button.events);
+      button.eventCount = static_cast<uint16_t>(UsedEventCount(record));
+      button.repeatCount = record.repeatCount;
+      block.ButtonChanged[slot][b] = 1;
+      ++changes;
     }
   }
   return changes;

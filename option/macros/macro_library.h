@@ -79,6 +79,14 @@ MacroRecord MacroRecordOfButton(const ButtonAssignment& assignment);
 // Returns the number of records added or overwritten.
 int MergeButtonMacros(MacroLibrary& library, const SharedSettingsBlock& edited);
 
+// After the macro manager's OK: each macro of `edited` whose events or repeat count differ from
+// the macro of that name in `before` (a name new to the library counts as changed) is copied into
+// every button of the five profiles that carries its name, so that the merge at the next start
+// finds the buttons agreeing with the library instead of bringing the old macro back. Each button
+// changed is marked in ButtonChanged for the next apply to publish. Returns the buttons changed.
+int CopyChangedMacrosToButtons(const MacroLibrary& before, const MacroLibrary& edited,
+                               SharedSettingsBlock& block);
+
 // The name an imported macro takes: its own when free, otherwise the first free "name1", "name2",
 // ...; the name is cut so that name and number fit the 49-character field.
 Text ImportedMacroName(const MacroLibrary& library, TextView name);

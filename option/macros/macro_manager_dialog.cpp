@@ -5,6 +5,7 @@
 #include "lang/string_ids.h"
 #include "option/config_file_dialog.h"
 #include "option/dialogs/centre_over_owner.h"
+#include "option/dialogs/confirm_dialog.h"
 #include "option/macros/macro_manager_warnings.h"
 #include "option/macros/macro_record_hook.h"
 #include "option/dialogs/confirm_dialog.h"
@@ -98,11 +99,12 @@ bool MacroManagerDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 MacroManagerDialog::MacroManagerDialog(MacroLibrary library, std::optional<ButtonAssignment> button,
-                                       Text programFolder)
+                                       Text programFolder, MacroLibrarySaver save)
     : SkinnedWindow(MacroManagerTemplate(), MacroManagerOptions()),
       model_(std::move(library), clock_, layout_),
       button_(std::move(button)),
-      programFolder_(std::move(programFolder)) {}
+      programFolder_(std::move(programFolder)),
+      save_(std::move(save)) {}
 
 MacroManagerDialog::~MacroManagerDialog() {
   RemoveRecordingHook();
@@ -271,6 +273,9 @@ LRESULT MacroManagerDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   const auto control = reinterpret_cast<HWND>(lParam);
   if (control != nullptr && control == macroList_.handle()) {
     if (HIWORD(wParam) == LBN_SELCHANGE && !model_.recording()) {
+      // A pause still being typed belongs to the macro shown until now; it is taken before the
+      // event list changes under its box.
+      TakeOpenEdits();
       model_.SelectMacro(static_cast<int>(SendMessageW(control, LB_GETCURSEL, 0, 0)));
       ShowSelectedMacro();
     }
@@ -314,7 +319,7 @@ void MacroManagerDialog::RunCommand(int key) {
   TakeOpenEdits();
   switch (key) {
     case kOk:
-      EndModal(IDOK);
+      SaveAndClose();
       return;
     case kCancel:
     case kClose:
@@ -349,6 +354,15 @@ void MacroManagerDialog::RunCommand(int key) {
     default:
       return;
   }
+}
+
+void MacroManagerDialog::SaveAndClose() {
+  if (save_ && save_(model_.library()) != MacroSaveResult::kSaved) {
+    // The old library file is kept; so are the edits here, for another OK or a Cancel.
+    ShowSaveFailedWarning(handle());
+    return;
+  }
+  EndModal(IDOK);
 }
 
 LRESULT MacroManagerDialog::OnClose(WPARAM, LPARAM) {
@@ -502,8 +516,8 @@ LRESULT MacroManagerDialog::OnDestroy(WPARAM wParam, LPARAM lParam) {
 // --- the caller's side ---------------------------------------------------------------------------
 
 bool RunMacroManager(HWND owner, MacroLibrary& library, std::optional<ButtonAssignment> button,
-                     const Text& programFolder) {
-  MacroManagerDialog dialog(library, std::move(button), programFolder);
+                     const Text& programFolder, const MacroLibrarySaver& save) {
+  MacroManagerDialog dialog(library, std::move(button), programFolder, save);
   const INT_PTR result = dialog.DoModal(owner);
   return FinishMacroManager(result == IDOK ? ManagerEnd::kOk : ManagerEnd::kCancel, dialog.model(),
                             library);

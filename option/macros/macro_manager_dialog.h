@@ -2,7 +2,8 @@
 // The macro manager: a modal skinned dialog over an editing copy of the macro library, with the
 // list of macros, the selected macro's events, the recorder and the event menu. Every decision is
 // the editor model's; this class turns window messages into model calls and shows the results.
-// The caller takes the edited library from model() when DoModal answers IDOK.
+// OK first saves the edited library through the caller's saver and closes only once it is saved;
+// the caller takes the edited library from model() when DoModal answers IDOK.
 
 #include <windows.h>
 
@@ -24,7 +25,7 @@ class MacroManagerDialog : public SkinnedWindow {
   // `button`: the assignment of the button selected on the main window, whose macro (when it plays
   // one) is selected first; none for no button.
   MacroManagerDialog(MacroLibrary library, std::optional<ButtonAssignment> button,
-                     Text programFolder);
+                     Text programFolder, MacroLibrarySaver save);
   ~MacroManagerDialog() override;
 
   MacroEditorModel& model() { return model_; }
@@ -64,6 +65,7 @@ class MacroManagerDialog : public SkinnedWindow {
   int KeyOfButton(HWND button) const;
   void RunCommand(int key);
   void TakeOpenEdits();
+  void SaveAndClose();
   void DeleteSelectedMacro();
   void ImportMacro();
   void ExportMacro();
@@ -81,18 +83,20 @@ class MacroManagerDialog : public SkinnedWindow {
   MacroEditorModel model_;
   std::optional<ButtonAssignment> button_;
   Text programFolder_;
+  MacroLibrarySaver save_;
 
   std::array<SkinButton, macro_keys::kKeyLimit> buttons_;  // only the button keys are made
   SkinListBox macroList_;
   SkinListBox eventList_;
   BitmapEdit repeatCount_;
   bool showingRecording_ = false;
-  bool writingRepeatCount_ = false;           // the box's own change notifications are not edits
+  bool writingRepeatCount_ = false;      // the box's own change notifications are not edits
   class MenuPopup* openMenu_ = nullptr;  // while the event menu is open
 };
 
-// The program-side use: opens the dialog over owner on a copy of `library`. On OK the edited
-// library replaces `library` and true is returned; the caller saves it. Otherwise `library` is
-// left as it was and the caller reloads it from its file.
+// The program-side use: opens the dialog over owner on a copy of `library`. OK hands the edited
+// library to `save` (a failed save is reported and keeps the dialog open); once it is saved it
+// replaces `library` and true is returned. Otherwise `library` is left as it was and the caller
+// reloads it from its file.
 bool RunMacroManager(HWND owner, MacroLibrary& library, std::optional<ButtonAssignment> button,
-                     const Text& programFolder);
+                     const Text& programFolder, const MacroLibrarySaver& save);

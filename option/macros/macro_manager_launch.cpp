@@ -16,10 +16,15 @@ void MacroManagerOpener::Open() {
     }
   }
   const std::span<const MacroRecord> current = store_->Macros();
-  MacroLibrary library(current.begin(), current.end());
-  if (RunMacroManager(owner_, library, button, ProgramFolder())) {
-    store_->Replace(std::move(library));
-    store_->Save();
+  const MacroLibrary before(current.begin(), current.end());
+  MacroLibrary library = before;
+  const MacroLibrarySaver save = [this](const MacroLibrary& edited) {
+    return store_->SaveEdited(edited);
+  };
+  if (RunMacroManager(owner_, library, button, ProgramFolder(), save)) {
+    // The buttons carry their own copies of their macros; left old, the merge at the next start
+    // would put the old macro back into the library.
+    if (edited_ != nullptr) CopyChangedMacrosToButtons(before, library, *edited_);
   } else {
     store_->Load();
   }

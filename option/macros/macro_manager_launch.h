@@ -1,7 +1,9 @@
 #pragma once
 // How the main window opens the macro manager from its function menu: on a copy of the library
-// its store holds, with the selected button's macro selected first. On OK the store takes the
-// edited library and saves it; otherwise it drops every edit by loading the library file again.
+// its store holds, with the selected button's macro selected first. OK saves the edited library
+// through the store (a failed save keeps the manager open) and copies every changed macro into the
+// buttons of the edited image that play it; otherwise every edit is dropped by loading the library
+// file again.
 
 #include <windows.h>
 
@@ -11,8 +13,8 @@
 class MacroManagerOpener {
  public:
   // What the main window lends for its lifetime: its window, its library store, its edited image
-  // and its selected button index.
-  void Bind(HWND owner, MacroLibraryStore* store, const SharedSettingsBlock* edited,
+  // (which OK may change) and its selected button index.
+  void Bind(HWND owner, MacroLibraryStore* store, SharedSettingsBlock* edited,
             const int* selectedButton) {
     owner_ = owner;
     store_ = store;
@@ -25,6 +27,6 @@ class MacroManagerOpener {
  private:
   HWND owner_ = nullptr;
   MacroLibraryStore* store_ = nullptr;
-  const SharedSettingsBlock* edited_ = nullptr;
+  SharedSettingsBlock* edited_ = nullptr;
   const int* selectedButton_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "option/buttons/key_capture_state.h"
@@ -103,32 +104,40 @@ TEST(KeyCaptureNotice, KeyAndFieldTextByLayout) {
   };
   for (size_t i = 0; i < std::size(rows); ++i) {
     KeyCaptureState state = CaptureStateOf(99, 0x02);
-    const Text text = TakeKeyNotice(state, rows[i].virtualKey, *rows[i].layout, Language);
+    const auto text = TakeKeyNotice(state, rows[i].virtualKey, false, *rows[i].layout, Language);
     EXPECT_EQ(state.key, rows[i].code) << "row " << i;
-    EXPECT_EQ(text, rows[i].text) << "row " << i;
+    EXPECT_EQ(text, Text(rows[i].text)) << "row " << i;
     EXPECT_EQ(state.toggles, Toggles(false, true, false, false, false)) << "row " << i;
   }
 }
 
-TEST(KeyCaptureNotice, TheLastKeyTouchedIsKept) {
-  // Ctrl+A typed as a chord: presses and releases count alike, so the Ctrl release comes last.
-  // The dialog's modifiers come from its toggles.
-  KeyCaptureState state = CaptureStateOf(0, 0);
-  Text shown;
-  for (uint64_t key : {0xA2u, 0x41u, 0x41u, 0xA2u})
-    shown = TakeKeyNotice(state, key, UsLayout(), Language);
-  EXPECT_EQ(state.key, 224);
-  EXPECT_EQ(shown, u"<1101>");
-
-  for (uint64_t key : {0xA2u, 0x41u, 0xA2u, 0x41u})
-    shown = TakeKeyNotice(state, key, UsLayout(), Language);
-  EXPECT_EQ(state.key, 4);
-  EXPECT_EQ(shown, u"A");
+TEST(KeyCaptureNotice, TheLastKeyPressedWithTheModifiersHeld) {
+  // Steps as virtual keys, a release negated; the toggles as the modifier byte.
+  const struct {
+    uint8_t toggledBefore;
+    std::vector<int> steps;
+    uint8_t key, modifiers;
+  } rows[] = {
+      {0x00, {0xA2, 'A', -'A', -0xA2}, 4, 0x02},    // Ctrl+A as a chord, Ctrl released last
+      {0x04, {0xA2, -0xA2}, 224, 0x04},             // a modifier alone is the key
+      {0x01, {0xA1, 0xA5, 0x70, -0x70}, 58, 0x0C},  // held keys replace every toggle
+      {0x10, {0xA2, -0xA2, 'A'}, 4, 0x10},
+      {0x00, {0xA2, 0xA3}, 228, 0x00},  // the other Ctrl is still Ctrl
+  };
+  for (const auto& r : rows) {
+    KeyCaptureState state = CaptureStateOf(0, r.toggledBefore);
+    for (int step : r.steps) {
+      const auto shown = TakeKeyNotice(state, std::abs(step), step < 0, UsLayout(), Language);
+      EXPECT_EQ(shown.has_value(), step > 0) << "row " << &r - rows;
+    }
+    EXPECT_EQ(state.key, r.key) << "row " << &r - rows;
+    EXPECT_EQ(ModifiersOfToggles(state.toggles), r.modifiers) << "row " << &r - rows;
+  }
 }
 
 TEST(KeyCaptureNotice, AcceptedAnswerCarriesKeyAndByte) {
   KeyCaptureState state = CaptureStateOf(41, 0x10);
-  TakeKeyNotice(state, 'A', UsLayout(), Language);
+  (void)TakeKeyNotice(state, 'A', false, UsLayout(), Language);
   SetToggle(state, 4, false);
   SetToggle(state, 1, true);
   const KeyCapture capture = AcceptedCapture(state);

@@ -465,6 +465,34 @@ TEST_F(MacroEditorTest, CommittedDelays) {
   }
 }
 
+// A pause being typed belongs to the macro its box was opened on, whatever is selected (or
+// deleted) before the box closes.
+TEST_F(MacroEditorTest, TypedPauseGoesToTheMacroItWasTypedFor) {
+  const std::vector<MacroEvent> paused = {
+      {CodeOf('a'), kMacroPress, 0}, {CodeOf('a'), kMacroRelease, 50}, {CodeOf('b'), 1, 0}};
+  const struct {
+    int openedOn, thenSelected;
+    bool deleteSelected;
+    std::vector<std::string> expected;
+  } rows[] = {
+      {0, 1, false, {"a+ a-/250 b+", "a+ a-/50 b+", "a+ a+ a+"}},  // row 2 is a pause in B too
+      {1, 0, true, {"a+ a-/250 b+", "a+ a+ a+"}},                  // B moved up a place
+  };
+  for (const auto& r : rows) {
+    MacroEditorModel model =
+        Model({WithEvents(u"A", paused), WithEvents(u"B", paused), WithEvents(u"C", Presses(3))});
+    model.SelectMacro(r.openedOn);
+    ASSERT_EQ(model.EventMenu(kCommandEditDelay, 2), MacroEditorModel::MenuResult::kEditDelay);
+    model.SelectMacro(r.thenSelected);
+    if (r.deleteSelected) model.DeleteSelectedMacro();
+    model.CommitDelayEdit(2, u"250");
+    std::vector<std::string> shown;
+    for (const MacroRecord& m : model.library())
+      shown.push_back(Describe({m.events, size_t(m.eventCount)}));
+    EXPECT_EQ(shown, r.expected) << "row " << &r - rows;
+  }
+}
+
 TEST_F(MacroEditorTest, MouseStepsRespectTheLimit) {
   const int pressLeft = 1020, releaseRight = 1024, clickBackward = 1034;
   const struct {

@@ -367,4 +367,36 @@ TEST_F(MergeButtonMacrosTest, NamesTheLibraryCannotHoldAsGivenStillMatchNextTime
   EXPECT_EQ(library.size(), 3u);
 }
 
+// A macro re-recorded in the manager reaches every button that plays it, so the merge at the next
+// start keeps it instead of bringing back the buttons' old copy.
+TEST_F(MergeButtonMacrosTest, ManagerEditsReachTheButtonsThatPlayThem) {
+  const MacroLibrary before = {Macro(u"Burst", 4, 1, 2), Macro(u"Keep", 3, 0, 4)};
+  const MacroLibrary edited = {Macro(u"Burst", 6, 2, 7), before[1], Macro(u"New", 2, 0, 9)};
+  const struct {
+    int slot, button;
+    ButtonAssignment assignment;
+    bool copied;
+  } rows[] = {
+      {0, 4, ButtonMacro(u"Burst", 4, 1, 2), true},
+      {4, 14, ButtonMacro(u" burst ", 4, 1, 2), true},  // named as FindMacroIndex compares
+      {3, 9, ButtonMacro(u"Burst", 6, 2, 7), false},    // already the new macro
+      {1, 2, ButtonMacro(u"Keep", 5, 0, 1), false},     // the user left Keep alone
+      {2, 0, ButtonMacro(u"new", 1, 0, 3), true},       // a name new to the library
+  };
+  for (const auto& r : rows) Button(r.slot, r.button) = r.assignment;
+  EXPECT_EQ(CopyChangedMacrosToButtons(before, edited, block), 3);
+  MacroLibrary restarted = edited;
+  EXPECT_EQ(MergeButtonMacros(restarted, block), 1);  // only the Keep button differs
+  for (const auto& r : rows) {
+    const ButtonAssignment& now = Button(r.slot, r.button);
+    if (r.copied) {
+      EXPECT_TRUE(MatchButtonMacro(edited, now).identical) << &r - rows;
+    } else {
+      EXPECT_EQ(std::memcmp(&now, &r.assignment, sizeof now), 0) << &r - rows;
+    }
+    EXPECT_EQ(block.ButtonChanged[r.slot][r.button], r.copied ? 1 : 0) << &r - rows;
+  }
+  EXPECT_TRUE(SameBytes(restarted[0], edited[0]));
+}
+
 }  // namespace

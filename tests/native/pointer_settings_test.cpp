@@ -84,8 +84,8 @@ TEST(ReadPointerSettings, AccelerationFromRegistryValues) {
   } rows[] = {
       {u"1", u"6", u"0", 3, 8, 1},     // rows 1 to 8 match; the last wins
       {u"1", u"6", u"10", 12, 12, 1},  // Windows' usual values match no row: level kept
-      {u"1", u"6", u"10", 2, 2, 0},    // ... and the flag follows the kept level
-      {u"0", u"0", u"0", 15, 0, 0},   {u"2", u"4", u"5", 0, 19, 1}, {u"1", u"11", u"0", 0, 3, 0},
+      {u"1", u"6", u"10", 2, 2, 1},    // ... and the flag follows the kept level
+      {u"0", u"0", u"0", 15, 0, 0},   {u"2", u"4", u"5", 0, 19, 1}, {u"1", u"11", u"0", 0, 3, 1},
       {u"2", u"0", u"0", 0, 19, 1},  // thresholds below every row: the last row of speed 2
   };
   for (const auto& row : rows) {
@@ -100,6 +100,20 @@ TEST(ReadPointerSettings, AccelerationFromRegistryValues) {
         TextToAscii(row.speed) + "," + TextToAscii(row.t1) + "," + TextToAscii(row.t2);
     EXPECT_EQ(p.Acceleration, row.level) << values;
     EXPECT_EQ(p.AccelerationFlag, row.flag) << values;
+  }
+}
+
+// Loading and saving without an edit leaves every row as it was.
+TEST(ReadPointerSettings, EveryRowReadIsTheRowWritten) {
+  for (int r = 0; r < kAccelerationRowCount; ++r) {
+    const AccelerationRow& row = kAccelerationTable[r];
+    MemoryRegistry registry;
+    registry.Set(kUser, kMouseKey, u"MouseSpeed", FormatInt(row.speed));
+    registry.Set(kUser, kMouseKey, u"MouseThreshold1", FormatInt(row.threshold1));
+    registry.Set(kUser, kMouseKey, u"MouseThreshold2", FormatInt(row.threshold2));
+    ProfileSettings p = Defaults();
+    ReadPointerSettings(p, registry);
+    EXPECT_EQ(AccelerationRowToWrite(p), r);
   }
 }
 

@@ -328,10 +328,14 @@ TEST(MacroManager, ExportImportAndTheRepeatCount) {
 }
 
 // A name typed without Enter is taken when a button is pressed, as when its box loses the focus.
-TEST(MacroManager, NameTypedWithoutEnterIsTakenByOk) {
+// An OK whose library cannot be written says so and keeps the manager open with its edits.
+TEST(MacroManager, NameTypedWithoutEnterIsTakenByOkAndKeptThroughAFailedSave) {
   TempDir dir;
   LayOutConfigurator(dir.path());
   WriteCatalogue(dir.path(), 0, 0, u"Only");
+  const fs::path library = dir.path() / "config" / "sequence.dat";
+  fs::remove(library);
+  fs::create_directory(library);  // no file can take a folder's place
   OptionProcess option(dir.path());
   ASSERT_TRUE(option.Start());
   HWND manager = OpenMacroManager(option, 0);
@@ -339,6 +343,18 @@ TEST(MacroManager, NameTypedWithoutEnterIsTakenByOk) {
   ClickManagerControl(manager, dir.path(), kNewMacro);
   option.Settle();
   Type("quick");
+  ClickManagerControl(manager, dir.path(), kOk);
+  HWND warning = WaitForOwnedDialog(manager);
+  ASSERT_NE(warning, nullptr);
+  wchar_t value[4096] = {};
+  GetPrivateProfileStringW(L"BUTTONPOS", L"1", L"", value, 4096,
+                           (dir.path() / "skins" / "skin_click_warn.ini").wstring().c_str());
+  const ButtonPosEntry okEntry = ParseButtonPos(FromWide(value));
+  ClickAt(
+      Middle(OnScreen(warning, RECT{okEntry.left, okEntry.top, okEntry.right, okEntry.bottom})));
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindow(warning); }, kWaitMs));
+  ASSERT_EQ(ManagerWindow(), manager);
+  fs::remove(library);
   ClickManagerControl(manager, dir.path(), kOk);
   ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
   option.Settle();
