@@ -213,7 +213,9 @@ LRESULT ConfiguratorWindow::OnInitDialog(WPARAM, LPARAM) {
   BoundCurrentProfile(*loaded_);
   macros_->Load();
   *edited_ = *loaded_;
-  WarnIfNotSaved(macros_->MergeButtonMacrosAndSave(*edited_));
+  // The merge only gathers what the profile files already hold; if the library cannot take it
+  // now, nothing is lost, and the user hears of the folder at the first save they ask for.
+  (void)macros_->MergeButtonMacrosAndSave(*edited_);
   assignmentDialogs_.macroManager.Bind(handle(), macros_.get(), edited_.get(), &selected_);
   if (blockLive_) {
     // Show what Windows uses now rather than what the monitor last applied.
@@ -564,7 +566,7 @@ void ConfiguratorWindow::TakeStartedMonitor() {
   BoundCurrentProfile(*loaded_);
   *edited_ = *loaded_;
   RefreshMainWindow();
-  WarnIfNotSaved(macros_->MergeButtonMacrosAndSave(*edited_));
+  (void)macros_->MergeButtonMacrosAndSave(*edited_);  // as at start: nothing of the user's is lost
 }
 
 void ConfiguratorWindow::ReloadFromBlock() {
