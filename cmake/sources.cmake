@@ -22,6 +22,7 @@ set(PORTABLE_CORE_SOURCES
   monitor/input/primitives.cpp
   monitor/dispatch/recording_actions.cpp
   monitor/dispatch/button_dispatcher.cpp
+  monitor/dispatch/launch_target.cpp
   monitor/macro/macro_player.cpp
   kbhook/mouse_report.cpp
   monitor/zoom/zoom.cpp
@@ -47,6 +48,7 @@ set(PORTABLE_CORE_SOURCES
   option/dialogs/profile_properties_fields.cpp
   option/dialogs/confirm_dialog_placement.cpp
   option/profile_import.cpp
+  option/program_launches.cpp
   option/function_menu.cpp
   option/configurator_apply.cpp
   option/modal_notice_gate.cpp

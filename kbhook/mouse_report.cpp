@@ -28,8 +28,8 @@ MouseReportDecision Report(uint32_t message, int64_t data) {
 }
 
 bool ComesFromTheMouse(const LowLevelMouseEvent& event) {
-  if (event.extraInfo == kDeviceSimulationMarker) return true;
-  return (event.flags & (kInjected | kLowerLevelInjected)) == 0;
+  return ComesFromTheDevice((event.flags & kInjected) != 0,
+                            (event.flags & kLowerLevelInjected) != 0, event.extraInfo);
 }
 
 uint32_t HighWord(uint32_t value) {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <deque>
 
-#include "bridge/device_simulation.h"  // kDeviceSimulationMarker
+#include "bridge/device_simulation.h"  // kDeviceSimulationMarker, ComesFromTheDevice
 #include "bridge/messages.h"           // kMsgMouseReport, sent to the report window
 
 // The fields of a low-level mouse event (MSLLHOOKSTRUCT and the hook's wParam) that matter.
@@ -38,7 +38,8 @@ struct MouseReportDecision {
 //
 // Every reported event is swallowed: the monitor performs the button's function itself. Movement,
 // the horizontal wheel, double-click messages, a zero wheel delta, an unknown X button and input
-// flagged as injected pass through unreported, unless the input carries kDeviceSimulationMarker.
+// flagged as injected pass through unreported, unless the input carries kDeviceSimulationMarker
+// and was not injected from a lower integrity level (ComesFromTheDevice).
 MouseReportDecision DecideMouseReport(const LowLevelMouseEvent& event, bool reportingOn,
                                       bool reportWindowExists) noexcept;
 

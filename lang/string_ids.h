@@ -157,6 +157,12 @@
 /* Configurator: a settings file that could not be written (the earlier file stays whole). */
 #define IDS_SAVE_FAILED_MESSAGE 1105
 
+/* Configurator: an imported profile whose buttons start programs; %s stands for their file names. */
+#define IDS_IMPORT_LAUNCH_TITLE 1106
+#define IDS_IMPORT_LAUNCH_MESSAGE 1107
+#define IDS_IMPORT_LAUNCH_ALLOW 1108
+#define IDS_IMPORT_LAUNCH_REMOVE 1109
+
 #ifdef __cplusplus
 #include <cstdint>
 
@@ -284,6 +290,10 @@ inline constexpr std::uint16_t kAllStringIds[] = {
     IDS_KEY_LEFT_ALT,
     IDS_KEY_RIGHT_ALT,
     IDS_SAVE_FAILED_MESSAGE,
+    IDS_IMPORT_LAUNCH_TITLE,
+    IDS_IMPORT_LAUNCH_MESSAGE,
+    IDS_IMPORT_LAUNCH_ALLOW,
+    IDS_IMPORT_LAUNCH_REMOVE,
 };
 #endif /* __cplusplus */
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "monitor/dispatch/launch_target.h"
 #include "monitor/macro_worker.h"
 #include "monitor/zoom/zoom.h"
 #include "platform/shell_worker.h"
@@ -21,10 +22,17 @@ std::u16string ClassNameOf(HWND window, int capacity) {
 }  // namespace
 
 void Win32MonitorActions::LaunchProgram(const std::u16string& path) {
-  if (shell_ == nullptr) return;
-  shell_->Run([path](IShellDispatch*) {
-    ShellExecuteW(nullptr, L"open", reinterpret_cast<const wchar_t*>(path.c_str()), nullptr,
-                  nullptr, SW_SHOW);
+  // A relative name would be found through the current folder or the search path, where another
+  // program can put a file of that name.
+  const std::optional<LaunchTarget> target = LaunchTargetOf(path);
+  if (shell_ == nullptr || !target) return;
+  shell_->Run([target = *target](IShellDispatch*) {
+    // Checked on the shell's thread: a path on a slow share never holds up the buttons.
+    const DWORD attributes = GetFileAttributesW(Wide(target.path));
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      return;
+    }
+    ShellExecuteW(nullptr, L"open", Wide(target.path), nullptr, Wide(target.folder), SW_SHOW);
   });
 }
 

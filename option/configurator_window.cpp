@@ -370,7 +370,11 @@ void ConfiguratorWindow::ImportProfile() {
   ProfileSettings* profile = CurrentProfileOrNull(*edited_);
   if (chosen.empty() || profile == nullptr) return;  // cancelled: nothing is applied
   const Text slotPath = SlotFilePath(programFolder_, edited_->CurrentProfile);
-  const ImportFileResult result = ImportProfileFile(SystemFileStore(), chosen, slotPath);
+  const LaunchQuestion allowLaunches = [this](const std::vector<ProgramLaunch>& launches) {
+    return ConfirmImportedLaunches(handle(), LaunchedFileNames(launches));
+  };
+  const ImportFileResult result =
+      ImportProfileFile(SystemFileStore(), SystemPrivateProfile(), chosen, slotPath, allowLaunches);
   if (result == ImportFileResult::kWriteFailed) ShowSaveFailedWarning(handle());
   if (!ShouldReloadSlot(result)) return;
   LoadProfile(*profile, slotPath);

@@ -13,7 +13,7 @@ constexpr uint32_t kUp = 0x80;                  // LLKHF_UP
 
 CapturedKey KeyboardCaptureRule::Decide(uint32_t virtualKey, uint32_t flags, uint64_t extraInfo) {
   const bool fromKeyboard =
-      (flags & (kInjected | kLowerLevelInjected)) == 0 || extraInfo == kDeviceSimulationMarker;
+      ComesFromTheDevice((flags & kInjected) != 0, (flags & kLowerLevelInjected) != 0, extraInfo);
   if (!fromKeyboard) return {false, false};
   const std::size_t key = virtualKey & 0xFF;
   if ((flags & kUp) == 0) {

@@ -1,6 +1,9 @@
 #include "option/profile_import.h"
 
+#include <memory>
 #include <string>
+
+#include "settings/profile_file.h"
 
 namespace {
 
@@ -21,14 +24,24 @@ bool IsSlotFilePath(TextView chosenPath, TextView slotPath) {
   return true;
 }
 
-ImportFileResult ImportProfileFile(FileStore& files, const Text& chosenPath,
-                                   const Text& slotPath) {
+ImportFileResult ImportProfileFile(FileStore& files, PrivateProfile& ini, const Text& chosenPath,
+                                   const Text& slotPath, const LaunchQuestion& allowLaunches) {
   std::string bytes;
   if (files.Read(chosenPath, bytes) != FileReadResult::kRead) return ImportFileResult::kUnreadable;
   if (IsSlotFilePath(chosenPath, slotPath)) return ImportFileResult::kSameFile;
-  return files.WriteWhole(slotPath, bytes, WrittenFileLook::kHidden)
-             ? ImportFileResult::kReplaced
-             : ImportFileResult::kWriteFailed;
+  auto profile = std::make_unique<ProfileSettings>();
+  LoadProfile(*profile, chosenPath, ini);
+  const std::vector<ProgramLaunch> launches = ProgramLaunches(*profile);
+  bool written = false;
+  if (launches.empty() || allowLaunches(launches)) {
+    written = files.WriteWhole(slotPath, bytes, WrittenFileLook::kHidden);
+  } else {
+    RemoveProgramLaunches(*profile);
+    SettingsFileEdit edit(slotPath, files, WrittenFileLook::kHidden, bytes);
+    WriteProfile(*profile, edit);
+    written = edit.Commit();
+  }
+  return written ? ImportFileResult::kReplaced : ImportFileResult::kWriteFailed;
 }
 
 void MarkImportedButtons(SharedSettingsBlock& edited) {

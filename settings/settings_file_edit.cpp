@@ -17,6 +17,10 @@ SettingsFileEdit::SettingsFileEdit(Text path, FileStore& store, WrittenFileLook 
   }
 }
 
+SettingsFileEdit::SettingsFileEdit(Text path, FileStore& store, WrittenFileLook look,
+                                   std::string_view content)
+    : path_(std::move(path)), store_(store), look_(look), ini_(IniText::FromBytes(content)) {}
+
 void SettingsFileEdit::WriteString(const Text& section, const Text& key, const Text& value) {
   ini_.Set(section, key, value);
 }

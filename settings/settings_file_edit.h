@@ -5,6 +5,7 @@
 // survive that way; an ANSI file is read as before and becomes UTF-16LE at its next write.
 
 #include <cstdint>
+#include <string_view>
 
 #include "settings/file_store.h"
 #include "settings/ini_text.h"
@@ -13,6 +14,9 @@
 class SettingsFileEdit {
  public:
   SettingsFileEdit(Text path, FileStore& store, WrittenFileLook look = WrittenFileLook::kAsBefore);
+  // Starts from the given file content instead of the target's (an import puts another file's
+  // content in the target's place).
+  SettingsFileEdit(Text path, FileStore& store, WrittenFileLook look, std::string_view content);
 
   void WriteString(const Text& section, const Text& key, const Text& value);
   void WriteInt(const Text& section, const Text& key, int32_t value);

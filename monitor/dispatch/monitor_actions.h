@@ -28,7 +28,8 @@ inline constexpr uint32_t kAutoFirePeriodMs = 40;
 class MonitorActions {
  public:
   virtual ~MonitorActions() = default;
-  // ShellExecuteW "open" of the path, no parameters or directory, SW_SHOW; failures are silent.
+  // ShellExecuteW "open" of the path, in its own folder, SW_SHOW, when it names an existing file
+  // by an absolute path (LaunchTargetOf); anything else, and failures, are silent.
   virtual void LaunchProgram(const std::u16string& path) = 0;
   // The shell's view of the drives (CSIDL_DRIVES).
   virtual void OpenDrivesFolder() = 0;

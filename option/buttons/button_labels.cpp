@@ -76,6 +76,7 @@ ButtonLabel LabelOfAssignment(const ButtonAssignment& a) {
     case 16:
       return TextLabel(FieldText(a.macroName));
     case 17:
+    case 86:  // a file opened with its program: as visible as a program started
       return TextLabel(FileNameOfPath(FieldText(a.programPath)));
     default:
       break;

@@ -47,6 +47,13 @@ constexpr ConfirmDialogKind kSaveFailedWarning{.skinFile = u"skin_click_warn.ini
                                                .cancelCaptionId = IDS_CANCEL,
                                                .hasCloseButton = true,
                                                .centreOverOwner = true};
+constexpr ConfirmDialogKind kImportLaunchQuestion{.skinFile = u"skin_reset_warn.ini",
+                                                  .titleId = IDS_IMPORT_LAUNCH_TITLE,
+                                                  .messageId = IDS_IMPORT_LAUNCH_MESSAGE,
+                                                  .okCaptionId = IDS_IMPORT_LAUNCH_ALLOW,
+                                                  .cancelCaptionId = IDS_IMPORT_LAUNCH_REMOVE,
+                                                  .hasCloseButton = true,
+                                                  .centreOverOwner = true};
 
 DialogTemplateSpec ConfirmTemplate(const ConfirmDialogKind& kind) {
   DialogTemplateSpec spec;
@@ -193,7 +200,9 @@ void ConfirmDialog::Compose(HDC target) {
   OffscreenCanvas canvas(target, client.right, client.bottom);
   if (!canvas.ok()) return;
   canvas.DrawPicture(skin().background);
-  DrawTexts(canvas.dc(), LanguageString(kind_.titleId), LanguageString(kind_.messageId));
+  Text message = LanguageString(kind_.messageId);
+  if (const size_t at = message.find(u"%s"); at != Text::npos) message.replace(at, 2, argument_);
+  DrawTexts(canvas.dc(), LanguageString(kind_.titleId), message);
   canvas.CopyTo(target);
 }
 
@@ -239,4 +248,10 @@ void ShowMacroSetWarning(HWND owner) {
 void ShowSaveFailedWarning(HWND owner) {
   SaveFailedWarning dialog;
   dialog.DoModal(owner);
+}
+
+bool ConfirmImportedLaunches(HWND owner, const Text& fileNames) {
+  ConfirmDialog dialog(kImportLaunchQuestion);
+  dialog.SetMessageArgument(fileNames);
+  return dialog.DoModal(owner) == IDOK;
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "settings/text.h"
 #include "skin/skin_button.h"
 #include "skin/skinned_window.h"
 
@@ -26,6 +27,9 @@ class ConfirmDialog : public SkinnedWindow {
  public:
   explicit ConfirmDialog(const ConfirmDialogKind& kind);
   ~ConfirmDialog() override;
+
+  // Stands in for the "%s" of the message text.
+  void SetMessageArgument(Text argument) { argument_ = std::move(argument); }
 
   // DoModal(owner) answers IDOK for button "1", IDCANCEL for button "2" or the close button, and
   // -1 when the dialog could not be shown; callers treat anything but IDOK as declined.
@@ -46,6 +50,7 @@ class ConfirmDialog : public SkinnedWindow {
   void Compose(HDC target);
 
   ConfirmDialogKind kind_;
+  Text argument_;
   SkinButton buttons_[3];  // keys "1" to "3"
 };
 
@@ -82,3 +87,5 @@ void ShowClickWarningDialog(HWND owner);
 void ShowMacroSetWarning(HWND owner);
 // A settings or macro file could not be written; what the file held before is kept.
 void ShowSaveFailedWarning(HWND owner);
+// An imported profile's buttons start the named programs: true only when the user keeps them.
+bool ConfirmImportedLaunches(HWND owner, const Text& fileNames);

@@ -120,8 +120,9 @@ TEST(DecideMouseReport, InjectedInputCountsOnlyWithTheMarker) {
       {"injected at lower integrity", kLowerLevelInjected, 0, false},
       {"both injected flags", kInjected | kLowerLevelInjected, 0, false},
       {"injected, marker", kInjected, kDeviceSimulationMarker, true},
-      {"lower integrity, marker", kLowerLevelInjected, kDeviceSimulationMarker, true},
-      {"both flags, marker", kInjected | kLowerLevelInjected, kDeviceSimulationMarker, true},
+      // A sandboxed program cannot borrow the marker to act as the mouse.
+      {"lower integrity, marker", kLowerLevelInjected, kDeviceSimulationMarker, false},
+      {"both flags, marker", kInjected | kLowerLevelInjected, kDeviceSimulationMarker, false},
       {"injected, marker plus one", kInjected, kDeviceSimulationMarker + 1, false},
       {"injected, marker in high half", kInjected, kDeviceSimulationMarker << 32, false},
       {"injected, marker with high bits", kInjected, kDeviceSimulationMarker | (1ull << 40), false},

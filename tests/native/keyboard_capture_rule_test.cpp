@@ -27,6 +27,8 @@ TEST(KeyboardCaptureRule, KeyboardKeysOnlyAndReleasesAfterTheirPress) {
       {"an injected press", 'C', kInjected, 0, false},
       {"its release", 'C', kInjected | kUp, 0, false},
       {"a press injected from a lower level", 'C', kLowerInjected | kInjected, 0, false},
+      {"a marked press injected from a lower level", 'C', kLowerInjected | kInjected,
+       kDeviceSimulationMarker, false},
       {"a marked injected press", 'D', kInjected, kDeviceSimulationMarker, true},
       {"its release", 'D', kInjected | kUp, kDeviceSimulationMarker, true},
       {"a second release of it", 'D', kUp, 0, false},

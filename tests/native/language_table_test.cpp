@@ -310,6 +310,7 @@ TEST(LanguageIdList, HoldsEveryIdTheProgramsRead) {
       {"single key", 1097, 1097},
       {"key names", 1098, 1104},
       {"save failed", 1105, 1105},
+      {"import launch question", 1106, 1109},
   };
   const std::set<uint16_t> listed(std::begin(kAllStringIds), std::end(kAllStringIds));
   size_t total = 0;

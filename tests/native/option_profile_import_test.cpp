@@ -8,6 +8,8 @@
 
 #include "option/profile_import.h"
 #include "settings/file_paths.h"
+#include "settings/profile_defaults.h"
+#include "settings/profile_file.h"
 #include "tests/support/scripted_file_store.h"
 #include "tests/support/temp_dir.h"
 
@@ -33,6 +35,13 @@ class ProfileImportTest : public ::testing::Test {
   Text slot;
   Text chosen;
   ScriptedFileStore files;
+  PrivateProfile& ini = SystemPrivateProfile();
+  std::vector<std::vector<ProgramLaunch>> asked;
+  bool allow = true;
+  LaunchQuestion ask = [this](const std::vector<ProgramLaunch>& launches) {
+    asked.push_back(launches);
+    return allow;
+  };
 };
 
 TEST(IsSlotFilePath, WhatCountsAsTheSlotFile) {
@@ -58,7 +67,7 @@ TEST(IsSlotFilePath, WhatCountsAsTheSlotFile) {
 TEST_F(ProfileImportTest, ReplacesOrCreatesTheSlotFileWhole) {
   for (bool slotExists : {true, false}) {
     if (!slotExists) fs::remove(ToFilesystemPath(slot));
-    EXPECT_EQ(ImportProfileFile(files, chosen, slot), ImportFileResult::kReplaced);
+    EXPECT_EQ(ImportProfileFile(files, ini, chosen, slot, ask), ImportFileResult::kReplaced);
     EXPECT_EQ(Slot(), "new profile");
     EXPECT_EQ(ReadFileBytes(ToFilesystemPath(chosen)), "new profile");
     EXPECT_FALSE(TemporaryExists());
@@ -66,7 +75,7 @@ TEST_F(ProfileImportTest, ReplacesOrCreatesTheSlotFileWhole) {
 }
 
 TEST_F(ProfileImportTest, TheSlotFileItselfIsOnlyReloaded) {
-  EXPECT_EQ(ImportProfileFile(files, slot, slot), ImportFileResult::kSameFile);
+  EXPECT_EQ(ImportProfileFile(files, ini, slot, slot, ask), ImportFileResult::kSameFile);
   EXPECT_EQ(Slot(), "old profile");
   EXPECT_EQ(files.writes, 0);
   EXPECT_TRUE(ShouldReloadSlot(ImportFileResult::kSameFile));
@@ -84,12 +93,46 @@ TEST_F(ProfileImportTest, FailuresKeepTheOldSlotFile) {
   for (const auto& r : rows) {
     files.failReads = r.failReads;
     files.refuseWrites = r.refuseWrites;
-    EXPECT_EQ(ImportProfileFile(files, r.missing ? dir.file("missing.gmp") : chosen, slot),
+    EXPECT_EQ(ImportProfileFile(files, ini, r.missing ? dir.file("missing.gmp") : chosen, slot, ask),
               r.result)
         << "row " << &r - rows;
     EXPECT_EQ(Slot(), "old profile") << "row " << &r - rows;
     EXPECT_FALSE(TemporaryExists()) << "row " << &r - rows;
     EXPECT_FALSE(ShouldReloadSlot(r.result)) << "row " << &r - rows;
+  }
+}
+
+// A profile whose buttons start programs is imported whole only when the user keeps them; else
+// those buttons get their defaults and the rest of the profile is imported as it is.
+TEST_F(ProfileImportTest, LaunchesAreKeptOnlyWhenTheUserSaysSo) {
+  auto incoming = std::make_unique<ProfileSettings>();
+  SetProfileDefaults(*incoming, 0);
+  CopyToField(incoming->ProFileName, u"Shared");
+  const struct {
+    int button;
+    uint8_t code;
+    const char16_t* path;
+  } launches[] = {{3, 17, u"C:\\Tools\\run.cmd"}, {9, 86, u"\\\\host\\s\\doc.txt"}, {12, 17, u""}};
+  for (const auto& l : launches) {
+    incoming->MacroKeyInfo[l.button].functionCode = l.code;
+    CopyToField(incoming->MacroKeyInfo[l.button].programPath, l.path);
+  }
+  ASSERT_TRUE(SaveProfile(*incoming, chosen));
+  for (bool kept : {true, false}) {
+    allow = kept;
+    asked.clear();
+    EXPECT_EQ(ImportProfileFile(files, ini, chosen, slot, ask), ImportFileResult::kReplaced);
+    ASSERT_EQ(asked.size(), 1u);  // the empty path starts nothing and is not asked about
+    EXPECT_EQ(LaunchedFileNames(asked[0]), u"run.cmd, doc.txt");
+    auto imported = std::make_unique<ProfileSettings>();
+    LoadProfile(*imported, slot, ini);
+    EXPECT_EQ(FieldText(imported->ProFileName), u"Shared");
+    for (const auto& l : launches) {
+      const bool launching = kept || l.path[0] == u'\0';
+      EXPECT_EQ(imported->MacroKeyInfo[l.button].functionCode,
+                launching ? l.code : kDefaultButtonFunctions[l.button])
+          << "kept " << kept << " button " << l.button;
+    }
   }
 }
 
