@@ -440,26 +440,44 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, LedgerTest, ::testing::ValuesIn(kLedgerCases
 
 // --- Program launch ----------------------------------------------------------------------------
 
-// The launched program leaves a line in a file beside itself each time it runs.
+// The launched program leaves a line in a file beside itself each time it runs, naming the folder
+// it runs in. Only a file named by its full path is started, in its own folder: a bare name would
+// be looked for where another program could have put a file of that name.
 TEST_F(ButtonActionTest, LaunchesTheProgramOfTheButton) {
-  const fs::path marker = monitor_.folder().path() / "launch_marker.exe";
-  fs::copy_file(ToFilesystemPath(ProgramFolder()) / "launch_marker.exe", marker);
-  const fs::path log = monitor_.folder().path() / "launch_marker.exe.log";
+  const fs::path folder = monitor_.folder().path();
+  const struct {
+    const char* file;
+    bool fullPath;
+  } rows[] = {{"launch_marker.exe", true}, {"bare_marker.exe", false}};
+  for (const auto& r : rows) {
+    fs::copy_file(ToFilesystemPath(ProgramFolder()) / "launch_marker.exe", folder / r.file);
+  }
   StartWith([&](ProfileSettings& p) {
-    Assign(p, kExtra1, 86);  // on the release
-    const std::u16string path = marker.u16string();
-    CopyToField(p.MacroKeyInfo[kExtra1].programPath, path);
+    for (int i = 0; i < 2; ++i) {
+      const int button = i == 0 ? kExtra1 : kExtra2;
+      Assign(p, button, 86);  // on the release
+      const std::u16string path =
+          rows[i].fullPath ? (folder / rows[i].file).u16string() : fs::path(rows[i].file).u16string();
+      CopyToField(p.MacroKeyInfo[button].programPath, path);
+    }
   });
+  const fs::path log = folder / "launch_marker.exe.log";
   Press(kExtra1);
   observer_.Idle(1500);
   EXPECT_FALSE(fs::exists(log)) << "launched on the press";
   Release(kExtra1);
   ASSERT_TRUE(PumpUntil([&] { return fs::exists(log) && fs::file_size(log) > 0; }, 15000));
-  observer_.Idle(1000);
+  Press(kExtra2);
+  Release(kExtra2);
+  observer_.Idle(2000);
   std::ifstream in(log);
-  int lines = 0;
-  for (std::string line; std::getline(in, line);) ++lines;
-  EXPECT_EQ(lines, 1);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 1u);
+  const std::u8string utf8 = folder.u8string();
+  const std::string expected = "launched " + std::string(utf8.begin(), utf8.end());
+  EXPECT_EQ(lstrcmpiA(lines[0].c_str(), expected.c_str()), 0) << lines[0] << " / " << expected;
+  EXPECT_FALSE(fs::exists(folder / "bare_marker.exe.log")) << "a bare name was started";
 }
 
 // --- Zoom --------------------------------------------------------------------------------------

@@ -11,9 +11,11 @@
 #include <string>
 
 #include "settings/profile_defaults.h"
+#include "settings/profile_file.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/dialog_steps.h"
+#include "tests/windows_option/macro_manager_steps.h"
 #include "tests/windows_option/option_process.h"
 #include "tests/windows_support/pump.h"
 
@@ -299,6 +301,43 @@ TEST_F(ConfiguratorDialogsTest, AFailedSaveIsReportedAndTheFileKept) {
   CloseHandle(held);
   EXPECT_EQ(ReadFileBytes(slot), before);
   EXPECT_TRUE(option.Running());
+}
+
+// An imported profile whose buttons start programs asks first, naming them: kept, they stay;
+// removed, those buttons get their defaults and the rest of the profile is imported.
+TEST_F(ConfiguratorDialogsTest, AnImportThatStartsProgramsAsksFirst) {
+  constexpr int kImportKey = 2;
+  const fs::path incoming = dir_.path() / "shared.gmp";
+  {
+    auto profile = std::make_unique<ProfileSettings>();
+    SetProfileDefaults(*profile, 0);
+    CopyToField(profile->ProFileName, u"Shared");
+    profile->MacroKeyInfo[3].functionCode = 86;
+    CopyToField(profile->MacroKeyInfo[3].programPath, u"C:\\Tools\\payload.cmd");
+    ASSERT_TRUE(SaveProfile(*profile, incoming.u16string()));
+  }
+  OptionProcess option(dir_.path());
+  ASSERT_TRUE(option.Start());
+  for (int answer : {kConfirmCancel, kConfirmOk}) {
+    ClickControl(option.window(), dir_.path(), kImportKey);
+    ASSERT_TRUE(macro_steps::ChooseFileInDialog(option.window(), incoming));
+    HWND question = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (question = OwnedDialog(option.window())) != nullptr; },
+                          kWaitMs));
+    option.Settle();
+    if (answer == kConfirmOk) SaveDialogPicture(question, "option_import_launch_question");
+    ClickDialogControl(question, dir_.path(), kClickSkin, answer);
+    ASSERT_TRUE(WaitUntilClosed(question));
+    option.Settle();
+    ASSERT_TRUE(PumpUntil(
+        [&] { return FieldText(ReadSlot(dir_.path(), 0)->ProFileName) == u"Shared"; }, kWaitMs));
+    EXPECT_EQ(ReadSlot(dir_.path(), 0)->MacroKeyInfo[3].functionCode,
+              answer == kConfirmOk ? 86 : kDefaultButtonFunctions[3]);
+    // The slot goes back to another profile, so that the second import is seen.
+    auto other = std::make_unique<ProfileSettings>();
+    SetProfileDefaults(*other, 0);
+    ASSERT_TRUE(SaveProfile(*other, (dir_.path() / "config" / "Default0.gmp").u16string()));
+  }
 }
 
 }  // namespace
