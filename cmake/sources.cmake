@@ -61,6 +61,7 @@ set(PLATFORM_WIN32_SOURCES
   platform/system_settings_context.cpp
   settings/language_strings.cpp
   bridge/shared_block.cpp
+  bridge/block_access.cpp
   platform/win32_input_sink.cpp
   platform/shell_worker.cpp
   platform/win32_file_store.cpp

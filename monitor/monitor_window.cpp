@@ -104,8 +104,8 @@ LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
   ResetSettingsBlock(g_monitorSettings);
   if (LoadAllSettings(g_monitorSettings, settings) != 1) SetAllDefaults(g_monitorSettings);
 
-  // Without a block (its name taken by another kind of object) the monitor runs on the settings
-  // it loaded.
+  // Without a block (its name taken by another kind of object, or by objects another user owns)
+  // the monitor runs on the settings it loaded.
   if (sharedBlock_.Create() != SharedBlock::CreateResult::Created) {
     OutputDebugStringW(L"shared block unavailable; running on the loaded settings\n");
   }
