@@ -65,6 +65,7 @@ set(PLATFORM_WIN32_SOURCES
   platform/win32_input_sink.cpp
   platform/shell_worker.cpp
   platform/win32_file_store.cpp
+  platform/library_search.cpp
 )
 
 # The skin framework's Win32 side: windows and dialogs, skin loading, shapes, skinned controls.

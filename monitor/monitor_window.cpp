@@ -11,6 +11,7 @@
 #include "monitor/button_events.h"
 #include "monitor/monitor_state.h"
 #include "monitor/tray_icon.h"
+#include "platform/library_search.h"
 #include "platform/module_folder.h"
 #include "platform/proc_address.h"
 #include "platform/system_settings_context.h"
@@ -173,7 +174,7 @@ LRESULT MonitorWindow::OnDestroy(WPARAM, LPARAM) {
 }
 
 void MonitorWindow::RegisterSessionNotification() {
-  wtsapi_ = LoadLibraryW(L"wtsapi32.dll");
+  wtsapi_ = LoadSystemLibrary(L"wtsapi32.dll");
   if (wtsapi_ == nullptr) return;
   using RegisterFn = BOOL(WINAPI*)(HWND, DWORD);
   auto registerFn = ProcAddress<RegisterFn>(wtsapi_, "WTSRegisterSessionNotification");
