@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "bridge/block_access.h"
 #include "bridge/identities.h"
 #include "platform/wide.h"
 
@@ -18,22 +19,26 @@ SharedBlock::~SharedBlock() {
 }
 
 SharedBlock::CreateResult SharedBlock::Create() {
+  BlockAccess access;
+  if (!access.Ready()) return CreateResult::MappingFailed;
   // The objects may outlive a monitor that ended abruptly while a configurator or a capture
-  // dialog still held them: they are opened and used then. The monitor's instance mutex, not
-  // this one, keeps a second monitor out.
-  mutex_ = CreateMutexW(nullptr, FALSE, Wide(kSharedBlockMutex));
+  // dialog still held them: they are opened and used then, as long as the user owns them. One
+  // made by anybody else could feed the monitor settings, so it is refused. The monitor's
+  // instance mutex, not this one, keeps a second monitor out.
+  mutex_ = CreateMutexW(access.Attributes(), FALSE, Wide(kSharedBlockMutex));
   if (mutex_ == nullptr) return CreateResult::MappingFailed;
-
-  // A null DACL gives every process of the session access, and the handle is inheritable.
-  SECURITY_DESCRIPTOR descriptor;
-  if (!InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) ||
-      !SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE)) {
-    return CreateResult::MappingFailed;
+  if (GetLastError() == ERROR_ALREADY_EXISTS && !access.OwnedByUser(mutex_)) {
+    CloseLock();
+    return CreateResult::NotOurs;
   }
-  SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, TRUE};
-  mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, &attributes, PAGE_READWRITE, 0, kBlockSize,
-                                Wide(kSharedBlockName));
+  mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, access.Attributes(), PAGE_READWRITE, 0,
+                                kBlockSize, Wide(kSharedBlockName));
   if (mapping_ == nullptr) return CreateResult::MappingFailed;
+  if (GetLastError() == ERROR_ALREADY_EXISTS && !access.OwnedByUser(mapping_)) {
+    CloseBlock();
+    CloseLock();
+    return CreateResult::NotOurs;
+  }
   view_ = MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, kBlockSize);
   if (view_ == nullptr) {
     CloseBlock();

@@ -13,10 +13,11 @@ class SharedBlock {
   SharedBlock(const SharedBlock&) = delete;
   SharedBlock& operator=(const SharedBlock&) = delete;
 
-  // Monitor side: creates the mutex and the block, or opens them when they are left over from an
-  // earlier monitor that other processes still hold.
-  enum class CreateResult { Created, MappingFailed };
-  CreateResult Create();
+  // Monitor side: creates the mutex and the block for the user and SYSTEM only, or opens them when
+  // they are left over from an earlier monitor that other processes still hold. NotOurs: an
+  // object of either name exists and the user does not own it; nothing is kept open then.
+  enum class CreateResult { Created, MappingFailed, NotOurs };
+  [[nodiscard]] CreateResult Create();
 
   // Configurator side: the mutex once at start, then the block. OpenBlock returns false when the
   // monitor is not running, and shows "Could not map view of file." when the view fails.
@@ -30,6 +31,9 @@ class SharedBlock {
   bool Read(SharedSettingsBlock& image);
 
   bool HasView() const { return view_ != nullptr; }
+  // The open objects, for checks of their security; null when not open.
+  HANDLE MappingHandle() const { return mapping_; }
+  HANDLE MutexHandle() const { return mutex_; }
   void CloseBlock();  // unmaps the view and closes the mapping
   void CloseLock();
 

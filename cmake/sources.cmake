@@ -63,9 +63,11 @@ set(PLATFORM_WIN32_SOURCES
   platform/system_settings_context.cpp
   settings/language_strings.cpp
   bridge/shared_block.cpp
+  bridge/block_access.cpp
   platform/win32_input_sink.cpp
   platform/shell_worker.cpp
   platform/win32_file_store.cpp
+  platform/library_search.cpp
 )
 
 # The skin framework's Win32 side: windows and dialogs, skin loading, shapes, skinned controls.

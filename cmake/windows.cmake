@@ -145,7 +145,14 @@ target_link_libraries(windows_tests PRIVATE skin_win32 gtest_main)
 # Skinned windows built by the tests are saved as pictures in <build>/screenshots.
 target_sources(windows_tests PRIVATE tests/windows_support/png_writer.cpp
   tests/windows_support/window_picture.cpp)
-add_dependencies(windows_tests lan KBHook Monitor Option default_skin)
+# The same strings in a lan.dll with code, in a folder of its own: loading the language must never
+# run it.
+add_library(lan_with_code SHARED tests/windows_support/lan_with_code.c lang/lan.rc)
+set_target_properties(lan_with_code PROPERTIES PREFIX "" OUTPUT_NAME lan
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/lan_with_code
+  ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lan_with_code)
+target_include_directories(lan_with_code PRIVATE ${CMAKE_SOURCE_DIR})
+add_dependencies(windows_tests lan lan_with_code KBHook Monitor Option default_skin)
 target_link_libraries(windows_tests PRIVATE comctl32)
 gtest_discover_tests(windows_tests
   DISCOVERY_MODE PRE_TEST

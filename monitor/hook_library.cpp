@@ -4,6 +4,8 @@
 #include "platform/wide.h"
 
 bool HookLibrary::Bind(const Text& programFolder) {
+  // Only ever by its full path: a bare name would leave the choice to the library search.
+  if (programFolder.empty()) return false;
   module_ = LoadLibraryW(Wide(programFolder + u"KBHook.dll"));
   if (module_ == nullptr) return false;
   install_ = ProcAddress<InstallFn>(module_, "installmousehook");

@@ -8,7 +8,8 @@
 
 class HookLibrary {
  public:
-  // Loads folder + "KBHook.dll" and looks up its three exports. False when it cannot be loaded.
+  // Loads folder + "KBHook.dll" and looks up its three exports. False when it cannot be loaded or
+  // the folder is empty.
   bool Bind(const Text& programFolder);
   void Enable(int on) const;
   void Install(HWND reportWindow) const;

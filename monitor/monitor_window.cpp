@@ -11,6 +11,7 @@
 #include "monitor/button_events.h"
 #include "monitor/monitor_state.h"
 #include "monitor/tray_icon.h"
+#include "platform/library_search.h"
 #include "platform/module_folder.h"
 #include "platform/proc_address.h"
 #include "platform/system_settings_context.h"
@@ -104,8 +105,8 @@ LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
   ResetSettingsBlock(g_monitorSettings);
   if (LoadAllSettings(g_monitorSettings, settings) != 1) SetAllDefaults(g_monitorSettings);
 
-  // Without a block (its name taken by another kind of object) the monitor runs on the settings
-  // it loaded.
+  // Without a block (its name taken by another kind of object, or by objects another user owns)
+  // the monitor runs on the settings it loaded.
   if (sharedBlock_.Create() != SharedBlock::CreateResult::Created) {
     OutputDebugStringW(L"shared block unavailable; running on the loaded settings\n");
   }
@@ -173,7 +174,7 @@ LRESULT MonitorWindow::OnDestroy(WPARAM, LPARAM) {
 }
 
 void MonitorWindow::RegisterSessionNotification() {
-  wtsapi_ = LoadLibraryW(L"wtsapi32.dll");
+  wtsapi_ = LoadSystemLibrary(L"wtsapi32.dll");
   if (wtsapi_ == nullptr) return;
   using RegisterFn = BOOL(WINAPI*)(HWND, DWORD);
   auto registerFn = ProcAddress<RegisterFn>(wtsapi_, "WTSRegisterSessionNotification");

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include "option/option_app.h"
+#include "platform/library_search.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  RestrictLibrarySearch();
   COptionApp app;
   app.InitInstance();
   return app.ExitInstance();

@@ -65,9 +65,10 @@ void Win32InputSink::Sleep(uint32_t milliseconds) {
   timeEndPeriod(1);
 }
 
-void Win32InputSink::RunHidden(const std::string& commandLine) {
-  const auto run = [commandLine](IShellDispatch*) { WinExec(commandLine.c_str(), SW_HIDE); };
-  if (shell_ == nullptr || !shell_->Run(run)) run(nullptr);
+// Called directly rather than through a helper program found on the search path, which another
+// program could stand in for. The call only starts the lock and returns at once.
+void Win32InputSink::LockWorkstation() {
+  ::LockWorkStation();
 }
 
 void Win32InputSink::Shell(ShellRequest request) {

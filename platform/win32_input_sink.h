@@ -1,6 +1,6 @@
 #pragma once
-// The real InputSink: injected input, pauses accurate to about a millisecond, hidden commands and
-// the Shell automation object.
+// The real InputSink: injected input, pauses accurate to about a millisecond, the workstation lock
+// and the Shell automation object.
 
 #include <windows.h>
 
@@ -16,8 +16,8 @@ class Win32KeyboardLayout : public KeyboardLayout {
 
 class Win32InputSink : public InputSink {
  public:
-  // `shell` runs the hidden commands and the Shell requests off the calling thread; it is not
-  // owned. Without one, hidden commands run here and Shell requests do nothing.
+  // `shell` runs the Shell requests off the calling thread; it is not owned. Without one, Shell
+  // requests do nothing.
   explicit Win32InputSink(ShellWorker* shell);
   ~Win32InputSink() override;
   Win32InputSink(const Win32InputSink&) = delete;
@@ -26,7 +26,7 @@ class Win32InputSink : public InputSink {
   void SendKey(uint8_t virtualKey, uint16_t scanCode, uint32_t flags) override;
   void SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extra) override;
   void Sleep(uint32_t milliseconds) override;
-  void RunHidden(const std::string& commandLine) override;
+  void LockWorkstation() override;
   void Shell(ShellRequest request) override;
   const KeyboardLayout& Layout() const override { return layout_; }
 

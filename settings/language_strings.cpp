@@ -21,7 +21,10 @@ bool LoadLanguageLibrary(const Text& programFolder) {
   Text path = programFolder;
   if (path.back() != u'\\' && path.back() != u'/') path += u'\\';
   path += u"lan.dll";
-  g_hLanguageLibrary = LoadLibraryW(reinterpret_cast<const wchar_t*>(path.c_str()));
+  // Mapped as resources only: the strings are all the programs take from it, so no code of a
+  // replaced library ever runs inside them, and its imports are never resolved.
+  g_hLanguageLibrary = LoadLibraryExW(reinterpret_cast<const wchar_t*>(path.c_str()), nullptr,
+                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   return g_hLanguageLibrary != nullptr;
 }
 

@@ -8,7 +8,8 @@
 
 #include "settings/text.h"
 
-// Loads programFolder + "lan.dll" (the folder ends with a backslash; one is added when missing).
+// Loads programFolder + "lan.dll" (the folder ends with a backslash; one is added when missing) as
+// a resource file: none of its code runs.
 // Does nothing and reports true while a library is already loaded. False when it cannot be loaded.
 bool LoadLanguageLibrary(const Text& programFolder);
 

@@ -3,7 +3,6 @@
 // primitive can be run against a recording and its exact sequence checked.
 
 #include <cstdint>
-#include <string>
 
 // What the current keyboard layout answers (MapVirtualKeyW); 0 when it has no answer.
 class KeyboardLayout {
@@ -31,8 +30,8 @@ class InputSink {
   // One mouse input without movement: kMouseEvent* flags and the data (X button or wheel delta).
   virtual void SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extra) = 0;
   virtual void Sleep(uint32_t milliseconds) = 0;
-  // WinExec of the command line with the window hidden; the result is not looked at.
-  virtual void RunHidden(const std::string& commandLine) = 0;
+  // Locks the workstation (LockWorkStation); the result is not looked at.
+  virtual void LockWorkstation() = 0;
   // A request to the monitor's Shell automation object; nothing when there is none.
   virtual void Shell(ShellRequest request) = 0;
   virtual const KeyboardLayout& Layout() const = 0;

@@ -140,7 +140,7 @@ void WheelNotch(InputSink& sink, int32_t delta) {
 }
 
 void LockWorkstation(InputSink& sink) {
-  sink.RunHidden("Rundll32 user32.dll,LockWorkStation");
+  sink.LockWorkstation();
 }
 
 void ShellFindFiles(InputSink& sink) {

@@ -22,8 +22,8 @@ bool InputRecord::SameAs(const InputRecord& other) const {
     case Kind::kSleep:
     case Kind::kShell:
       return value == other.value;
-    case Kind::kRun:
-      return text == other.text;
+    case Kind::kLock:
+      return true;
   }
   return false;
 }
@@ -38,8 +38,8 @@ std::string InputRecord::Describe() const {
              (extra == MouseExtraInfo::kZero ? " extra=0" : " extra=message");
     case Kind::kSleep:
       return "sleep " + std::to_string(value) + " ms";
-    case Kind::kRun:
-      return "run \"" + text + "\"";
+    case Kind::kLock:
+      return "lock workstation";
     case Kind::kShell:
       return value == static_cast<int32_t>(ShellRequest::kFindFiles) ? "shell FindFiles"
                                                                      : "shell FileRun";
@@ -72,10 +72,9 @@ InputRecord SleepRecord(uint32_t milliseconds) {
   return r;
 }
 
-InputRecord RunRecord(const std::string& commandLine) {
+InputRecord LockRecord() {
   InputRecord r;
-  r.kind = InputRecord::Kind::kRun;
-  r.text = commandLine;
+  r.kind = InputRecord::Kind::kLock;
   return r;
 }
 
@@ -137,8 +136,8 @@ void RecordingInput::Sleep(uint32_t milliseconds) {
   now_ += milliseconds;
 }
 
-void RecordingInput::RunHidden(const std::string& commandLine) {
-  Add(RunRecord(commandLine));
+void RecordingInput::LockWorkstation() {
+  Add(LockRecord());
 }
 
 void RecordingInput::Shell(ShellRequest request) {

@@ -10,13 +10,12 @@
 #include "monitor/input/input_sink.h"
 
 struct InputRecord {
-  enum class Kind : uint8_t { kKey, kMouse, kSleep, kRun, kShell };
+  enum class Kind : uint8_t { kKey, kMouse, kSleep, kLock, kShell };
   Kind kind = Kind::kKey;
   uint32_t flags = 0;     // key: kKeyEvent*; mouse: kMouseEvent*
   int32_t value = 0;      // key: virtual key; mouse: data; sleep: milliseconds; shell: request
   uint16_t scanCode = 0;  // key only
   MouseExtraInfo extra = MouseExtraInfo::kZero;  // mouse only
-  std::string text;                              // run: the command line
   uint64_t time = 0;  // the virtual clock when the call was made; not compared
 
   bool SameAs(const InputRecord& other) const;
@@ -27,7 +26,7 @@ struct InputRecord {
 InputRecord KeyRecord(uint8_t virtualKey, uint16_t scanCode, uint32_t flags);
 InputRecord MouseRecord(uint32_t flags, int32_t data, MouseExtraInfo extra);
 InputRecord SleepRecord(uint32_t milliseconds);
-InputRecord RunRecord(const std::string& commandLine);
+InputRecord LockRecord();
 InputRecord ShellRecord(ShellRequest request);
 
 // The first difference between two sequences, naming its index: an entry that differs, one that
@@ -57,7 +56,7 @@ class RecordingInput : public InputSink {
   void SendKey(uint8_t virtualKey, uint16_t scanCode, uint32_t flags) override;
   void SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extra) override;
   void Sleep(uint32_t milliseconds) override;
-  void RunHidden(const std::string& commandLine) override;
+  void LockWorkstation() override;
   void Shell(ShellRequest request) override;
   const KeyboardLayout& Layout() const override { return layout_; }
 

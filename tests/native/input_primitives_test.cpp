@@ -166,7 +166,7 @@ TEST(InputPrimitives, AltLetterScanCodesComeFromTheLayout) {
 
 TEST(InputPrimitives, ShellRequests) {
   const std::vector<PrimitiveRow> rows = {
-      {"LockWorkstation", LockWorkstation, {RunRecord("Rundll32 user32.dll,LockWorkStation")}, 0},
+      {"LockWorkstation", LockWorkstation, {LockRecord()}, 0},
       {"ShellFindFiles", ShellFindFiles, {ShellRecord(ShellRequest::kFindFiles)}, 0},
       {"ShellFileRun", ShellFileRun, {ShellRecord(ShellRequest::kFileRun)}, 0},
   };

@@ -18,7 +18,7 @@ TEST(RecordingInput, RecordsEveryCallInOrderWithTheVirtualClock) {
   in.SendMouse(kMouseEventXDown, kXButton2, MouseExtraInfo::kCurrentMessage);
   in.Sleep(0);
   in.Sleep(20);
-  in.RunHidden("cmd");
+  in.LockWorkstation();
   in.Shell(ShellRequest::kFileRun);
   const std::vector<InputRecord> expected = {
       KeyRecord(0x41, 0x1E, kKeyEventExtendedKey),
@@ -26,7 +26,7 @@ TEST(RecordingInput, RecordsEveryCallInOrderWithTheVirtualClock) {
       MouseRecord(kMouseEventXDown, kXButton2, MouseExtraInfo::kCurrentMessage),
       SleepRecord(0),
       SleepRecord(20),
-      RunRecord("cmd"),
+      LockRecord(),
       ShellRecord(ShellRequest::kFileRun),
   };
   EXPECT_TRUE(ExpectSequence(expected, in.Records()));
@@ -85,7 +85,7 @@ TEST(FirstDifference, EveryComparedFieldCounts) {
       {"mouse extra", MouseRecord(kMouseEventLeftDown, 0, MouseExtraInfo::kZero),
        MouseRecord(kMouseEventLeftDown, 0, MouseExtraInfo::kCurrentMessage)},
       {"sleep", SleepRecord(1), SleepRecord(2)},
-      {"run text", RunRecord("a"), RunRecord("b")},
+      {"lock and shell", LockRecord(), ShellRecord(ShellRequest::kFindFiles)},
       {"shell request", ShellRecord(ShellRequest::kFindFiles), ShellRecord(ShellRequest::kFileRun)},
       {"kind", KeyRecord(0, 0, 0), SleepRecord(0)},
   };

@@ -99,6 +99,15 @@ TEST_F(LanguageStringsTest, MissingLibraryLeavesEveryTextEmpty) {
   EXPECT_EQ(LanguageString(IDS_FUNC_LEFT_CLICK), u"Left click");
 }
 
+// A lan.dll replaced by one with code still gives the texts, and its code never runs.
+TEST_F(LanguageStringsTest, LibraryCodeNeverRuns) {
+  ASSERT_TRUE(SetEnvironmentVariableW(L"LAN_DLL_CODE_RAN", nullptr));
+  ASSERT_TRUE(LoadLanguageLibrary(OwnFolder() + u"lan_with_code\\"));
+  EXPECT_EQ(LanguageString(IDS_FUNC_LEFT_CLICK), u"Left click");
+  FreeLanguageLibrary();
+  EXPECT_EQ(GetEnvironmentVariableW(L"LAN_DLL_CODE_RAN", nullptr, 0), 0u) << "DllMain ran";
+}
+
 TEST_F(LanguageStringsTest, EmptyFolderIsRefused) {
   EXPECT_FALSE(LoadLanguageLibrary(Text()));
   EXPECT_EQ(LanguageString(IDS_OK), Text());
