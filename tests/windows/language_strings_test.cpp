@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+
 #include "lang/string_ids.h"
 #include "settings/text.h"
 
@@ -73,22 +75,47 @@ TEST_F(LanguageStringsTest, FolderWithoutTrailingBackslashStillFindsTheLibrary) 
 
 // The module checks compare with the state before loading: when the whole program runs in one
 // process, another test may hold its own reference to lan.dll.
+// A copy of lan.dll in a folder of its own: a library still loaded holds its file, which then
+// cannot be deleted, so a deletion shows that every reference was released.
+class LanguageCopy {
+ public:
+  LanguageCopy() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = std::wstring(temp) + L"lan-copy-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    const std::wstring own(reinterpret_cast<const wchar_t*>(OwnFolder().c_str()));
+    CopyFileW((own + L"lan.dll").c_str(), file().c_str(), FALSE);
+  }
+  ~LanguageCopy() {
+    DeleteFileW(file().c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+  Text folder() const { return Text(reinterpret_cast<const char16_t*>(folder_.c_str())); }
+  std::wstring file() const { return folder_ + L"lan.dll"; }
+  bool Deleted() const { return DeleteFileW(file().c_str()) != 0; }
+
+ private:
+  std::wstring folder_;
+};
+
 TEST_F(LanguageStringsTest, EverythingIsEmptyOnceTheLibraryIsFreed) {
-  const HMODULE before = GetModuleHandleW(L"lan.dll");
-  ASSERT_TRUE(LoadLanguageLibrary(OwnFolder()));
+  const LanguageCopy copy;
+  ASSERT_TRUE(LoadLanguageLibrary(copy.folder()));
   ASSERT_FALSE(LanguageString(IDS_TRAY_TOOLTIP).empty());
+  ASSERT_FALSE(copy.Deleted()) << "a loaded library does not hold its file here";
   FreeLanguageLibrary();
   for (uint16_t id : kAllStringIds) EXPECT_EQ(LanguageString(id), Text()) << "id " << id;
   // The reference is released, not merely forgotten.
-  EXPECT_EQ(GetModuleHandleW(L"lan.dll"), before);
+  EXPECT_TRUE(copy.Deleted());
 }
 
 TEST_F(LanguageStringsTest, LoadingTwiceTakesOneReference) {
-  const HMODULE before = GetModuleHandleW(L"lan.dll");
-  ASSERT_TRUE(LoadLanguageLibrary(OwnFolder()));
-  ASSERT_TRUE(LoadLanguageLibrary(OwnFolder()));
+  const LanguageCopy copy;
+  ASSERT_TRUE(LoadLanguageLibrary(copy.folder()));
+  ASSERT_TRUE(LoadLanguageLibrary(copy.folder()));
   FreeLanguageLibrary();
-  EXPECT_EQ(GetModuleHandleW(L"lan.dll"), before);
+  EXPECT_TRUE(copy.Deleted());
 }
 
 TEST_F(LanguageStringsTest, MissingLibraryLeavesEveryTextEmpty) {
