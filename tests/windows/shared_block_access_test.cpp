@@ -102,8 +102,21 @@ TEST_F(SharedBlockAccess, ObjectsLeftByAnotherOwnerAreRefused) {
     ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
         (L"O:" + row.owner + L"D:(A;;GA;;;WD)").c_str(), SDDL_REVISION_1, &descriptor, nullptr));
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
-    HANDLE squatter = row.make(&attributes);
+    // The objects of a test program that just ended may take a moment to go; the squatter must
+    // make the object itself, not open the user's.
+    HANDLE squatter = nullptr;
+    bool taken = true;
+    for (int attempt = 0; taken && attempt < 100; ++attempt) {
+      squatter = row.make(&attributes);
+      taken = squatter != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+      if (taken) {
+        CloseHandle(squatter);
+        squatter = nullptr;
+        Sleep(50);
+      }
+    }
     LocalFree(descriptor);
+    ASSERT_FALSE(taken) << "the block's name stays taken";
     if (squatter == nullptr) GTEST_SKIP() << "cannot make it here, error " << GetLastError();
     SharedBlock block;
     EXPECT_EQ(block.Create(), row.expected);
