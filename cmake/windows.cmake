@@ -106,6 +106,8 @@ add_library(option_win32 STATIC
   option/buttons/key_capture_dialog.cpp
   option/buttons/key_capture_hook.cpp
   option/configurator_window.cpp
+  option/configurator_profile_commands.cpp
+  option/configurator_notices.cpp
   option/apply_targets_win32.cpp
   option/menu_popup.cpp
   option/config_file_dialog.cpp

@@ -10,14 +10,11 @@
 #include "option/buttons/button_labels.h"
 #include "option/buttons/key_names.h"
 #include "option/dialogs/confirm_dialog.h"
-#include "option/dialogs/profile_properties_dialog.h"
 #include "option/dialogs/restore_double_click.h"
 #include "option/dialogs/system_sliders.h"
 #include "option/function_menu.h"
 #include "option/main_window_texts.h"
 #include "option/menu_popup.h"
-#include "option/profile_import.h"
-#include "option/profile_files_win32.h"
 #include "option/resource_ids.h"
 #include "platform/module_folder.h"
 #include "platform/system_settings_context.h"
@@ -28,7 +25,6 @@
 #include "settings/language_strings.h"
 #include "settings/pointer_settings.h"
 #include "settings/profile_defaults.h"
-#include "settings/profile_file.h"
 #include "skin/slider_messages.h"
 
 using namespace main_keys;
@@ -357,40 +353,6 @@ void ConfiguratorWindow::RestoreAllSettings() {
   Apply(ChangeFlags::kKeepSet);
 }
 
-void ConfiguratorWindow::EditProfileProperties(bool emptyFields) {
-  ModalNoticeGate::Scope modal(notices_);
-  ProfileSettings* profile = CurrentProfileOrNull(*edited_);
-  if (profile == nullptr) return;
-  if (OpenProfilePropertiesDialog(handle(), *profile, emptyFields)) RefreshProfileLabels();
-}
-
-void ConfiguratorWindow::ImportProfile() {
-  ModalNoticeGate::Scope modal(notices_);
-  const Text chosen = ChooseProfileFile(handle(), FileDialogKind::kOpen, programFolder_);
-  ProfileSettings* profile = CurrentProfileOrNull(*edited_);
-  if (chosen.empty() || profile == nullptr) return;  // cancelled: nothing is applied
-  const Text slotPath = SlotFilePath(programFolder_, edited_->CurrentProfile);
-  const LaunchQuestion allowLaunches = [this](const std::vector<ProgramLaunch>& launches) {
-    return ConfirmImportedLaunches(handle(), LaunchedFileNames(launches));
-  };
-  const ImportFileResult result =
-      ImportProfileFile(SystemFileStore(), SystemPrivateProfile(), chosen, slotPath, allowLaunches);
-  if (result == ImportFileResult::kWriteFailed) ShowSaveFailedWarning(handle());
-  if (!ShouldReloadSlot(result)) return;
-  LoadProfile(*profile, slotPath);
-  MarkImportedButtons(*edited_);
-  RefreshMainWindow();
-  Apply(ChangeFlags::kCompute);
-}
-
-void ConfiguratorWindow::ExportProfile() {
-  ModalNoticeGate::Scope modal(notices_);
-  const Text chosen = ChooseProfileFile(handle(), FileDialogKind::kSave, programFolder_);
-  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
-  if (chosen.empty() || profile == nullptr) return;
-  WarnIfNotSaved(SaveProfile(*profile, chosen));
-}
-
 // --- function menu -------------------------------------------------------------------------------
 
 void ConfiguratorWindow::OpenFunctionMenu() {
@@ -539,66 +501,8 @@ LRESULT ConfiguratorWindow::OnSliderChanged(WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-LRESULT ConfiguratorWindow::OnMonitorStarted(WPARAM, LPARAM) {
-  notices_.Offer(ImageNotice::kMonitorStarted);
-  return 0;
-}
-
-LRESULT ConfiguratorWindow::OnReloadBlock(WPARAM, LPARAM) {
-  notices_.Offer(ImageNotice::kReloadBlock);
-  return 0;
-}
-
-void ConfiguratorWindow::HandleNotice(ImageNotice notice) {
-  if (notice == ImageNotice::kMonitorStarted) {
-    TakeStartedMonitor();
-  } else {
-    ReloadFromBlock();
-  }
-}
-
-void ConfiguratorWindow::TakeStartedMonitor() {
-  // A monitor started after this window has a block this window has not opened yet; without it
-  // every later apply would reach the files but never the monitor.
-  if (!block_.HasView()) {
-    block_.CloseLock();
-    block_.OpenLock();
-    blockLive_ = block_.OpenBlock();
-  }
-  block_.Read(*loaded_);
-  ClearChangeFlags(*loaded_);
-  BoundCurrentProfile(*loaded_);
-  *edited_ = *loaded_;
-  RefreshMainWindow();
-  (void)macros_->MergeButtonMacrosAndSave(*edited_);  // as at start: nothing of the user's is lost
-}
-
-void ConfiguratorWindow::ReloadFromBlock() {
-  block_.Read(*loaded_);
-  // The flags in the block belong to the apply that set them; copied on, the next apply would
-  // publish them again as changes.
-  ClearChangeFlags(*loaded_);
-  BoundCurrentProfile(*loaded_);
-  *edited_ = *loaded_;
-  RefreshMainWindow();
-}
-
 LRESULT ConfiguratorWindow::OnApplyFinished(WPARAM, LPARAM) {
   EndBusy();
-  return 0;
-}
-
-LRESULT ConfiguratorWindow::OnDeviceValuesChanged(WPARAM, LPARAM) {
-  // Without a fresh copy of the block there are no new values to take over.
-  if (!block_.Read(*loaded_)) return 0;
-  const int32_t slot = loaded_->CurrentProfile;
-  if (!IsValidProfileIndex(slot)) return 0;
-  const ProfileSettings& from = loaded_->profiles[slot];
-  ProfileSettings& to = edited_->profiles[slot];
-  to.CpiStep = from.CpiStep;
-  to.Sensitivity_X = from.Sensitivity_X;
-  to.Sensitivity_Y = from.Sensitivity_Y;
-  to.PollingRate = from.PollingRate;
   return 0;
 }
 
