@@ -124,6 +124,39 @@ TEST(MacroManager, RecordedMacroIsKeptAssignedAndPlayedByTheMonitor) {
   }
   const std::vector<SeenKey> expected{{'A', false}, {'A', true}, {'B', false}, {'B', true}};
   EXPECT_EQ(seen, expected);
+
+  // The macro recorded anew in the manager reaches the button that plays it at the next apply:
+  // the button's own copy would otherwise come back into the library at the next start.
+  manager = OpenMacroManager(option, kExtraButton);
+  ASSERT_NE(manager, nullptr);
+  ok = ManagerControl(manager, folder, kOk);
+  ClickManagerControl(manager, folder, kRecord);
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindowEnabled(ok); }, kWaitMs));
+  for (const bool up : {false, true}) {
+    Key('C', up);
+    PumpUntil([] { return false; }, 80);
+  }
+  EXPECT_TRUE(PumpUntil([&] { return ListCount(manager, kEventListId) >= 2; }, kWaitMs));
+  ClickManagerControl(manager, folder, kRecord);
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(ok) != FALSE; }, kWaitMs));
+  ClickManagerControl(manager, folder, kOk);
+  ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
+  option.Settle();
+  ClickControl(option.window(), folder, kApplyKey);
+  option.Settle();
+  EXPECT_EQ(ReadSlot(folder, 0)->MacroKeyInfo[kExtraButton].eventCount, 2);
+  ParkPointer();
+  observer.Clear();
+  SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
+  SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1);
+  EXPECT_TRUE(observer.WaitFor(2));
+  observer.Idle(200);
+  seen.clear();
+  for (const ObservedInput& input : observer.seen()) {
+    if (input.key) seen.push_back({input.code, input.up});
+  }
+  const std::vector<SeenKey> recordedAnew{{'C', false}, {'C', true}};
+  EXPECT_EQ(seen, recordedAnew);
   ASSERT_TRUE(monitor.Exit());
   EXPECT_TRUE(option.WaitForExit());
 }
