@@ -16,7 +16,7 @@
 
 // True when the chosen path names the slot file: compared after trimming white space from the
 // chosen path, without regard to case, with '/' and '\' alike. A miss is harmless (the file is
-// then copied onto itself through the temporary file); a false match would skip an import, so
+// then written whole over itself); a false match would skip an import, so
 // nothing more is folded.
 bool IsSlotFilePath(TextView chosenPath, TextView slotPath);
 

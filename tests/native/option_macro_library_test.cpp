@@ -180,15 +180,6 @@ TEST_F(MacroLibraryFileTest, AFailedSaveKeepsTheOldLibrary) {
   EXPECT_EQ(Bytes(), old);
 }
 
-// The library's own section is rewritten whole; whatever else the file holds stays.
-TEST_F(MacroLibraryFileTest, OtherSectionsOfTheFileStay) {
-  Save({Macro(u"One", 1), Macro(u"Two", 1)});
-  File().WriteString(u"Other", u"kept", u"yes");
-  Save({Macro(u"Only", 1)});
-  EXPECT_EQ(File().ReadString(u"Other", u"kept", u""), u"yes");
-  EXPECT_EQ(Names(Load()), (std::vector<std::u16string>{u"Only"}));
-}
-
 TEST(FindMacroByName, IgnoresCaseAndSurroundingBlanks) {
   const MacroLibrary library = {Macro(u"  Fire ", 1), Macro(u"burst", 1), Macro(u"Fire", 1)};
   const struct {

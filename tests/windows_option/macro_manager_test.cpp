@@ -46,6 +46,20 @@ struct SeenKey {
   friend bool operator==(const SeenKey&, const SeenKey&) = default;
 };
 
+// A click of the first extra button, acting as the mouse, and the keys the monitor plays for it.
+std::vector<SeenKey> KeysPlayedForAClick(InjectionObserver& observer, size_t expected) {
+  observer.Clear();
+  SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
+  SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1);
+  EXPECT_TRUE(observer.WaitFor(expected));
+  observer.Idle(200);
+  std::vector<SeenKey> seen;
+  for (const ObservedInput& input : observer.seen()) {
+    if (input.key) seen.push_back({input.code, input.up});
+  }
+  return seen;
+}
+
 TEST(MacroManager, RecordedMacroIsKeptAssignedAndPlayedByTheMonitor) {
   MonitorProcess monitor;
   LayOutMonitorAndConfigurator(monitor);
@@ -113,17 +127,8 @@ TEST(MacroManager, RecordedMacroIsKeptAssignedAndPlayedByTheMonitor) {
   ParkPointer();
   PumpUntil([] { return false; }, 200);
   InjectionObserver observer;
-  observer.Clear();
-  SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
-  SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1);
-  EXPECT_TRUE(observer.WaitFor(4));
-  observer.Idle(200);
-  std::vector<SeenKey> seen;
-  for (const ObservedInput& input : observer.seen()) {
-    if (input.key) seen.push_back({input.code, input.up});
-  }
   const std::vector<SeenKey> expected{{'A', false}, {'A', true}, {'B', false}, {'B', true}};
-  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(KeysPlayedForAClick(observer, 4), expected);
 
   // The macro recorded anew in the manager reaches the button that plays it at the next apply:
   // the button's own copy would otherwise come back into the library at the next start.
@@ -146,17 +151,8 @@ TEST(MacroManager, RecordedMacroIsKeptAssignedAndPlayedByTheMonitor) {
   option.Settle();
   EXPECT_EQ(ReadSlot(folder, 0)->MacroKeyInfo[kExtraButton].eventCount, 2);
   ParkPointer();
-  observer.Clear();
-  SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
-  SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1);
-  EXPECT_TRUE(observer.WaitFor(2));
-  observer.Idle(200);
-  seen.clear();
-  for (const ObservedInput& input : observer.seen()) {
-    if (input.key) seen.push_back({input.code, input.up});
-  }
   const std::vector<SeenKey> recordedAnew{{'C', false}, {'C', true}};
-  EXPECT_EQ(seen, recordedAnew);
+  EXPECT_EQ(KeysPlayedForAClick(observer, 2), recordedAnew);
   ASSERT_TRUE(monitor.Exit());
   EXPECT_TRUE(option.WaitForExit());
 }
