@@ -11,8 +11,8 @@
 
 #include "bench/bench_stats.h"
 #include "settings/profile_defaults.h"
-#include "tests/windows_monitor/injection_observer.h"
-#include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_support/injection_observer.h"
+#include "tests/windows_support/monitor_process.h"
 
 namespace {
 

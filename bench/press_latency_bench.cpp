@@ -12,10 +12,10 @@
 
 #include "bench/bench_stats.h"
 #include "platform/module_folder.h"
-#include "settings/file_paths.h"
+#include "base/file_paths.h"
 #include "settings/profile_defaults.h"
-#include "tests/windows_monitor/injection_observer.h"
-#include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_support/injection_observer.h"
+#include "tests/windows_support/monitor_process.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "bridge/block_access.h"
 #include "bridge/identities.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 
 namespace {
 

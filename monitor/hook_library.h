@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 class HookLibrary {
  public:

@@ -5,7 +5,7 @@
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "monitor/monitor_window.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 
 int CMonitorApp::Run(HINSTANCE instance, const wchar_t* commandLine) {
   // Only the first character counts: "1" asks for the configurator as soon as the monitor runs.

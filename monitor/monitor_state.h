@@ -2,7 +2,7 @@
 // Process-wide state of the monitor, shared by its parts on the window's thread.
 
 #include "settings/settings_block.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 // The monitor's own settings image: every action reads its assignment from here, never from the
 // shared memory.

@@ -15,7 +15,7 @@
 #include "platform/module_folder.h"
 #include "platform/proc_address.h"
 #include "platform/system_settings_context.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "platform/win32_registry.h"
 #include "settings/catalogue.h"
 #include "settings/language_strings.h"

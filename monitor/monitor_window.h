@@ -16,7 +16,7 @@
 #include "platform/shell_worker.h"
 #include "platform/win32_input_sink.h"
 #include "settings/registry_path.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 
 class MonitorWindow {

@@ -9,7 +9,7 @@
 #include "lang/string_ids.h"
 #include "platform/module_folder.h"
 #include "platform/shell_worker.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "settings/language_strings.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "monitor/macro_worker.h"
 #include "monitor/zoom/zoom.h"
 #include "platform/shell_worker.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 
 namespace {
 

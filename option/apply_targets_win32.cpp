@@ -3,7 +3,7 @@
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "platform/system_settings_context.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "settings/catalogue.h"
 
 void Win32ApplyTargets::WriteSharedBlock(const SharedSettingsBlock& image) {

@@ -4,7 +4,7 @@
 
 #include "bridge/shared_block.h"
 #include "option/configurator_apply.h"
-#include "option/macro_library_store.h"
+#include "option/macros/macro_library_store.h"
 
 class Win32ApplyTargets : public ApplyTargets {
  public:

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 
 Text ChooseConfigFile(HWND owner, FileDialogKind kind, const Text& programFolder,
                       const ConfigFileDialog& settings) {

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 enum class FileDialogKind { kOpen, kSave };
 

@@ -18,7 +18,7 @@
 #include "option/resource_ids.h"
 #include "platform/module_folder.h"
 #include "platform/system_settings_context.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "platform/win32_input_sink.h"
 #include "platform/win32_registry.h"
 #include "settings/catalogue.h"

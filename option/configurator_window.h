@@ -12,7 +12,7 @@
 #include "bridge/shared_block.h"
 #include "option/configurator_apply.h"
 #include "option/dialogs/click_slider.h"
-#include "option/macro_library_store.h"
+#include "option/macros/macro_library_store.h"
 #include "option/modal_notice_gate.h"
 #include "option/assignment_dialogs_win32.h"
 #include "option/text_label.h"

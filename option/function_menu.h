@@ -9,7 +9,7 @@
 #include "option/buttons/assign_function.h"
 #include "option/macros/macro_record.h"
 #include "settings/profile_settings.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 // Every menu, the root and each submenu, is this wide.
 inline constexpr int kFunctionMenuWidth = 156;

@@ -1,7 +1,7 @@
 #include "option/main_window_texts.h"
 
 #include "settings/language_strings.h"
-#include "skin/offscreen_canvas.h"
+#include "ui/offscreen_canvas.h"
 #include "skin/skin_button_caption.h"
 
 void PaintMainWindowTexts(HDC target) {

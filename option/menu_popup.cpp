@@ -1,6 +1,7 @@
 #include "option/menu_popup.h"
 
-#include "platform/wide.h"
+#include "base/wide.h"
+#include "option/resource_ids.h"
 #include "settings/language_strings.h"
 
 bool MenuPopup::Build(const std::vector<FunctionMenuItem>& items, const MenuPopupStyle& style) {
@@ -19,7 +20,9 @@ OwnerMenu* MenuPopup::BuildMenu(const std::vector<FunctionMenuItem>& items, int 
     if (submenus[i] == nullptr) return nullptr;
   }
   auto menu = std::make_unique<OwnerMenu>();
-  if (!menu->Construct(font_)) return nullptr;
+  // A program without the arrow picture simply shows no arrow.
+  const HICON arrow = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SUBMENU_ARROW));
+  if (!menu->Construct(font_, arrow)) return nullptr;
   if (fixedWidth > 0) menu->SetWidth(fixedWidth);
   for (size_t i = 0; i < items.size(); ++i) {
     const FunctionMenuItem& item = items[i];

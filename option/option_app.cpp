@@ -6,8 +6,8 @@
 
 #include "bridge/identities.h"
 #include "option/configurator_window.h"
-#include "platform/wide.h"
-#include "skin/gdiplus_session.h"
+#include "base/wide.h"
+#include "ui/gdiplus_session.h"
 #include "skin/menu_frame_hook.h"
 
 COptionApp::~COptionApp() {

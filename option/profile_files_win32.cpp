@@ -1,6 +1,6 @@
 #include "option/profile_files_win32.h"
 
-#include "platform/wide.h"
+#include "base/wide.h"
 
 Text ChooseProfileFile(HWND owner, FileDialogKind kind, const Text& programFolder) {
   // "Gaming Mouse Profile(*.gmp)|*.gmp|" with the bars as the dialog's separators.

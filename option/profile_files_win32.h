@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "option/config_file_dialog.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 // Shows the open or save dialog for "*.gmp" files, starting in programFolder's config folder.
 // The chosen full path, or empty when the user cancelled.

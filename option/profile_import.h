@@ -10,9 +10,9 @@
 
 #include "option/program_launches.h"
 #include "settings/private_profile.h"
-#include "settings/file_store.h"
+#include "base/file_store.h"
 #include "settings/settings_block.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 // True when the chosen path names the slot file: compared after trimming white space from the
 // chosen path, without regard to case, with '/' and '\' alike. A miss is harmless (the file is

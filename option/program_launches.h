@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "settings/profile_settings.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 struct ProgramLaunch {
   int button;

@@ -1,7 +1,7 @@
 #include "option/text_label.h"
 
-#include "platform/wide.h"
-#include "skin/offscreen_canvas.h"
+#include "base/wide.h"
+#include "ui/offscreen_canvas.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "settings/text.h"
-#include "skin/framework/window.h"
+#include "base/text.h"
+#include "ui/window.h"
 
 class TextLabel : public Window {
  public:

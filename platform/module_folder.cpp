@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 
 Text RunningModulePath() {
   // Installation folders may be deeper than MAX_PATH; grow until the whole path fits.

@@ -1,8 +1,8 @@
 #pragma once
 // The installation folder: the folder of the running program's file.
 
-#include "settings/file_paths.h"
-#include "settings/text.h"
+#include "base/file_paths.h"
+#include "base/text.h"
 
 // The running program's path (GetModuleFileNameW), empty when the call fails.
 Text RunningModulePath();

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 
 namespace {
 

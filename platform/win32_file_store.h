@@ -1,7 +1,7 @@
 #pragma once
 // The file store on the Win32 file functions: what both programs write their settings through.
 
-#include "settings/file_store.h"
+#include "base/file_store.h"
 
 class Win32FileStore : public FileStore {
  public:

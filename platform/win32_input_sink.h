@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "monitor/input/input_sink.h"
+#include "input/input_sink.h"
 
 class ShellWorker;
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 
 uint32_t Win32PrivateProfile::GetString(const Text& section, const Text& key, const Text& fallback,
                                         char16_t* buffer, uint32_t size, const Text& path) {

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "settings/private_profile.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 class Win32PrivateProfile : public PrivateProfile {
  public:

@@ -1,6 +1,6 @@
 #include "platform/win32_registry.h"
 
-#include "platform/wide.h"
+#include "base/wide.h"
 
 namespace {
 

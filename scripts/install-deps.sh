@@ -2,11 +2,14 @@
 # Installs the Debian packages the builds and tests need, skipping those already present.
 set -euo pipefail
 
+# Each is used: the builds (cmake, ninja, the compilers, GoogleTest natively and as sources for
+# the Windows build), the sanitizer and fuzzer runtime, the format check, Wine on a virtual display
+# with the font that stands in for Arial, and the scripts that draw the skin.
 PACKAGES=(
-  cmake ninja-build g++ clang libclang-rt-14-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  g++-mingw-w64-x86-64-posix mingw-w64-tools
-  wine wine64 xvfb xauth fonts-liberation x11-apps imagemagick python3
+  cmake ninja-build g++ clang libclang-rt-14-dev clang-format
+  googletest libgtest-dev
+  g++-mingw-w64-x86-64-posix
+  wine wine64 xvfb xauth fonts-liberation python3
 )
 
 missing=()

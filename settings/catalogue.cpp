@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "settings/file_paths.h"
+#include "base/file_paths.h"
 #include "settings/ini_file.h"
 #include "settings/pointer_settings.h"
 #include "settings/profile_defaults.h"

@@ -2,11 +2,11 @@
 // The catalogue of five profiles with config.ini: where it lives and how both programs load,
 // save, clear and default it.
 
-#include "settings/file_store.h"
+#include "base/file_store.h"
 #include "settings/private_profile.h"
 #include "settings/registry.h"
 #include "settings/settings_block.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 inline constexpr char16_t kConfigSection[] = u"Setting";
 

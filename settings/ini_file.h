@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "settings/private_profile.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 class IniFile {
  public:

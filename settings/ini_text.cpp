@@ -1,6 +1,6 @@
 #include "settings/ini_text.h"
 
-#include "settings/ansi_codepage.h"
+#include "base/ansi_codepage.h"
 
 namespace {
 

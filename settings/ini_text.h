@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 enum class IniEncoding : uint8_t { kAnsi, kUtf16 };
 

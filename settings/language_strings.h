@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 // Loads programFolder + "lan.dll" (the folder ends with a backslash; one is added when missing) as
 // a resource file: none of its code runs.

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/file_paths.h"
+#include "base/file_paths.h"
 #include "settings/ini_text.h"
 
 namespace fs = std::filesystem;

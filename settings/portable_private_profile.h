@@ -14,7 +14,7 @@
 #include <cstdint>
 
 #include "settings/private_profile.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 class PortablePrivateProfile : public PrivateProfile {
  public:

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 class PrivateProfile {
  public:

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 void SetButtonDefault(ButtonAssignment& assignment, int buttonIndex) {
   std::memset(&assignment, 0, sizeof assignment);

@@ -3,11 +3,11 @@
 
 #include <vector>
 
-#include "settings/file_store.h"
+#include "base/file_store.h"
 #include "settings/private_profile.h"
 #include "settings/profile_settings.h"
 #include "settings/settings_file_edit.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 inline constexpr char16_t kProfileSection[] = u"Setting";
 

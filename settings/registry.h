@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 enum class RegistryRoot : uint8_t { ClassesRoot, CurrentUser, LocalMachine, CurrentConfig };
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "settings/registry.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 struct RegistryPath {
   RegistryRoot root;

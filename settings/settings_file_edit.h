@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "settings/file_store.h"
+#include "base/file_store.h"
 #include "settings/ini_text.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 class SettingsFileEdit {
  public:

@@ -1,6 +1,6 @@
 #include "skin/bitmap_edit.h"
 
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "skin/numbers_only.h"
 
 UINT BitmapEditNotifyMessage() {

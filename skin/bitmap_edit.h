@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-#include "skin/framework/window.h"
+#include "ui/window.h"
 
 // The registered message, obtained once per process. Programs call it at start, before any
 // window exists, so that every window sees the same number from its first message on.

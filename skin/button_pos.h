@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 struct ButtonPosEntry {
   char16_t name[40];                 // at most 39 characters, always terminated

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 
 const MessageRoute<DoubleClickTestButton> DoubleClickTestButton::kRoutes[] = {
     {kReflectBase + WM_DRAWITEM, &DoubleClickTestButton::OnDrawItem},

@@ -9,8 +9,8 @@
 
 #include <windows.h>
 
-#include "settings/text.h"
-#include "skin/framework/window.h"
+#include "base/text.h"
+#include "ui/window.h"
 
 // Relative to the program's folder.
 inline constexpr char16_t kDoubleClickPicture[] = u"skins\\double_click.bmp";

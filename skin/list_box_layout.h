@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
+#include "base/text.h"
 #include "skin/pixel_rect.h"
 
 constexpr int32_t kListItemHeight = 18;

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "settings/text.h"
+#include "base/text.h"
 #include "skin/skin_description.h"
 
 // Reads SkinFolder() + fileName: the five "SCREEN" pictures (Mask, Normal, Over, Down, Disable;

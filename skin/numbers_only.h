@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 // Whether a key press (virtual key) may reach a numbers-only field: main-keyboard digits, the
 // editing and caret keys, comma and full stop. Keypad digits and Up/Down are swallowed.

@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "option/resource_ids.h"
 
 namespace {
 
@@ -27,13 +26,12 @@ OwnerMenu::~OwnerMenu() {
   Destroy();
 }
 
-bool OwnerMenu::Construct(HFONT font) {
+bool OwnerMenu::Construct(HFONT font, HICON arrow) {
   if (menu_ != nullptr) return false;
   menu_ = CreatePopupMenu();
   if (menu_ == nullptr) return false;
   font_ = font;
-  // A program without the arrow picture simply shows no arrow.
-  arrow_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SUBMENU_ARROW));
+  arrow_ = arrow;
   return true;
 }
 

@@ -19,10 +19,10 @@ class OwnerMenu {
   OwnerMenu(const OwnerMenu&) = delete;
   OwnerMenu& operator=(const OwnerMenu&) = delete;
 
-  // Creates the (empty) popup menu. The font draws the item texts; it stays the owner's and may
-  // be null (the device context's font is used then). False when the menu could not be created
-  // or one exists already.
-  bool Construct(HFONT font);
+  // Creates the (empty) popup menu. The font draws the item texts and the arrow marks items that
+  // open a submenu; both stay the owner's and may be null (the device context's font is used, no
+  // arrow is drawn). False when the menu could not be created or one exists already.
+  bool Construct(HFONT font, HICON arrow = nullptr);
 
   // Appends an item: id 2048 a separator line, a non-null submenu an item opening it, anything
   // else a command item with that id. check 1 marks the item as chosen. False when there is no
@@ -56,7 +56,7 @@ class OwnerMenu {
 
   HMENU menu_ = nullptr;
   HFONT font_ = nullptr;
-  HICON arrow_ = nullptr;  // the program's submenu arrow, shared (LoadIcon), or none
+  HICON arrow_ = nullptr;  // the owner's submenu arrow, or none
   // Each item's record is its item data in the menu, so records never move.
   std::vector<std::unique_ptr<Item>> items_;
   MenuWidth width_;

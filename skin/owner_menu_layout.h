@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "settings/text.h"
+#include "base/text.h"
 #include "skin/pixel_rect.h"
 
 constexpr uint32_t kMenuBackgroundColour = 0xE9E9E9;

@@ -4,7 +4,7 @@
 
 #include <cwchar>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "skin/region_from_corner_colour.h"
 #include "skin/slider_messages.h"
 

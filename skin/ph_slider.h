@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
-#include "skin/framework/window.h"
+#include "base/text.h"
+#include "ui/window.h"
 #include "skin/slider_position.h"
 
 class CPHSlider : public Window {

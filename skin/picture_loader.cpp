@@ -4,7 +4,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 
 namespace {
 

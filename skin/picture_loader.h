@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 // Replaces the bitmap held in target (deleting the old one) with the picture of the file at path
 // and returns its width and height. A file that is missing, empty, unreadable or not a decodable

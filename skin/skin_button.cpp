@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "skin/skin_button_caption.h"
 
 namespace {

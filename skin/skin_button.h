@@ -15,9 +15,9 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
+#include "base/text.h"
 #include "skin/button_look.h"
-#include "skin/framework/window.h"
+#include "ui/window.h"
 #include "skin/skin_description.h"
 
 class SkinButton : public Window {

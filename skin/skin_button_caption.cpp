@@ -1,6 +1,6 @@
 #include "skin/skin_button_caption.h"
 
-#include "skin/gdiplus_session.h"
+#include "ui/gdiplus_session.h"
 
 namespace {
 

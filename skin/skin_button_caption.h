@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
+#include "base/text.h"
 #include "skin/button_look.h"
 
 // Draws caption into target (a memory context holding the composed button) in the colour argb.

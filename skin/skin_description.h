@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "settings/text.h"
+#include "base/text.h"
 #include "skin/button_pos.h"
 
 // The folder of skin descriptions and the pictures they name: ProgramFolder() + "skins\" unless

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 
 // The one in-place edit box of the process. It watches key releases rather than presses: the
 // skinned windows swallow Enter and Escape presses before translation, the releases reach it.

@@ -17,8 +17,8 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
-#include "skin/framework/window.h"
+#include "base/text.h"
+#include "ui/window.h"
 #include "skin/list_box_layout.h"
 
 class SkinListBox : public Window {

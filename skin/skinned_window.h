@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "skin/framework/modal_dialog.h"
+#include "ui/modal_dialog.h"
 #include "skin/skin_description.h"
 
 enum class SkinErase {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "monitor/button_events.h"
-#include "monitor/input/primitives.h"
-#include "monitor/input/win_input_values.h"
+#include "monitor/primitives.h"
+#include "input/win_input_values.h"
 
 namespace {
 

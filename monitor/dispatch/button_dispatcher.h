@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "monitor/dispatch/monitor_actions.h"
-#include "monitor/input/input_sink.h"
+#include "input/input_sink.h"
 #include "settings/settings_block.h"
 
 class ButtonDispatcher;

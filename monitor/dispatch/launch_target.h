@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 struct LaunchTarget {
   Text path;

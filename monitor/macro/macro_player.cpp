@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "monitor/input/key_table.h"
-#include "monitor/input/win_input_values.h"
+#include "input/key_table.h"
+#include "input/win_input_values.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "monitor/dispatch/monitor_actions.h"
-#include "monitor/input/input_sink.h"
+#include "input/input_sink.h"
 #include "settings/profile_settings.h"
 
 // A key held longer than this starts to repeat, as the keyboard's typematic delay does.

@@ -1,6 +1,6 @@
 #include "monitor/zoom/zoom.h"
 
-#include "monitor/input/win_input_values.h"
+#include "input/win_input_values.h"
 
 namespace {
 

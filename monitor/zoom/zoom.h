@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "monitor/dispatch/monitor_actions.h"
-#include "monitor/input/input_sink.h"
+#include "input/input_sink.h"
 
 enum class ZoomTarget : uint8_t {
   kCtrlWheel,        // office documents and similar: Ctrl with the wheel

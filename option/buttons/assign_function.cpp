@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "settings/text.h"
+#include "base/text.h"
 #include "skin/owner_menu_layout.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "option/buttons/button_labels.h"
 
 #include "lang/string_ids.h"
-#include "monitor/input/primitives.h"
+#include "input/key_combination.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "settings/profile_settings.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 struct ButtonLabel {
   enum class Kind : uint8_t {

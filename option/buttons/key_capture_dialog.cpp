@@ -2,10 +2,10 @@
 
 #include "lang/string_ids.h"
 #include "option/dialogs/centre_over_owner.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "platform/win32_input_sink.h"
 #include "settings/language_strings.h"
-#include "skin/offscreen_canvas.h"
+#include "ui/offscreen_canvas.h"
 #include "skin/skin_button_caption.h"
 
 using namespace key_capture_keys;

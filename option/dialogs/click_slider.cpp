@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "skin/slider_messages.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "option/dialogs/slider_click.h"
-#include "settings/text.h"
-#include "skin/framework/window.h"
+#include "base/text.h"
+#include "ui/window.h"
 #include "skin/ph_slider.h"
 
 class CclickHSlider : public Window {

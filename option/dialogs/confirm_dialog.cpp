@@ -2,10 +2,10 @@
 
 #include "lang/string_ids.h"
 #include "option/dialogs/centre_over_owner.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "settings/language_strings.h"
-#include "skin/gdiplus_session.h"
-#include "skin/offscreen_canvas.h"
+#include "ui/gdiplus_session.h"
+#include "ui/offscreen_canvas.h"
 
 namespace {
 

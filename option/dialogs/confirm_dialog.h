@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "settings/text.h"
+#include "base/text.h"
 #include "skin/skin_button.h"
 #include "skin/skinned_window.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "option/dialogs/profile_properties_fields.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 
 Text ChooseExeFile(HWND owner) {
   wchar_t desktop[MAX_PATH] = {};

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 // The chosen file's full path, or empty when the user cancelled. owner is the window the file
 // dialog is modal to: while it is open, the dialog behind it takes no clicks.

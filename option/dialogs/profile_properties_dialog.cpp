@@ -3,7 +3,7 @@
 #include "option/dialogs/centre_over_owner.h"
 #include "option/dialogs/exe_file_chooser.h"
 #include "option/dialogs/profile_properties_fields.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 
 namespace {
 

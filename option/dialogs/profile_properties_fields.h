@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "settings/profile_settings.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 // The dialog's blank-mode flag: 0 fills both fields from the profile, 1 opens them empty (a new
 // profile). Any other value is taken as empty, so nothing stale is ever shown as "new".

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "lang/string_ids.h"
-#include "monitor/input/key_table.h"
+#include "input/key_table.h"
 
 namespace {
 

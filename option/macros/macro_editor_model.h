@@ -13,7 +13,7 @@
 #include <span>
 #include <vector>
 
-#include "monitor/input/input_sink.h"
+#include "input/input_sink.h"
 #include "option/macros/macro_event_rows.h"
 #include "option/macros/macro_library.h"
 

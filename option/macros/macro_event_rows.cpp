@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "monitor/input/key_table.h"
+#include "input/key_table.h"
 
 namespace {
 

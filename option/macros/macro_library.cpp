@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "settings/file_paths.h"
+#include "base/file_paths.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file_edit.h"
 

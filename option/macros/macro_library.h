@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "option/macros/macro_record.h"
-#include "settings/file_store.h"
+#include "base/file_store.h"
 #include "settings/private_profile.h"
 #include "settings/settings_block.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 using MacroLibrary = std::vector<MacroRecord>;
 

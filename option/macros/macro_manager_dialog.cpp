@@ -10,7 +10,7 @@
 #include "option/macros/macro_record_hook.h"
 #include "option/dialogs/confirm_dialog.h"
 #include "option/menu_popup.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "settings/language_strings.h"
 #include "settings/private_profile.h"
 

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "option/macro_library_store.h"
+#include "option/macros/macro_library_store.h"
 #include "settings/settings_block.h"
 
 class MacroManagerOpener {

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "settings/profile_file.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 ProfileSettings SampleProfile(unsigned seed) {
   // mt19937 gives the same sequence with every standard library, so both builds agree.

@@ -1,7 +1,7 @@
 #pragma once
 // The running program's file store with failures on request, for the callers' failure paths.
 
-#include "settings/file_store.h"
+#include "base/file_store.h"
 
 class ScriptedFileStore : public FileStore {
  public:

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 class TempDir {
  public:

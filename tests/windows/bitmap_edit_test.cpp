@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/framework/message_loop.h"
+#include "ui/message_loop.h"
 #include "tests/windows/skin_control_host.h"
 #include "tests/windows_support/pump.h"
 

@@ -7,7 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "tests/windows/skin_control_host.h"
 #include "tests/windows_support/pump.h"
 

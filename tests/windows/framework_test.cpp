@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/framework/message_loop.h"
-#include "skin/framework/modal_dialog.h"
-#include "skin/framework/window.h"
+#include "ui/message_loop.h"
+#include "ui/modal_dialog.h"
+#include "ui/window.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "lang/string_ids.h"
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace {
 

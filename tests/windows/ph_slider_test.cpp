@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "platform/wide.h"
-#include "skin/framework/window.h"
+#include "base/wide.h"
+#include "ui/window.h"
 #include "skin/slider_messages.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows_support/bitmap_file.h"

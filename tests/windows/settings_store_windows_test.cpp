@@ -9,11 +9,11 @@
 #include <memory>
 
 #include "platform/module_folder.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "platform/win32_private_profile.h"
 #include "platform/win32_registry.h"
 #include "settings/catalogue.h"
-#include "settings/file_paths.h"
+#include "base/file_paths.h"
 #include "settings/pointer_settings.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"

@@ -10,7 +10,7 @@
 
 #include "bridge/identities.h"
 #include "bridge/shared_block.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 
 namespace {
 

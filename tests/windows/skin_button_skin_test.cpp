@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "skin/skin_button.h"
 #include "skin/skinned_window.h"
 #include "tests/windows/skin_control_host.h"

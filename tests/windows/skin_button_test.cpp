@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/framework/message_loop.h"
+#include "ui/message_loop.h"
 #include "tests/windows/skin_control_host.h"
 
 namespace {

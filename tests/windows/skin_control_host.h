@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/framework/window.h"
+#include "ui/window.h"
 #include "tests/windows_support/png_writer.h"
 #include "tests/windows_support/window_picture.h"
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "option/resource_ids.h"
-#include "platform/wide.h"
-#include "skin/framework/message_loop.h"
-#include "skin/framework/window.h"
+#include "base/wide.h"
+#include "ui/message_loop.h"
+#include "ui/window.h"
 #include "tests/windows_support/window_picture.h"
 
 namespace {

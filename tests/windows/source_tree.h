@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 inline Text SourceTreeFile(const std::string& relative) {
   const char* root = std::getenv("SOURCE_DIR");

@@ -9,10 +9,10 @@
 #include <filesystem>
 
 #include "option/macros/macro_library.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "platform/win32_file_store.h"
 #include "platform/win32_private_profile.h"
-#include "settings/file_paths.h"
+#include "base/file_paths.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
 #include "tests/support/temp_dir.h"

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "monitor/input/win_input_values.h"
+#include "input/win_input_values.h"
 #include "platform/win32_input_sink.h"
 #include "tests/windows_support/pump.h"
 

@@ -10,8 +10,8 @@
 #include "bridge/messages.h"
 #include "kbhook/mouse_report.h"
 #include "platform/module_folder.h"
-#include "platform/wide.h"
-#include "tests/windows_monitor/monitor_process.h"
+#include "base/wide.h"
+#include "tests/windows_support/monitor_process.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "bridge/messages.h"
-#include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_support/process_handles.h"
 
 namespace {

@@ -16,12 +16,12 @@
 #include "bridge/shared_block.h"
 #include "monitor/tray_icon.h"
 #include "platform/module_folder.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "settings/ini_file.h"
-#include "tests/windows_monitor/injection_observer.h"
-#include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_support/injection_observer.h"
+#include "tests/windows_support/monitor_process.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "settings/profile_settings.h"
-#include "settings/text.h"
+#include "base/text.h"
 #include "tests/windows_option/option_process.h"
 
 // Keys of the main window's skin description.

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "platform/module_folder.h"
-#include "platform/wide.h"
-#include "settings/file_paths.h"
+#include "base/wide.h"
+#include "base/file_paths.h"
 #include "settings/language_strings.h"
 #include "tests/windows_option/dialog_steps.h"
 #include "tests/windows_option/option_process.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "skin/button_pos.h"
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/option_process.h"

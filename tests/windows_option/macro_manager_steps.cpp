@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "bridge/device_simulation.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "skin/button_pos.h"

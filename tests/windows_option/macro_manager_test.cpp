@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "option/macros/macro_library.h"
-#include "platform/wide.h"
+#include "base/wide.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "settings/profile_defaults.h"
 #include "skin/button_pos.h"
 #include "tests/support/temp_dir.h"
-#include "tests/windows_monitor/injection_observer.h"
-#include "tests/windows_monitor/monitor_process.h"
+#include "tests/windows_support/injection_observer.h"
+#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/macro_manager_steps.h"
 #include "tests/windows_option/option_process.h"

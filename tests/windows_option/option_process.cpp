@@ -4,8 +4,8 @@
 
 #include "bridge/identities.h"
 #include "platform/module_folder.h"
-#include "platform/wide.h"
-#include "settings/file_paths.h"
+#include "base/wide.h"
+#include "base/file_paths.h"
 #include "skin/button_pos.h"
 #include "tests/windows_support/png_writer.h"
 #include "tests/windows_support/pump.h"

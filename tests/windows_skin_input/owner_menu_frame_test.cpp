@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "skin/menu_frame_hook.h"
+#include "option/resource_ids.h"
 #include "skin/owner_menu.h"
 #include "tests/windows_support/dib_canvas.h"
 #include "tests/windows_support/window_picture.h"
@@ -99,10 +100,11 @@ class OwnerMenuFrame : public ::testing::Test {
         CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"Arial");
 
-    ASSERT_TRUE(sub_.Construct(font_));
+    const HICON arrow = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(IDI_SUBMENU_ARROW));
+    ASSERT_TRUE(sub_.Construct(font_, arrow));
     sub_.SetWidth(156);
     ASSERT_TRUE(sub_.Append(1049, L"Record macro"));
-    ASSERT_TRUE(menu_.Construct(font_));
+    ASSERT_TRUE(menu_.Construct(font_, arrow));
     menu_.SetWidth(156);
     ASSERT_TRUE(menu_.Append(1100, L"Macros", sub_.handle()));    // 0: 17 high, arrow
     ASSERT_TRUE(menu_.Append(1001, L"Left click"));               // 1: 17
@@ -292,10 +294,12 @@ TEST_F(OwnerMenuFrame, RemoveRestoresAnOpenMenuWindow) {
 // The arrow icon linked into this program is drawn at the right end of an item that opens a
 // submenu, and only there.
 TEST(OwnerMenuArrow, DrawnOnlyOnItemsThatOpenASubmenu) {
+  const HICON arrow = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SUBMENU_ARROW));
+  ASSERT_NE(arrow, nullptr);
   OwnerMenu sub;
-  ASSERT_TRUE(sub.Construct(nullptr));
+  ASSERT_TRUE(sub.Construct(nullptr, arrow));
   OwnerMenu menu;
-  ASSERT_TRUE(menu.Construct(nullptr));
+  ASSERT_TRUE(menu.Construct(nullptr, arrow));
   ASSERT_TRUE(menu.Append(1100, L"", sub.handle()));
   ASSERT_TRUE(menu.Append(1001, L""));
   const RECT item{10, 20, 166, 37};

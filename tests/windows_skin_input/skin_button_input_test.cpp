@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "skin/bitmap_edit.h"
-#include "skin/framework/message_loop.h"
+#include "ui/message_loop.h"
 #include "skin/skin_button.h"
 #include "tests/windows/skin_control_host.h"
 #include "tests/windows_support/pump.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/wide.h"
-#include "skin/framework/message_loop.h"
-#include "skin/framework/window.h"
+#include "base/wide.h"
+#include "ui/message_loop.h"
+#include "ui/window.h"
 #include "skin/skin_list_box.h"
 #include "tests/windows_support/pump.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/module_folder.h"
-#include "platform/wide.h"
-#include "settings/file_paths.h"
+#include "base/wide.h"
+#include "base/file_paths.h"
 
 LiveSettings ReadLiveSettings() {
   LiveSettings live{};

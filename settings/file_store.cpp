@@ -1,5 +1,0 @@
-#include "settings/file_store.h"
-
-Text WholeWriteTemporaryPath(const Text& path) {
-  return path + u".new";
-}
