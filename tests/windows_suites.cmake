@@ -6,14 +6,14 @@ add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 include(GoogleTest)
 
 # One Wine test program: its tests are found by running it (under Wine) before the tests run.
-#   DESKTOP      it drives the shared desktop's input or foreground: never beside another such
-#                suite (resource lock desktop_input), and each test has 300 s at most;
-#   PREFIX       the prefix of its tests' names in ctest;
-#   ENVIRONMENT  variables its tests run with.
+#   DESKTOP  it drives the shared desktop's input or foreground: never beside another such suite
+#            (resource lock desktop_input), and each test has 300 s at most; without it the
+#            program runs in the second prefix, on a desktop of its own, beside the others;
+#   PREFIX   the prefix of its tests' names in ctest.
 # Every program marks its start, so that the launcher can tell a program that never started from
 # one that ran.
 function(add_wine_suite target)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "DESKTOP" "PREFIX" "SOURCES;LIBRARIES;DEPENDS;ENVIRONMENT")
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "DESKTOP" "PREFIX" "SOURCES;LIBRARIES;DEPENDS")
   add_executable(${target} ${ARG_SOURCES} windows_support/start_mark.cpp)
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} gtest_main)
   if(ARG_DEPENDS)
@@ -26,7 +26,9 @@ function(add_wine_suite target)
   else()
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${ARG_PREFIX}"
       DISCOVERY_TIMEOUT 120 WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-      PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+      # One value per property: a list in a property's value does not survive discovery.
+      PROPERTIES ENVIRONMENT "SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+                 ENVIRONMENT_MODIFICATION "WINE_RUN_DESKTOP=set:second")
   endif()
 endfunction()
 
@@ -49,8 +51,7 @@ file(GLOB WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS windows/*.cpp support/*.cpp)
 add_wine_suite(windows_tests PREFIX "wine."
   SOURCES ${WINDOWS_TEST_SOURCES} ${PICTURE_SAVING}
   LIBRARIES option_lib monitor_lib comctl32
-  DEPENDS lan lan_with_code KBHook Monitor Option default_skin
-  ENVIRONMENT "SOURCE_DIR=${PROJECT_SOURCE_DIR};WINE_RUN_DESKTOP=second")
+  DEPENDS lan lan_with_code KBHook Monitor Option default_skin)
 # The same strings in a lan.dll with code, in a folder of its own: loading the language must never
 # run it.
 add_library(lan_with_code SHARED windows_support/lan_with_code.c ../lang/lan.rc)
