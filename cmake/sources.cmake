@@ -51,6 +51,7 @@ set(PORTABLE_CORE_SOURCES
   option/program_launches.cpp
   option/function_menu.cpp
   option/configurator_apply.cpp
+  option/configurator_model.cpp
   option/modal_notice_gate.cpp
   option/keyboard_capture_rule.cpp
 )
