@@ -27,3 +27,20 @@ void Win32ApplyTargets::NotifyMonitor() {
 bool Win32ApplyTargets::SaveMacroLibrary() {
   return macros_.Save();
 }
+
+bool Win32BlockSource::Open() {
+  block_.OpenLock();
+  return block_.OpenBlock();
+}
+
+void Win32BlockSource::Reopen() {
+  // The lock too: without a monitor at start there was none to open.
+  block_.CloseLock();
+  block_.OpenLock();
+  (void)block_.OpenBlock();
+}
+
+void Win32BlockSource::Close() {
+  block_.CloseBlock();
+  block_.CloseLock();
+}

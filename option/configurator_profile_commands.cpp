@@ -6,13 +6,10 @@
 #include "option/dialogs/confirm_dialog.h"
 #include "option/dialogs/profile_properties_dialog.h"
 #include "option/profile_files_win32.h"
-#include "option/profile_import.h"
-#include "settings/catalogue.h"
-#include "settings/profile_file.h"
 
 void ConfiguratorWindow::EditProfileProperties(bool emptyFields) {
   ModalNoticeGate::Scope modal(notices_);
-  ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  ProfileSettings* profile = CurrentProfileOrNull(model_->edited());
   if (profile == nullptr) return;
   if (OpenProfilePropertiesDialog(handle(), *profile, emptyFields)) RefreshProfileLabels();
 }
@@ -20,18 +17,13 @@ void ConfiguratorWindow::EditProfileProperties(bool emptyFields) {
 void ConfiguratorWindow::ImportProfile() {
   ModalNoticeGate::Scope modal(notices_);
   const Text chosen = ChooseProfileFile(handle(), FileDialogKind::kOpen, programFolder_);
-  ProfileSettings* profile = CurrentProfileOrNull(*edited_);
-  if (chosen.empty() || profile == nullptr) return;  // cancelled: nothing is applied
-  const Text slotPath = SlotFilePath(programFolder_, edited_->CurrentProfile);
   const LaunchQuestion allowLaunches = [this](const std::vector<ProgramLaunch>& launches) {
     return ConfirmImportedLaunches(handle(), LaunchedFileNames(launches));
   };
-  const ImportFileResult result =
-      ImportProfileFile(SystemFileStore(), SystemPrivateProfile(), chosen, slotPath, allowLaunches);
-  if (result == ImportFileResult::kWriteFailed) ShowSaveFailedWarning(handle());
-  if (!ShouldReloadSlot(result)) return;
-  LoadProfile(*profile, slotPath);
-  MarkImportedButtons(*edited_);
+  const std::optional<ImportFileResult> result = model_->Import(chosen, allowLaunches);
+  if (!result) return;  // cancelled: nothing is applied
+  if (*result == ImportFileResult::kWriteFailed) ShowSaveFailedWarning(handle());
+  if (!ShouldReloadSlot(*result)) return;
   RefreshMainWindow();
   Apply(ChangeFlags::kCompute);
 }
@@ -39,7 +31,6 @@ void ConfiguratorWindow::ImportProfile() {
 void ConfiguratorWindow::ExportProfile() {
   ModalNoticeGate::Scope modal(notices_);
   const Text chosen = ChooseProfileFile(handle(), FileDialogKind::kSave, programFolder_);
-  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
-  if (chosen.empty() || profile == nullptr) return;
-  WarnIfNotSaved(SaveProfile(*profile, chosen));
+  const ExportResult result = model_->Export(chosen);
+  if (result != ExportResult::kNothing) WarnIfNotSaved(result == ExportResult::kSaved);
 }

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "bridge/change_flags.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "lang/string_ids.h"
@@ -20,11 +19,8 @@
 #include "platform/system_settings_context.h"
 #include "base/wide.h"
 #include "platform/win32_input_sink.h"
-#include "platform/win32_registry.h"
 #include "settings/catalogue.h"
 #include "settings/language_strings.h"
-#include "settings/pointer_settings.h"
-#include "settings/profile_defaults.h"
 #include "skin/slider_messages.h"
 
 using namespace main_keys;
@@ -56,14 +52,6 @@ constexpr int32_t kSliderIds[3] = {kPointerSpeedSliderId, kWheelSpeedSliderId,
                                    kDoubleClickSliderId};
 constexpr TrackRange kSliderRanges[3] = {kPointerSpeedRange, kWheelSpeedRange, kDoubleClickRange};
 
-// Restores the default of one button and marks it changed.
-void RestoreButton(SharedSettingsBlock& block, int button) {
-  ProfileSettings* profile = CurrentProfileOrNull(block);
-  if (profile == nullptr || button < 0 || button >= kButtonCount) return;
-  SetButtonDefault(profile->MacroKeyInfo[button], button);
-  block.ButtonChanged[block.CurrentProfile][button] = 1;
-}
-
 }  // namespace
 
 const MessageRoute<ConfiguratorWindow> ConfiguratorWindow::kRoutes[] = {
@@ -90,11 +78,7 @@ bool ConfiguratorWindow::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 ConfiguratorWindow::ConfiguratorWindow()
-    : SkinnedWindow(MainWindowTemplate(), MainWindowOptions()),
-      loaded_(std::make_unique<SharedSettingsBlock>()),
-      edited_(std::make_unique<SharedSettingsBlock>()) {
-  ResetSettingsBlock(*loaded_);
-  ResetSettingsBlock(*edited_);
+    : SkinnedWindow(MainWindowTemplate(), MainWindowOptions()) {
   icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM));
 }
 
@@ -180,6 +164,7 @@ LRESULT ConfiguratorWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
   // The captions are language strings, so the library comes before the controls.
   LoadLanguageLibrary(programFolder_);
   macros_ = MakeMacroLibraryStore(programFolder_);
+  model_ = std::make_unique<ConfiguratorModel>(blockSource_, *macros_, SystemSettingsContext());
   if (SkinnedWindow::OnCreate(wParam, lParam) == -1) return -1;
   // The taskbar button offers the system menu although the window has no caption.
   SetWindowLongPtrW(handle(), GWL_STYLE, GetWindowLongPtrW(handle(), GWL_STYLE) | WS_SYSMENU);
@@ -196,29 +181,8 @@ LRESULT ConfiguratorWindow::OnInitDialog(WPARAM, LPARAM) {
   SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   SetWindowTextW(handle(), Wide(kConfiguratorTitle));
 
-  ResetSettingsBlock(*loaded_);
-  block_.OpenLock();
-  blockLive_ = block_.OpenBlock() && block_.Read(*loaded_);
-  if (blockLive_) {
-    ClearChangeFlags(*loaded_);
-  } else if (LoadAllSettings(*loaded_, SystemSettingsContext()) == 0) {
-    SetAllDefaults(*loaded_);
-  }
-  // A first start without config.ini reads no current slot; the window would then show no
-  // profile and every edit would go nowhere. The first slot stands in until the user picks one.
-  BoundCurrentProfile(*loaded_);
-  macros_->Load();
-  *edited_ = *loaded_;
-  // The merge only gathers what the profile files already hold; if the library cannot take it
-  // now, nothing is lost, and the user hears of the folder at the first save they ask for.
-  (void)macros_->MergeButtonMacrosAndSave(*edited_);
-  assignmentDialogs_.macroManager.Bind(handle(), macros_.get(), edited_.get(), &selected_);
-  if (blockLive_) {
-    // Show what Windows uses now rather than what the monitor last applied.
-    if (ProfileSettings* profile = CurrentProfileOrNull(*edited_)) {
-      ReadPointerSettings(*profile, SystemRegistry());
-    }
-  }
+  model_->Start();
+  assignmentDialogs_.macroManager.Bind(handle(), macros_.get(), &model_->edited(), &selected_);
   RefreshMainWindow();
   return TRUE;
 }
@@ -318,8 +282,7 @@ bool ConfiguratorWindow::RunCommand(int key) {
 }
 
 void ConfiguratorWindow::SelectSlot(int slot) {
-  if (slot != edited_->CurrentProfile) RestoreAppliedDoubleClickTime(*loaded_);
-  edited_->CurrentProfile = slot;
+  if (model_->SelectSlot(slot)) RestoreAppliedDoubleClickTime(model_->loaded());
   RefreshMainWindow();
 }
 
@@ -329,26 +292,25 @@ void ConfiguratorWindow::SelectButton(int index) {
 }
 
 void ConfiguratorWindow::SetOrientation(int32_t orientation) {
-  if (ProfileSettings* profile = CurrentProfileOrNull(*edited_)) profile->Orientation = orientation;
+  model_->SetOrientation(orientation);
   buttons_[kFirstOrientation].SetChecked(orientation == 0);
   buttons_[kFirstOrientation + 1].SetChecked(orientation == 1);
 }
 
 void ConfiguratorWindow::RestoreSelectedButton() {
-  RestoreButton(*edited_, selected_);
+  model_->RestoreButton(selected_);
   RefreshButtonArea();
 }
 
 void ConfiguratorWindow::RestoreAllButtons() {
-  for (int button = 0; button < kButtonCount; ++button) RestoreButton(*edited_, button);
+  model_->RestoreAllButtons();
   RefreshButtonArea();
 }
 
 void ConfiguratorWindow::RestoreAllSettings() {
   ModalNoticeGate::Scope modal(notices_);
   if (!ConfirmReset(handle())) return;
-  SetAllDefaults(*edited_);
-  SetAllChangeFlags(*edited_);
+  model_->RestoreAllDefaults();
   RefreshMainWindow();
   Apply(ChangeFlags::kKeepSet);
 }
@@ -358,7 +320,7 @@ void ConfiguratorWindow::RestoreAllSettings() {
 void ConfiguratorWindow::OpenFunctionMenu() {
   ModalNoticeGate::Scope modal(notices_);
   ButtonAssignment selected{};
-  if (const ProfileSettings* profile = CurrentProfileOrNull(*edited_)) {
+  if (const ProfileSettings* profile = CurrentProfileOrNull(model_->edited())) {
     if (selected_ >= 0 && selected_ < kButtonCount) selected = profile->MacroKeyInfo[selected_];
   }
   SkinButton& opener = buttons_[kFunctionMenu];
@@ -382,7 +344,7 @@ void ConfiguratorWindow::OpenFunctionMenu() {
 void ConfiguratorWindow::AssignFromMenu(int32_t commandId) {
   ModalNoticeGate::Scope modal(notices_);
   const AssignOutcome outcome =
-      AssignFunction(commandId, *edited_, selected_, macros_->Macros(), assignmentDialogs_);
+      AssignFunction(commandId, model_->edited(), selected_, macros_->Macros(), assignmentDialogs_);
   if (outcome == AssignOutcome::kAssigned) RefreshButtonArea();
 }
 
@@ -406,7 +368,7 @@ LRESULT ConfiguratorWindow::OnDrawItem(WPARAM, LPARAM lParam) {
 
 void ConfiguratorWindow::RefreshMainWindow() {
   for (int slot = 0; slot < kProfileCount; ++slot) {
-    buttons_[kFirstSlot + slot].SetChecked(slot == edited_->CurrentProfile);
+    buttons_[kFirstSlot + slot].SetChecked(slot == model_->currentSlot());
   }
   RefreshProfileLabels();
   selected_ = 0;
@@ -417,12 +379,12 @@ void ConfiguratorWindow::RefreshMainWindow() {
 
 void ConfiguratorWindow::RefreshProfileLabels() {
   for (int slot = 0; slot < kProfileCount; ++slot) {
-    labels_[slot].SetText(FieldText(edited_->profiles[slot].ProFileName));
+    labels_[slot].SetText(FieldText(model_->edited().profiles[slot].ProFileName));
   }
 }
 
 void ConfiguratorWindow::RefreshButtonArea() {
-  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  const ProfileSettings* profile = CurrentProfileOrNull(model_->edited());
   Win32KeyboardLayout layout;
   KeyNameLabelTexts texts(layout, &LanguageString);
   for (int row = 0; row < kButtonCount; ++row) {
@@ -441,14 +403,14 @@ void ConfiguratorWindow::RefreshButtonArea() {
 
 void ConfiguratorWindow::RefreshOrientation() {
   // The pair follows the stored value, so another profile never shows the last one's choice.
-  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  const ProfileSettings* profile = CurrentProfileOrNull(model_->edited());
   const int32_t orientation = profile != nullptr ? profile->Orientation : -1;
   buttons_[kFirstOrientation].SetChecked(orientation == 0);
   buttons_[kFirstOrientation + 1].SetChecked(orientation == 1);
 }
 
 void ConfiguratorWindow::RefreshSliders() {
-  const ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  const ProfileSettings* profile = CurrentProfileOrNull(model_->edited());
   if (profile == nullptr) return;
   const SliderPositions positions = SliderPositionsOfProfile(*profile);
   sliders_[0].SetPos(positions.pointerSpeed);
@@ -462,8 +424,8 @@ void ConfiguratorWindow::Apply(ChangeFlags flags) {
   SetCapture(handle());
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   SetBusy(true);
-  Win32ApplyTargets targets(block_, *macros_);
-  const bool saved = ApplyEditedImage(*loaded_, *edited_, flags, targets);
+  Win32ApplyTargets targets(blockSource_.block(), *macros_);
+  const bool saved = model_->Apply(flags, targets);
   EndBusy();
   WarnIfNotSaved(saved);
 }
@@ -492,7 +454,7 @@ void ConfiguratorWindow::EndBusy() {
 // --- messages ------------------------------------------------------------------------------------
 
 LRESULT ConfiguratorWindow::OnSliderChanged(WPARAM wParam, LPARAM lParam) {
-  ProfileSettings* profile = CurrentProfileOrNull(*edited_);
+  ProfileSettings* profile = CurrentProfileOrNull(model_->edited());
   if (profile == nullptr) return 0;
   const SliderChange change =
       ApplySliderChange(*profile, static_cast<int32_t>(lParam), static_cast<int32_t>(wParam));
@@ -512,15 +474,13 @@ LRESULT ConfiguratorWindow::OnIgnored(WPARAM, LPARAM) {
 
 LRESULT ConfiguratorWindow::OnClose(WPARAM, LPARAM) {
   // Unapplied edits are dropped: only apply writes anything.
-  RestoreAppliedDoubleClickTime(*loaded_);
+  RestoreAppliedDoubleClickTime(model_->loaded());
   EndModal(IDCANCEL);
   return 0;
 }
 
 LRESULT ConfiguratorWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
-  block_.CloseBlock();
-  block_.CloseLock();
-  blockLive_ = false;
+  blockSource_.Close();
   const LRESULT result = SkinnedWindow::OnDestroy(wParam, lParam);
   if (macros_ != nullptr) macros_->Free();
   FreeLanguageLibrary();

@@ -1,16 +1,16 @@
 #pragma once
 // The configurator's main window: five profile slots, the fifteen button rows with the function
 // menu, the orientation pair, the Windows-setting sliders and the double-click test, all on one
-// skinned surface from "skin_main.ini". It edits a copy of the settings (the edited image) and
-// publishes it only on apply.
+// skinned surface from "skin_main.ini". It shows the model's edited image and forwards the user's
+// commands and the monitor's notices to it; dialogs, message boxes and the busy look stay here.
 
 #include <windows.h>
 
 #include <array>
 #include <memory>
 
-#include "bridge/shared_block.h"
-#include "option/configurator_apply.h"
+#include "option/apply_targets_win32.h"
+#include "option/configurator_model.h"
 #include "option/dialogs/click_slider.h"
 #include "option/macros/macro_library_store.h"
 #include "option/modal_notice_gate.h"
@@ -41,7 +41,7 @@ class ConfiguratorWindow : public SkinnedWindow {
   ConfiguratorWindow();
   ~ConfiguratorWindow() override;
 
-  const SharedSettingsBlock& edited() const { return *edited_; }
+  const SharedSettingsBlock& edited() const { return model_->edited(); }
   int selectedButton() const { return selected_; }
 
  protected:
@@ -97,8 +97,6 @@ class ConfiguratorWindow : public SkinnedWindow {
 
   // What 1254 and 1255 do, once no modal dialog works on the edited image.
   void HandleNotice(ImageNotice notice);
-  void TakeStartedMonitor();
-  void ReloadFromBlock();
   void WarnIfNotSaved(bool saved);
 
   void Apply(ChangeFlags flags);
@@ -107,11 +105,9 @@ class ConfiguratorWindow : public SkinnedWindow {
 
   void Compose(HDC target);
 
-  std::unique_ptr<SharedSettingsBlock> loaded_;
-  std::unique_ptr<SharedSettingsBlock> edited_;
-  SharedBlock block_;
-  bool blockLive_ = false;
+  Win32BlockSource blockSource_;
   std::unique_ptr<MacroLibraryStore> macros_;
+  std::unique_ptr<ConfiguratorModel> model_;  // from creation on, over the two above
   Win32AssignmentDialogs assignmentDialogs_;
   ModalNoticeGate notices_{[this](ImageNotice notice) { HandleNotice(notice); }};
   Text programFolder_;
