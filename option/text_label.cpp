@@ -1,6 +1,7 @@
 #include "option/text_label.h"
 
 #include "base/wide.h"
+#include "ui/gdi_handles.h"
 #include "ui/offscreen_canvas.h"
 
 namespace {
@@ -55,17 +56,14 @@ void TextLabel::Draw(HDC target) {
   OffscreenCanvas canvas(target, client.right, client.bottom);
   if (!canvas.ok()) return;
   HDC memory = canvas.dc();
-  HBRUSH brush = CreateSolidBrush(fill_);
-  FillRect(memory, &client, brush);
-  DeleteObject(brush);
-  HGDIOBJ oldFont = font_ != nullptr ? SelectObject(memory, font_) : nullptr;
+  FillRect(memory, &client, GdiBrush(CreateSolidBrush(fill_)).get());
+  const SelectionScope font(memory, font_);
   SetBkMode(memory, TRANSPARENT);
   SetTextColor(memory, RGB(255, 255, 255));
   RECT textRect = client;
   const UINT horizontal = centring_ == 0 ? DT_CENTER : DT_LEFT;
   DrawTextW(memory, Wide(text_), static_cast<int>(text_.size()), &textRect,
             horizontal | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  if (oldFont != nullptr) SelectObject(memory, oldFont);
   canvas.CopyTo(target);
 }
 

@@ -23,16 +23,14 @@ bool BitmapEdit::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 BitmapEdit::BitmapEdit() {
-  font_ =
-      CreateFontW(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial");
+  font_.reset(CreateFontW(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
 }
 
 BitmapEdit::~BitmapEdit() {
-  // The window goes first: it must not keep drawing with the font and brush deleted below.
+  // The window goes first: it must not keep drawing with the font and brush its members delete.
   if (handle() != nullptr) DestroyWindow(handle());
-  if (brush_ != nullptr) DeleteObject(brush_);
-  if (font_ != nullptr) DeleteObject(font_);
 }
 
 bool BitmapEdit::Create(HWND owner, const RECT& rect, DWORD style) {
@@ -49,18 +47,18 @@ bool BitmapEdit::Create(HWND owner, const RECT& rect, DWORD style) {
 
 void BitmapEdit::ApplyFont() {
   if (handle() != nullptr)
-    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 LRESULT BitmapEdit::OnColourRequest(WPARAM wParam, LPARAM) {
   HDC dc = reinterpret_cast<HDC>(wParam);
-  if (brush_ != nullptr) DeleteObject(brush_);
-  brush_ = CreateSolidBrush(backgroundColour_);
+  brush_.reset();
+  brush_.reset(CreateSolidBrush(backgroundColour_));
   if (dc != nullptr) {
     SetTextColor(dc, textColour_);
     SetBkColor(dc, backgroundColour_);
   }
-  return reinterpret_cast<LRESULT>(brush_);
+  return reinterpret_cast<LRESULT>(brush_.get());
 }
 
 LRESULT BitmapEdit::OnReflectedCommand(WPARAM wParam, LPARAM) {

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include "ui/gdi_handles.h"
 #include "ui/window.h"
 
 // The registered message, obtained once per process. Programs call it at start, before any
@@ -37,7 +38,7 @@ class BitmapEdit : public Window {
   void SetNumbersOnly(bool numbersOnly) { numbersOnly_ = numbersOnly; }
   bool numbersOnly() const { return numbersOnly_; }
 
-  HFONT font() const { return font_; }
+  HFONT font() const { return font_.get(); }
 
   // Swallows the key presses that cannot type a number while numbers-only is set.
   bool PreTranslateMessage(MSG& msg) override;
@@ -58,7 +59,7 @@ class BitmapEdit : public Window {
 
   COLORREF textColour_ = 0x242424;
   COLORREF backgroundColour_ = 0xFFFFFF;
-  HBRUSH brush_ = nullptr;
-  HFONT font_ = nullptr;
+  GdiBrush brush_;
+  GdiFont font_;
   bool numbersOnly_ = false;
 };

@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "base/wide.h"
+#include "ui/gdi_handles.h"
 
 const MessageRoute<DoubleClickTestButton> DoubleClickTestButton::kRoutes[] = {
     {kReflectBase + WM_DRAWITEM, &DoubleClickTestButton::OnDrawItem},
@@ -21,14 +22,13 @@ bool DoubleClickTestButton::RouteMessage(UINT message, WPARAM wParam, LPARAM lPa
 DoubleClickTestButton::~DoubleClickTestButton() {
   // The window (and the animation control, its child) goes before the picture it paints.
   if (handle() != nullptr) DestroyWindow(handle());
-  if (picture_ != nullptr) DeleteObject(picture_);
 }
 
 bool DoubleClickTestButton::Create(HWND owner, const RECT& rect, const Text& programFolder) {
-  if (picture_ != nullptr) DeleteObject(picture_);
+  picture_.reset();
   const Text path = programFolder + kDoubleClickPicture;
-  picture_ = static_cast<HBITMAP>(
-      LoadImageW(nullptr, Wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  picture_.reset(static_cast<HBITMAP>(
+      LoadImageW(nullptr, Wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
   ControlCreateArgs args;
   args.className = L"BUTTON";
   args.style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
@@ -41,19 +41,16 @@ bool DoubleClickTestButton::Create(HWND owner, const RECT& rect, const Text& pro
 LRESULT DoubleClickTestButton::OnDrawItem(WPARAM, LPARAM lParam) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   // Once the clip exists it covers the button and shows its own frame.
-  if (item == nullptr || item->hDC == nullptr || animation_ != nullptr || picture_ == nullptr)
-    return TRUE;
+  if (item == nullptr || item->hDC == nullptr || animation_ != nullptr || !picture_) return TRUE;
   BITMAP info{};
-  if (GetObjectW(picture_, sizeof info, &info) == 0) return TRUE;
+  if (GetObjectW(picture_.get(), sizeof info, &info) == 0) return TRUE;
   RECT client{};
   GetClientRect(handle(), &client);
-  HDC memory = CreateCompatibleDC(item->hDC);
-  HGDIOBJ old = SelectObject(memory, picture_);
+  const MemoryDc memory = CompatibleMemoryDc(item->hDC);
+  const SelectionScope selected(memory.get(), picture_.get());
   SetStretchBltMode(item->hDC, COLORONCOLOR);
-  StretchBlt(item->hDC, 0, 0, client.right, client.bottom, memory, 0, 0, info.bmWidth,
+  StretchBlt(item->hDC, 0, 0, client.right, client.bottom, memory.get(), 0, 0, info.bmWidth,
              info.bmHeight < 0 ? -info.bmHeight : info.bmHeight, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
   return TRUE;
 }
 

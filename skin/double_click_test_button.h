@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "base/text.h"
+#include "ui/gdi_handles.h"
 #include "ui/window.h"
 
 // Relative to the program's folder.
@@ -30,7 +31,7 @@ class DoubleClickTestButton : public Window {
   // The sound played with it: a wave file, or empty for the system's default sound.
   void SetSound(const Text& path) { sound_ = path; }
 
-  HBITMAP picture() const { return picture_; }
+  HBITMAP picture() const { return picture_.get(); }
   // The animation control, made by the first double click; none before.
   HWND animation() const { return animation_; }
 
@@ -47,7 +48,7 @@ class DoubleClickTestButton : public Window {
 
   void PlayClip();
 
-  HBITMAP picture_ = nullptr;
+  GdiBitmap picture_;
   HWND animation_ = nullptr;
   Text clip_;
   Text sound_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "skin/owner_menu_layout.h"
+#include "ui/gdi_handles.h"
 
 namespace {
 
@@ -192,10 +193,9 @@ size_t SubclassedMenuWindowCount() {
 
 void PaintMenuFrame(HDC dc, int width, int height) {
   for (const FrameLine& line : MenuFrameLines(width, height)) {
-    HBRUSH brush = CreateSolidBrush(line.colour);
-    if (brush == nullptr) continue;
+    const GdiBrush brush(CreateSolidBrush(line.colour));
+    if (!brush) continue;
     const RECT rect{line.rect.left, line.rect.top, line.rect.right, line.rect.bottom};
-    FrameRect(dc, &rect, brush);
-    DeleteObject(brush);
+    FrameRect(dc, &rect, brush.get());
   }
 }

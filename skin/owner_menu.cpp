@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "ui/gdi_handles.h"
 
 namespace {
 
@@ -14,10 +15,8 @@ PixelRect ToPixelRect(const RECT& r) {
 }
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  if (brush == nullptr) return;
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
+  const GdiBrush brush(CreateSolidBrush(colour));
+  if (brush) FillRect(dc, &rect, brush.get());
 }
 
 }  // namespace
@@ -105,11 +104,12 @@ bool OwnerMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
     FillSolid(dc, rect, colours.background);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, colours.text);
-    HGDIOBJ oldFont = font_ != nullptr ? SelectObject(dc, font_) : nullptr;
-    RECT textRect = ToRect(MenuItemTextRect(itemRect));
-    DrawTextW(dc, item->text.c_str(), static_cast<int>(item->text.size()), &textRect,
-              DT_VCENTER | DT_SINGLELINE);
-    if (oldFont != nullptr) SelectObject(dc, oldFont);
+    {
+      const SelectionScope font(dc, font_);
+      RECT textRect = ToRect(MenuItemTextRect(itemRect));
+      DrawTextW(dc, item->text.c_str(), static_cast<int>(item->text.size()), &textRect,
+                DT_VCENTER | DT_SINGLELINE);
+    }
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
     if (item->opensSubmenu && arrow_ != nullptr) {

@@ -3,10 +3,12 @@
 #include <windowsx.h>
 
 #include <cwchar>
+#include <utility>
 
 #include "base/wide.h"
 #include "skin/region_from_corner_colour.h"
 #include "skin/slider_messages.h"
+#include "ui/offscreen_canvas.h"
 
 namespace {
 
@@ -33,23 +35,20 @@ bool CPHSlider::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 CPHSlider::~CPHSlider() {
   // The window goes first, so that nothing paints with the bitmap after it is deleted.
   if (handle() != nullptr) DestroyWindow(handle());
-  if (bitmap_ != nullptr) DeleteObject(bitmap_);
 }
 
 bool CPHSlider::Create(const Text& imagePath, int32_t left, int32_t top, int32_t right,
                        int32_t bottom, HWND owner, int32_t id, bool shape) {
   if (handle() != nullptr) return false;
-  auto picture = static_cast<HBITMAP>(LoadImageW(nullptr, Wide(imagePath), IMAGE_BITMAP, 0, 0,
-                                                 LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-  if (picture == nullptr) return false;
+  GdiBitmap picture(static_cast<HBITMAP>(LoadImageW(nullptr, Wide(imagePath), IMAGE_BITMAP, 0, 0,
+                                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  if (!picture) return false;
   BITMAP info{};
-  if (GetObjectW(picture, sizeof info, &info) == 0 ||
+  if (GetObjectW(picture.get(), sizeof info, &info) == 0 ||
       !RegisterFrameworkClass(kThumbClass, 0, nullptr)) {
-    DeleteObject(picture);
     return false;
   }
-  if (bitmap_ != nullptr) DeleteObject(bitmap_);
-  bitmap_ = picture;
+  bitmap_ = std::move(picture);
   owner_ = owner;
   id_ = id;
   geometry_.travel = PixelRect{left, top, right, bottom};
@@ -70,7 +69,7 @@ bool CPHSlider::Create(const Text& imagePath, int32_t left, int32_t top, int32_t
   args.parent = owner;
   args.id = static_cast<UINT_PTR>(static_cast<uint32_t>(id));
   if (!Window::Create(args)) return false;
-  if (shape) RegionFromCornerColour(handle(), bitmap_);
+  if (shape) RegionFromCornerColour(handle(), bitmap_.get());
   return true;
 }
 
@@ -162,25 +161,9 @@ LRESULT CPHSlider::OnEraseBackground(WPARAM, LPARAM) {
 }
 
 LRESULT CPHSlider::OnPaint(WPARAM, LPARAM) {
-  PAINTSTRUCT paint;
-  HDC target = BeginPaint(handle(), &paint);
-  if (target == nullptr) return 0;
-  const int width = geometry_.thumb_width;
-  const int height = height_;
-  HDC picture = CreateCompatibleDC(target);
-  HDC composed = CreateCompatibleDC(target);
-  HBITMAP offscreen = CreateCompatibleBitmap(target, width, height);
-  if (picture != nullptr && composed != nullptr && offscreen != nullptr && bitmap_ != nullptr) {
-    HGDIOBJ oldPicture = SelectObject(picture, bitmap_);
-    HGDIOBJ oldComposed = SelectObject(composed, offscreen);
-    BitBlt(composed, 0, 0, width, height, picture, 0, 0, SRCCOPY);
-    BitBlt(target, 0, 0, width, height, composed, 0, 0, SRCCOPY);
-    SelectObject(composed, oldComposed);
-    SelectObject(picture, oldPicture);
-  }
-  if (offscreen != nullptr) DeleteObject(offscreen);
-  if (composed != nullptr) DeleteDC(composed);
-  if (picture != nullptr) DeleteDC(picture);
-  EndPaint(handle(), &paint);
+  const PaintScope paint(handle());
+  if (paint.dc() == nullptr || !bitmap_) return 0;
+  OffscreenCanvas composed(paint.dc(), geometry_.thumb_width, height_);
+  if (composed.DrawPicture(bitmap_.get())) composed.CopyTo(paint.dc());
   return 0;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "base/text.h"
+#include "ui/gdi_handles.h"
 #include "ui/window.h"
 #include "skin/slider_position.h"
 
@@ -63,7 +64,7 @@ class CPHSlider : public Window {
   int32_t id_ = 0;
   SliderGeometry geometry_;  // travel area, thumb width and range
   int32_t height_ = 0;
-  HBITMAP bitmap_ = nullptr;
+  GdiBitmap bitmap_;
   int32_t value_ = 0;
   int32_t settled_ = 0;  // of the last SetPos or release: kept while the thumb stands on it
   bool rounding_ = false;

@@ -5,6 +5,7 @@
 #include <olectl.h>
 
 #include "base/wide.h"
+#include "ui/com_owner.h"
 
 namespace {
 
@@ -38,27 +39,26 @@ HGLOBAL ReadFileToGlobal(const Text& path, DWORD& size) {
 
 // A copy of the picture's bitmap that belongs to the caller, or nullptr.
 HBITMAP DecodeBitmap(HGLOBAL block, DWORD size) {
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream))) {
+  ComOwner<IStream> stream;
+  if (FAILED(CreateStreamOnHGlobal(block, TRUE, stream.receive()))) {
     GlobalFree(block);
     return nullptr;
   }
-  IPicture* picture = nullptr;
-  const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
-                                        reinterpret_cast<void**>(&picture));
-  stream->Release();  // frees the block
-  if (FAILED(loaded) || picture == nullptr) return nullptr;
+  ComOwner<IPicture> picture;
+  const HRESULT loaded = OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+                                        reinterpret_cast<void**>(picture.receive()));
+  stream.reset();  // frees the block
+  if (FAILED(loaded) || !picture) return nullptr;
   HBITMAP copy = nullptr;
   SHORT type = PICTYPE_NONE;
   OLE_HANDLE handle = 0;
   // Icons and metafiles decode too, but their handles are no bitmaps.
-  if (SUCCEEDED(picture->get_Type(&type)) && type == PICTYPE_BITMAP &&
-      SUCCEEDED(picture->get_Handle(&handle)) && handle != 0) {
+  if (SUCCEEDED(picture.get()->get_Type(&type)) && type == PICTYPE_BITMAP &&
+      SUCCEEDED(picture.get()->get_Handle(&handle)) && handle != 0) {
     // OLE_HANDLE is 32 bits wide; GDI handles are sign-extended to pointer width.
     copy = static_cast<HBITMAP>(CopyImage(LongToHandle(static_cast<LONG>(handle)), IMAGE_BITMAP, 0,
                                           0, LR_CREATEDIBSECTION));
   }
-  picture->Release();
   return copy;
 }
 

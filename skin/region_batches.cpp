@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "ui/gdi_handles.h"
+
 namespace {
 
 constexpr size_t kHeaderBytes = sizeof(RGNDATAHEADER);  // 32
@@ -32,13 +34,12 @@ HRGN RegionFromBatch(const MaskRectBatch& batch) {
 HRGN RegionFromBatches(const std::vector<MaskRectBatch>& batches) {
   HRGN result = nullptr;
   for (const MaskRectBatch& batch : batches) {
-    HRGN part = RegionFromBatch(batch);
-    if (part == nullptr) continue;
+    GdiRegion part(RegionFromBatch(batch));
+    if (!part) continue;
     if (result == nullptr) {
-      result = part;
+      result = part.release();
     } else {
-      CombineRgn(result, result, part, RGN_OR);
-      DeleteObject(part);
+      CombineRgn(result, result, part.get(), RGN_OR);
     }
   }
   if (result == nullptr) result = CreateRectRgn(0, 0, 0, 0);
@@ -57,10 +58,8 @@ std::vector<uint8_t> ReadBitmapPixels(HBITMAP bitmap, int32_t& width, int32_t& h
   request.bmiHeader.biBitCount = 32;
   request.bmiHeader.biCompression = BI_RGB;
   std::vector<uint8_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight * 4);
-  HDC screen = GetDC(nullptr);
-  const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(),
-                             &request, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
+  const int rows = GetDIBits(WindowDc(nullptr).get(), bitmap, 0, static_cast<UINT>(info.bmHeight),
+                             pixels.data(), &request, DIB_RGB_COLORS);
   if (rows != info.bmHeight) return {};
   width = info.bmWidth;
   height = info.bmHeight;

@@ -2,6 +2,7 @@
 
 #include "skin/mask_runs.h"
 #include "skin/region_batches.h"
+#include "ui/gdi_handles.h"
 
 bool RegionFromCornerColour(HWND control, HBITMAP bitmap) {
   RECT bounds{};
@@ -15,12 +16,9 @@ bool RegionFromCornerColour(HWND control, HBITMAP bitmap) {
   view.width = width;
   view.height = height;
   view.stride = width * 4;
-  HRGN region = RegionFromBatches(
-      CornerColourRuns(view, bounds.right - bounds.left, bounds.bottom - bounds.top));
-  if (region == nullptr) return false;
-  if (SetWindowRgn(control, region, TRUE) == 0) {
-    DeleteObject(region);
-    return false;
-  }
+  GdiRegion region(RegionFromBatches(
+      CornerColourRuns(view, bounds.right - bounds.left, bounds.bottom - bounds.top)));
+  if (!region || SetWindowRgn(control, region.get(), TRUE) == 0) return false;
+  static_cast<void>(region.release());  // the window owns it now
   return true;
 }

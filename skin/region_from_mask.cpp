@@ -2,13 +2,14 @@
 
 #include "skin/mask_runs.h"
 #include "skin/region_batches.h"
+#include "ui/bitmap_copy.h"
 
 HRGN RegionFromMask(HBITMAP mask, COLORREF key, COLORREF tolerance) {
   BITMAP info{};
   if (mask == nullptr || GetObjectW(mask, sizeof info, &info) == 0) return nullptr;
   if (info.bmWidth <= 0 || info.bmHeight <= 0) return CreateRectRgn(0, 0, 0, 0);
-  HDC memory = CreateCompatibleDC(nullptr);
-  if (memory == nullptr) return nullptr;
+  const MemoryDc memory = CompatibleMemoryDc(nullptr);
+  if (!memory) return nullptr;
 
   // A 32-bit section (rows bottom-up) holding a copy of the mask, read in place.
   BITMAPINFO sectionInfo{};
@@ -19,18 +20,12 @@ HRGN RegionFromMask(HBITMAP mask, COLORREF key, COLORREF tolerance) {
   sectionInfo.bmiHeader.biBitCount = 32;
   sectionInfo.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP section = CreateDIBSection(memory, &sectionInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (section == nullptr || bits == nullptr) {
-    if (section != nullptr) DeleteObject(section);
-    DeleteDC(memory);
-    return nullptr;
-  }
-  HGDIOBJ oldSection = SelectObject(memory, section);
-  HDC source = CreateCompatibleDC(memory);
+  const GdiBitmap section(
+      CreateDIBSection(memory.get(), &sectionInfo, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!section || bits == nullptr) return nullptr;
+  const SelectionScope selected(memory.get(), section.get());
   HRGN result = nullptr;
-  if (source != nullptr) {
-    HGDIOBJ oldMask = SelectObject(source, mask);
-    BitBlt(memory, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+  if (DrawBitmap(memory.get(), mask, info.bmWidth, info.bmHeight)) {
     GdiFlush();
     const int32_t stride = (info.bmWidth * 32 + 31) / 32 * 4;
     PixelView view;
@@ -41,11 +36,6 @@ HRGN RegionFromMask(HBITMAP mask, COLORREF key, COLORREF tolerance) {
     view.stride = stride;
     view.bottomUp = true;
     result = RegionFromBatches(MaskRuns(view, key, tolerance));
-    SelectObject(source, oldMask);
-    DeleteDC(source);
   }
-  SelectObject(memory, oldSection);
-  DeleteObject(section);
-  DeleteDC(memory);
   return result;
 }

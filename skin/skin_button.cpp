@@ -4,6 +4,8 @@
 
 #include "base/wide.h"
 #include "skin/skin_button_caption.h"
+#include "ui/bitmap_copy.h"
+#include "ui/offscreen_canvas.h"
 
 namespace {
 
@@ -18,24 +20,11 @@ SIZE BitmapSize(HBITMAP bitmap) {
 }
 
 // One look: the part of source at rect, 1:1, in a bitmap of the button's own device format.
-HBITMAP CutLook(HDC buttonDc, HBITMAP source, const RECT& rect) {
+GdiBitmap CutLook(HDC buttonDc, HBITMAP source, const RECT& rect) {
   const SIZE size = BitmapSize(source);
   const PixelRect cut = LimitControlRect(ToPixelRect(rect));
-  if (!ButtonLookIsCut(cut, size.cx, size.cy)) return nullptr;
-  const int width = static_cast<int>(cut.Width());
-  const int height = static_cast<int>(cut.Height());
-  HBITMAP look = CreateCompatibleBitmap(buttonDc, width, height);
-  if (look == nullptr) return nullptr;
-  HDC from = CreateCompatibleDC(buttonDc);
-  HDC to = CreateCompatibleDC(buttonDc);
-  HGDIOBJ oldFrom = SelectObject(from, source);
-  HGDIOBJ oldTo = SelectObject(to, look);
-  StretchBlt(to, 0, 0, width, height, from, cut.left, cut.top, width, height, SRCCOPY);
-  SelectObject(to, oldTo);
-  SelectObject(from, oldFrom);
-  DeleteDC(to);
-  DeleteDC(from);
-  return look;
+  if (!ButtonLookIsCut(cut, size.cx, size.cy)) return GdiBitmap();
+  return CutBitmap(buttonDc, source, RECT{cut.left, cut.top, cut.right, cut.bottom});
 }
 
 bool LeftButtonHeld(WPARAM moveFlags) {
@@ -60,7 +49,6 @@ SkinButton::~SkinButton() {
   // The window goes first, so that no paint can reach the looks once they are deleted.
   if (handle() != nullptr) DestroyWindow(handle());
   if (tooltip_ != nullptr) DestroyWindow(tooltip_);
-  DeleteLooks();
 }
 
 bool SkinButton::Create(HWND owner, const RECT& rect) {
@@ -105,10 +93,9 @@ void SkinButton::OnSubclassed() {
 void SkinButton::SetImages(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down,
                            HBITMAP disable) {
   DeleteLooks();
-  HDC dc = GetDC(handle());
+  const WindowDc dc(handle());
   const HBITMAP sources[4] = {normal, over, down, disable};
-  for (int look = 0; look < 4; ++look) looks_[look] = CutLook(dc, sources[look], rect);
-  ReleaseDC(handle(), dc);
+  for (int look = 0; look < 4; ++look) looks_[look] = CutLook(dc.get(), sources[look], rect);
   if (handle() != nullptr) {
     SetWindowLongPtrW(handle(), GWL_STYLE,
                       GetWindowLongPtrW(handle(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
@@ -117,10 +104,7 @@ void SkinButton::SetImages(const RECT& rect, HBITMAP normal, HBITMAP over, HBITM
 }
 
 void SkinButton::DeleteLooks() {
-  for (HBITMAP& look : looks_) {
-    if (look != nullptr) DeleteObject(look);
-    look = nullptr;
-  }
+  for (GdiBitmap& look : looks_) look.reset();
 }
 
 void SkinButton::SetChecked(bool checked) {
@@ -147,7 +131,7 @@ void SkinButton::Repaint() {
 
 HBITMAP SkinButton::LookPicture(ButtonPicture picture) const {
   const auto index = static_cast<size_t>(picture);
-  return index < 4 ? looks_[index] : nullptr;
+  return index < 4 ? looks_[index].get() : nullptr;
 }
 
 HWND SkinButton::OwnerOrParent() const {
@@ -172,40 +156,23 @@ LRESULT SkinButton::OnDrawItem(WPARAM, LPARAM lParam) {
   const int height = client.bottom - client.top;
   if (width <= 0 || height <= 0) return TRUE;
   if (caption_.empty()) {
-    if (picture == nullptr) return TRUE;  // an empty look draws nothing
-    HDC memory = CreateCompatibleDC(item->hDC);
-    HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(item->hDC, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    DrawBitmap(item->hDC, picture, width, height);  // an empty look draws nothing
     return TRUE;
   }
 
   // Composed off-screen so that the caption never flickers over a bare picture. Without a
   // picture the caption goes over what is already on screen.
-  HDC composed = CreateCompatibleDC(item->hDC);
-  HBITMAP canvas = CreateCompatibleBitmap(item->hDC, width, height);
-  if (composed == nullptr || canvas == nullptr) {
-    if (canvas != nullptr) DeleteObject(canvas);
-    if (composed != nullptr) DeleteDC(composed);
-    return TRUE;
-  }
-  HGDIOBJ oldCanvas = SelectObject(composed, canvas);
+  OffscreenCanvas composed(item->hDC, width, height);
+  if (!composed.ok()) return TRUE;
   if (picture != nullptr) {
-    HDC memory = CreateCompatibleDC(item->hDC);
-    HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(composed, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    composed.DrawPicture(picture);
   } else {
-    BitBlt(composed, 0, 0, width, height, item->hDC, 0, 0, SRCCOPY);
+    BitBlt(composed.dc(), 0, 0, width, height, item->hDC, 0, 0, SRCCOPY);
   }
   const CaptionLayout layout = LayoutCaption(captionMode_, ToPixelRect(client));
-  DrawGdiplusCaption(composed, caption_, layout, fontSize_, ChooseCaptionColour(state, colours_));
-  BitBlt(item->hDC, 0, 0, width, height, composed, 0, 0, SRCCOPY);
-  SelectObject(composed, oldCanvas);
-  DeleteObject(canvas);
-  DeleteDC(composed);
+  DrawGdiplusCaption(composed.dc(), caption_, layout, fontSize_,
+                     ChooseCaptionColour(state, colours_));
+  composed.CopyTo(item->hDC);
   return TRUE;
 }
 

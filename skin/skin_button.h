@@ -17,6 +17,7 @@
 
 #include "base/text.h"
 #include "skin/button_look.h"
+#include "ui/gdi_handles.h"
 #include "ui/window.h"
 #include "skin/skin_description.h"
 
@@ -86,7 +87,7 @@ class SkinButton : public Window {
   void DeleteLooks();
   HWND OwnerOrParent() const;
 
-  HBITMAP looks_[4] = {};  // indexed by ButtonPicture
+  GdiBitmap looks_[4];  // indexed by ButtonPicture
   bool checked_ = false;
   bool toggleMode_ = false;
   bool hover_ = false;

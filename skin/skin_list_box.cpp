@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/wide.h"
+#include "ui/gdi_handles.h"
 
 // The one in-place edit box of the process. It watches key releases rather than presses: the
 // skinned windows swallow Enter and Escape presses before translation, the releases reach it.
@@ -86,17 +87,16 @@ SkinListBox::SkinListBox()
       highlightTextColour_(GetSysColor(COLOR_HIGHLIGHTTEXT)),
       highlightColour_(GetSysColor(COLOR_HIGHLIGHT)),
       iconModule_(GetModuleHandleW(nullptr)) {
-  font_ = CreateFontW(14, 0, 0, 0, FW_LIGHT, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"Arial");
-  background_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
+  font_.reset(CreateFontW(14, 0, 0, 0, FW_LIGHT, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                          L"Arial"));
+  background_.reset(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
 }
 
 SkinListBox::~SkinListBox() {
   // Destroyed here rather than by the base, so that the destroy handler still closes the edit.
   if (handle() != nullptr) DestroyWindow(handle());
   if (g_editingList == this) g_editingList = nullptr;
-  if (font_ != nullptr) DeleteObject(font_);
-  if (background_ != nullptr) DeleteObject(background_);
 }
 
 bool SkinListBox::Create(HWND parent, const RECT& rect, UINT_PTR childId, DWORD style) {
@@ -135,11 +135,7 @@ int SkinListBox::InsertItem(int index, uint32_t data, const Text& text) {
 }
 
 void SkinListBox::SetColors(COLORREF background, COLORREF highlight) {
-  HBRUSH brush = CreateSolidBrush(background);
-  if (brush != nullptr) {
-    if (background_ != nullptr) DeleteObject(background_);
-    background_ = brush;
-  }
+  if (HBRUSH brush = CreateSolidBrush(background); brush != nullptr) background_.reset(brush);
   highlightColour_ = highlight;
   if (handle() != nullptr) InvalidateRect(handle(), nullptr, TRUE);
 }
@@ -170,14 +166,14 @@ LRESULT SkinListBox::OnMeasureItem(WPARAM, LPARAM lParam) {
 }
 
 LRESULT SkinListBox::OnControlColour(WPARAM, LPARAM) {
-  return reinterpret_cast<LRESULT>(background_);
+  return reinterpret_cast<LRESULT>(background_.get());
 }
 
 LRESULT SkinListBox::OnDrawItem(WPARAM, LPARAM lParam) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   if (item->itemID == static_cast<UINT>(-1)) return TRUE;
   HDC dc = item->hDC;
-  HGDIOBJ oldFont = SelectObject(dc, font_);
+  const SelectionScope font(dc, font_.get());
 
   const LRESULT length = SendMessageW(handle(), LB_GETTEXTLEN, item->itemID, 0);
   std::vector<wchar_t> text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
@@ -197,19 +193,17 @@ LRESULT SkinListBox::OnDrawItem(WPARAM, LPARAM lParam) {
   const bool focusChange = (item->itemAction & ODA_FOCUS) != 0;
 
   if (selected || selectionChange) {
-    HBRUSH highlight = CreateSolidBrush(highlightColour_);
-    FillRect(dc, &textRect, highlight);
-    DeleteObject(highlight);
+    const GdiBrush highlight(CreateSolidBrush(highlightColour_));
+    FillRect(dc, &textRect, highlight.get());
   }
-  if (selectionChange && !selected) FillRect(dc, &item->rcItem, background_);
+  if (selectionChange && !selected) FillRect(dc, &item->rcItem, background_.get());
 
   COLORREF colour = textColour_;
   if (focusChange && selected) {
     colour = highlightTextColour_;
     if ((item->itemState & ODS_FOCUS) == 0) {
-      HBRUSH highlight = CreateSolidBrush(highlightColour_);
-      FillRect(dc, &textRect, highlight);
-      DeleteObject(highlight);
+      const GdiBrush highlight(CreateSolidBrush(highlightColour_));
+      FillRect(dc, &textRect, highlight.get());
     }
   }
   if ((item->itemState & ODS_DISABLED) != 0) colour = GetSysColor(COLOR_BTNSHADOW);
@@ -217,23 +211,18 @@ LRESULT SkinListBox::OnDrawItem(WPARAM, LPARAM lParam) {
   SetBkMode(dc, TRANSPARENT);
 
   if (ListRowHasIconPicture(data)) {
-    HBITMAP icon = LoadBitmapW(iconModule_, MAKEINTRESOURCEW(ListRowIconId(data)));
+    const GdiBitmap icon(LoadBitmapW(iconModule_, MAKEINTRESOURCEW(ListRowIconId(data))));
     BITMAP info{};
-    if (icon != nullptr && GetObjectW(icon, sizeof info, &info) != 0) {
-      HDC source = CreateCompatibleDC(dc);
-      if (source != nullptr) {
-        HGDIOBJ oldIcon = SelectObject(source, icon);
+    if (icon && GetObjectW(icon.get(), sizeof info, &info) != 0) {
+      if (const MemoryDc source = CompatibleMemoryDc(dc)) {
+        const SelectionScope iconSelected(source.get(), icon.get());
         const PixelOffset at = ListRowIconOrigin(row);
-        TransparentBlt(dc, at.x, at.y, info.bmWidth, info.bmHeight, source, 0, 0, info.bmWidth,
-                       info.bmHeight, RGB(0, 0, 0));
-        SelectObject(source, oldIcon);
-        DeleteDC(source);
+        TransparentBlt(dc, at.x, at.y, info.bmWidth, info.bmHeight, source.get(), 0, 0,
+                       info.bmWidth, info.bmHeight, RGB(0, 0, 0));
       }
     }
-    if (icon != nullptr) DeleteObject(icon);
   }
   TextOutW(dc, ListRowTextLeft(row, data), row.top, text.data(), textLength);
-  SelectObject(dc, oldFont);
   return TRUE;
 }
 
@@ -358,7 +347,7 @@ void SkinListBox::OpenEdit(int index, ListEditKind kind) {
   if (!edit.CreateControl(args)) return;
   g_editingList = this;
   editIndex_ = index;
-  SendMessageW(edit.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  SendMessageW(edit.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
   SendMessageW(edit.handle(), EM_SETSEL, 0, -1);
   SendMessageW(edit.handle(), EM_LIMITTEXT, static_cast<WPARAM>(ListEditLimit(kind)), 0);
   SetFocus(edit.handle());

@@ -18,6 +18,7 @@
 #include <cstdint>
 
 #include "base/text.h"
+#include "ui/gdi_handles.h"
 #include "ui/window.h"
 #include "skin/list_box_layout.h"
 
@@ -87,8 +88,8 @@ class SkinListBox : public Window {
   void CloseEdit();
   void InvalidateRow(int index);
 
-  HFONT font_ = nullptr;
-  HBRUSH background_ = nullptr;
+  GdiFont font_;
+  GdiBrush background_;
   COLORREF textColour_;
   COLORREF highlightTextColour_;
   COLORREF highlightColour_;

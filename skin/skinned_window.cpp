@@ -2,6 +2,7 @@
 
 #include "skin/load_skinned_window.h"
 #include "skin/region_from_mask.h"
+#include "ui/bitmap_copy.h"
 
 const MessageRoute<SkinnedWindow> SkinnedWindow::kRoutes[] = {
     {WM_CREATE, &SkinnedWindow::OnCreate},
@@ -45,19 +46,12 @@ void SkinnedWindow::PaintBackground(HDC dc) {
   if (dc == nullptr || skin_.background == nullptr) return;
   RECT client{};
   GetClientRect(handle(), &client);
-  HDC memory = CreateCompatibleDC(dc);
-  if (memory == nullptr) return;
-  HGDIOBJ old = SelectObject(memory, skin_.background);
-  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
+  DrawBitmap(dc, skin_.background, client.right, client.bottom);
 }
 
 LRESULT SkinnedWindow::OnPaint(WPARAM, LPARAM) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(handle(), &ps);
-  PaintBackground(dc);
-  EndPaint(handle(), &ps);
+  const PaintScope paint(handle());
+  PaintBackground(paint.dc());
   return 0;
 }
 

@@ -1,37 +1,22 @@
 #include "ui/offscreen_canvas.h"
 
+#include "ui/bitmap_copy.h"
+
 OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height)
     : width_(width), height_(height) {
   if (target == nullptr || width <= 0 || height <= 0) return;
-  HDC dc = CreateCompatibleDC(target);
-  HBITMAP bitmap = dc != nullptr ? CreateCompatibleBitmap(target, width, height) : nullptr;
-  if (bitmap == nullptr) {
-    if (dc != nullptr) DeleteDC(dc);
-    return;
-  }
-  dc_ = dc;
-  bitmap_ = bitmap;
-  previous_ = SelectObject(dc_, bitmap_);
+  dc_ = CompatibleMemoryDc(target);
+  if (!dc_) return;
+  bitmap_.reset(CreateCompatibleBitmap(target, width, height));
+  if (!bitmap_) return;
+  selection_.emplace(dc_.get(), bitmap_.get());
 }
 
-OffscreenCanvas::~OffscreenCanvas() {
-  if (dc_ == nullptr) return;
-  SelectObject(dc_, previous_);
-  DeleteObject(bitmap_);
-  DeleteDC(dc_);
-}
-
-void OffscreenCanvas::DrawPicture(HBITMAP picture) {
-  if (dc_ == nullptr || picture == nullptr) return;
-  HDC source = CreateCompatibleDC(dc_);
-  if (source == nullptr) return;
-  HGDIOBJ old = SelectObject(source, picture);
-  BitBlt(dc_, 0, 0, width_, height_, source, 0, 0, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
+bool OffscreenCanvas::DrawPicture(HBITMAP picture) {
+  return ok() && DrawBitmap(dc_.get(), picture, width_, height_);
 }
 
 void OffscreenCanvas::CopyTo(HDC target) const {
-  if (dc_ == nullptr || target == nullptr) return;
-  BitBlt(target, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+  if (!ok() || target == nullptr) return;
+  BitBlt(target, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
 }

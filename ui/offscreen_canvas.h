@@ -4,25 +4,31 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "ui/gdi_handles.h"
+
 class OffscreenCanvas {
  public:
   // A canvas compatible with `target` of the given size; ok() is false when the system refused
   // one, and then nothing is drawn or copied.
   OffscreenCanvas(HDC target, int width, int height);
-  ~OffscreenCanvas();
   OffscreenCanvas(const OffscreenCanvas&) = delete;
   OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
 
-  bool ok() const { return dc_ != nullptr; }
-  HDC dc() const { return dc_; }
-  // Copies `picture` 1:1 from its origin onto the canvas; nothing for a missing picture.
-  void DrawPicture(HBITMAP picture);
+  bool ok() const { return selection_.has_value(); }
+  HDC dc() const { return ok() ? dc_.get() : nullptr; }
+  // Copies `picture` 1:1 from its origin onto the canvas; nothing (and false) for a missing
+  // picture or when no copy could be made.
+  bool DrawPicture(HBITMAP picture);
   void CopyTo(HDC target) const;
 
  private:
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
+  // In this order, so that the bitmap leaves the context before it is deleted, and both before
+  // the context.
+  MemoryDc dc_;
+  GdiBitmap bitmap_;
+  std::optional<SelectionScope> selection_;
   int width_ = 0;
   int height_ = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "base/wide.h"
 #include "skin/slider_messages.h"
+#include "ui/bitmap_copy.h"
 
 namespace {
 
@@ -95,20 +96,7 @@ void CclickHSlider::SetBackground(const RECT& rect, HBITMAP source) {
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   if (source == nullptr || width <= 0 || height <= 0) return;
-  HDC screen = GetDC(nullptr);
-  HDC from = CreateCompatibleDC(screen);
-  HDC to = CreateCompatibleDC(screen);
-  background_ = CreateCompatibleBitmap(screen, width, height);
-  if (from != nullptr && to != nullptr && background_ != nullptr) {
-    HGDIOBJ oldFrom = SelectObject(from, source);
-    HGDIOBJ oldTo = SelectObject(to, background_);
-    BitBlt(to, 0, 0, width, height, from, rect.left, rect.top, SRCCOPY);
-    SelectObject(from, oldFrom);
-    SelectObject(to, oldTo);
-  }
-  if (to != nullptr) DeleteDC(to);
-  if (from != nullptr) DeleteDC(from);
-  ReleaseDC(nullptr, screen);
+  background_ = CutBitmap(WindowDc(nullptr).get(), source, rect).release();
   if (handle() != nullptr) InvalidateRect(handle(), nullptr, TRUE);
 }
 
@@ -133,13 +121,7 @@ LRESULT CclickHSlider::OnSliderChanged(WPARAM wParam, LPARAM) {
 }
 
 void CclickHSlider::PaintBackground(HDC dc) {
-  if (dc == nullptr || background_ == nullptr) return;
-  HDC memory = CreateCompatibleDC(dc);
-  if (memory == nullptr) return;
-  HGDIOBJ old = SelectObject(memory, background_);
-  BitBlt(dc, 0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
+  DrawBitmap(dc, background_, rect_.right - rect_.left, rect_.bottom - rect_.top);
 }
 
 LRESULT CclickHSlider::OnEraseBackground(WPARAM, LPARAM) {

@@ -4,7 +4,7 @@
 #include "option/dialogs/centre_over_owner.h"
 #include "base/wide.h"
 #include "settings/language_strings.h"
-#include "ui/gdiplus_session.h"
+#include "ui/gdiplus_objects.h"
 #include "ui/offscreen_canvas.h"
 
 namespace {
@@ -82,56 +82,37 @@ constexpr ARGB kTextColour = 0xFF000000;
 constexpr INT kNoWrap = 0x1000;              // StringFormatFlagsNoWrap
 constexpr INT kDisplayFormatControl = 0x20;  // StringFormatFlagsDisplayFormatControl
 
-// Releases a flat-interface object on every exit.
-template <typename T, GpStatus (*Delete)(T*)>
-struct GdipOwner {
-  T* object = nullptr;
-  ~GdipOwner() {
-    if (object != nullptr) Delete(object);
-  }
-};
-GpStatus DeleteBrush(GpSolidFill* brush) {
-  return GdipDeleteBrush(brush);
-}
-
 // Title (bold, one line, cut with an ellipsis) and message (regular, wrapped in its box).
 void DrawTexts(HDC target, const Text& title, const Text& message) {
   if (!GdiplusReady()) return;
-  GdipOwner<GpFontFamily, GdipDeleteFontFamily> family;
-  if (GdipCreateFontFamilyFromName(L"Arial", nullptr, &family.object) != Ok) {
-    family.object = nullptr;
-    GpFontFamily* generic = nullptr;
-    if (GdipGetGenericFontFamilySansSerif(&generic) != Ok ||
-        GdipCloneFontFamily(generic, &family.object) != Ok) {
-      return;
-    }
-  }
-  GdipOwner<GpFont, GdipDeleteFont> bold, regular;
-  GdipOwner<GpStringFormat, GdipDeleteStringFormat> format;
-  GdipOwner<GpGraphics, GdipDeleteGraphics> graphics;
-  GdipOwner<GpSolidFill, DeleteBrush> brush;
-  if (GdipCreateFont(family.object, kTextPixels, FontStyleBold, UnitPixel, &bold.object) != Ok ||
-      GdipCreateFont(family.object, kTextPixels, FontStyleRegular, UnitPixel, &regular.object) !=
+  const GdipFamilyOwner family = TextFontFamily();
+  if (!family) return;
+  GdipFontOwner bold, regular;
+  GdipFormatOwner format;
+  GdipGraphicsOwner graphics;
+  GdipSolidBrushOwner brush;
+  if (GdipCreateFont(family.get(), kTextPixels, FontStyleBold, UnitPixel, bold.receive()) != Ok ||
+      GdipCreateFont(family.get(), kTextPixels, FontStyleRegular, UnitPixel, regular.receive()) !=
           Ok ||
-      GdipCreateStringFormat(0, LANG_NEUTRAL, &format.object) != Ok ||
-      GdipCreateFromHDC(target, &graphics.object) != Ok ||
-      GdipCreateSolidFill(kTextColour, &brush.object) != Ok) {
+      GdipCreateStringFormat(0, LANG_NEUTRAL, format.receive()) != Ok ||
+      GdipCreateFromHDC(target, graphics.receive()) != Ok ||
+      GdipCreateSolidFill(kTextColour, brush.receive()) != Ok) {
     return;
   }
-  GdipSetTextRenderingHint(graphics.object, TextRenderingHintSystemDefault);
+  GdipSetTextRenderingHint(graphics.get(), TextRenderingHintSystemDefault);
 
-  GdipSetStringFormatAlign(format.object, StringAlignmentNear);
-  GdipSetStringFormatLineAlign(format.object, StringAlignmentCenter);
-  GdipSetStringFormatFlags(format.object, kNoWrap);
-  GdipSetStringFormatTrimming(format.object, StringTrimmingEllipsisWord);
-  GdipDrawString(graphics.object, reinterpret_cast<const WCHAR*>(title.c_str()), -1, bold.object,
-                 &kTitleRect, format.object, brush.object);
+  GdipSetStringFormatAlign(format.get(), StringAlignmentNear);
+  GdipSetStringFormatLineAlign(format.get(), StringAlignmentCenter);
+  GdipSetStringFormatFlags(format.get(), kNoWrap);
+  GdipSetStringFormatTrimming(format.get(), StringTrimmingEllipsisWord);
+  GdipDrawString(graphics.get(), reinterpret_cast<const WCHAR*>(title.c_str()), -1, bold.get(),
+                 &kTitleRect, format.get(), brush.get());
 
   // The same format again: without the no-wrap flag the message wraps inside its box.
-  GdipSetStringFormatLineAlign(format.object, StringAlignmentNear);
-  GdipSetStringFormatFlags(format.object, kDisplayFormatControl);
-  GdipDrawString(graphics.object, reinterpret_cast<const WCHAR*>(message.c_str()), -1,
-                 regular.object, &kMessageRect, format.object, brush.object);
+  GdipSetStringFormatLineAlign(format.get(), StringAlignmentNear);
+  GdipSetStringFormatFlags(format.get(), kDisplayFormatControl);
+  GdipDrawString(graphics.get(), reinterpret_cast<const WCHAR*>(message.c_str()), -1, regular.get(),
+                 &kMessageRect, format.get(), brush.get());
 }
 
 }  // namespace
