@@ -7,8 +7,8 @@
 
 namespace {
 
-std::atomic<HWND> g_hReportWindow{nullptr};
-std::atomic<bool> g_bReportingOn{false};
+std::atomic<HWND> g_reportWindow{nullptr};
+std::atomic<bool> g_reportingOn{false};
 // Only the hook thread touches these: the hook procedure and the send callbacks, which Windows
 // calls there while the thread waits for messages.
 WheelAccumulator g_wheel;
@@ -20,8 +20,8 @@ void CALLBACK ReportTaken(HWND, UINT, ULONG_PTR, LRESULT) {
 }
 
 // Only touched by StartHookThread and StopHookThread, which the exports serialise.
-HANDLE g_hHookThread = nullptr;
-DWORD g_dwHookThreadId = 0;
+HANDLE g_hookThread = nullptr;
+DWORD g_hookThreadId = 0;
 
 struct StartRequest {
   HMODULE module;  // the library, referenced once more on behalf of the thread
@@ -32,14 +32,14 @@ struct StartRequest {
 LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-    const HWND window = g_hReportWindow.load();
+    const HWND window = g_reportWindow.load();
     const LowLevelMouseEvent event = {wParam <= 0xFFFF ? static_cast<uint32_t>(wParam) : 0u,
                                       info->mouseData, info->flags,
                                       static_cast<uint64_t>(info->dwExtraInfo)};
     const uint64_t now = GetTickCount64();
     const MouseReportDecision decision = g_gate.Filter(
         event,
-        g_wheel.Apply(DecideMouseReport(event, g_bReportingOn.load(),
+        g_wheel.Apply(DecideMouseReport(event, g_reportingOn.load(),
                                         window != nullptr && IsWindow(window) != FALSE)),
         now);
     if (decision.report) {
@@ -106,28 +106,28 @@ bool StartHookThread() {
     CloseHandle(thread);
     return false;
   }
-  g_hHookThread = thread;
-  g_dwHookThreadId = threadId;
+  g_hookThread = thread;
+  g_hookThreadId = threadId;
   return true;
 }
 
 void StopHookThread() {
-  if (g_hHookThread == nullptr) return;
-  PostThreadMessageW(g_dwHookThreadId, WM_QUIT, 0, 0);
-  WaitForSingleObject(g_hHookThread, INFINITE);
-  CloseHandle(g_hHookThread);
-  g_hHookThread = nullptr;
-  g_dwHookThreadId = 0;
+  if (g_hookThread == nullptr) return;
+  PostThreadMessageW(g_hookThreadId, WM_QUIT, 0, 0);
+  WaitForSingleObject(g_hookThread, INFINITE);
+  CloseHandle(g_hookThread);
+  g_hookThread = nullptr;
+  g_hookThreadId = 0;
 }
 
 bool HookThreadRunning() {
-  return g_hHookThread != nullptr;
+  return g_hookThread != nullptr;
 }
 
 void SetReportWindow(HWND window) {
-  g_hReportWindow.store(window);
+  g_reportWindow.store(window);
 }
 
 void SetReportingOn(bool on) {
-  g_bReportingOn.store(on);
+  g_reportingOn.store(on);
 }

@@ -7,7 +7,7 @@
 namespace {
 
 // The hook procedure has no context of its own; there is one keyboard hook per process.
-HWND g_hCentreWindow = nullptr;
+HWND g_centreWindow = nullptr;
 
 void DebugHookHandle(const wchar_t* format, HHOOK hook) {
   wchar_t text[64];
@@ -18,7 +18,7 @@ void DebugHookHandle(const wchar_t* format, HHOOK hook) {
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0) {
     const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    if (key->vkCode == VK_F13) PostMessageW(g_hCentreWindow, kMsgCentrePointer, 1, 1);
+    if (key->vkCode == VK_F13) PostMessageW(g_centreWindow, kMsgCentrePointer, 1, 1);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -45,7 +45,7 @@ DWORD WINAPI KeyboardHook::ThreadMain(LPVOID param) {
 
 bool KeyboardHook::Install(HWND window) {
   if (thread_ != nullptr) return hook_ != nullptr;
-  g_hCentreWindow = window;
+  g_centreWindow = window;
   ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (ready_ == nullptr) return false;
   thread_ = CreateThread(nullptr, 0, ThreadMain, this, 0, &threadId_);

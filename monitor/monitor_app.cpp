@@ -7,7 +7,7 @@
 #include "monitor/monitor_window.h"
 #include "base/wide.h"
 
-int CMonitorApp::Run(HINSTANCE instance, const wchar_t* commandLine) {
+int MonitorApp::Run(HINSTANCE instance, const wchar_t* commandLine) {
   // Only the first character counts: "1" asks for the configurator as soon as the monitor runs.
   const bool openConfigurator = commandLine != nullptr && commandLine[0] == L'1';
 

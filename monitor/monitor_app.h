@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-class CMonitorApp {
+class MonitorApp {
  public:
   int Run(HINSTANCE instance, const wchar_t* commandLine);
 };

@@ -5,6 +5,6 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   RestrictLibrarySearch();
-  CMonitorApp app;
+  MonitorApp app;
   return app.Run(instance, commandLine);
 }

@@ -27,25 +27,12 @@ using namespace main_keys;
 
 namespace {
 
-DialogTemplateSpec MainWindowTemplate() {
-  DialogTemplateSpec spec;
-  spec.style = WS_POPUP | WS_VISIBLE | DS_SETFONT;
-  spec.exStyle = WS_EX_APPWINDOW;  // a taskbar button although the window has no caption
-  spec.width = 339;
-  spec.height = 225;
-  spec.title = kConfiguratorTitle;
-  spec.fontName = u"Arial";
-  return spec;
-}
-
-SkinnedWindowOptions MainWindowOptions() {
-  SkinnedWindowOptions options;
-  options.descriptionFile = u"skin_main.ini";
-  return options;
-}
-
-RECT RectOf(const ButtonPosEntry& entry) {
-  return RECT{entry.left, entry.top, entry.right, entry.bottom};
+SkinnedDialogLook MainWindowLook() {
+  return {.skinFile = u"skin_main.ini",
+          .width = 339,
+          .height = 225,
+          .title = kConfiguratorTitle,
+          .exStyle = WS_EX_APPWINDOW};  // a taskbar button although the window has no caption
 }
 
 constexpr int32_t kSliderIds[3] = {kPointerSpeedSliderId, kWheelSpeedSliderId,
@@ -56,12 +43,9 @@ constexpr TrackRange kSliderRanges[3] = {kPointerSpeedRange, kWheelSpeedRange, k
 
 const MessageRoute<ConfiguratorWindow> ConfiguratorWindow::kRoutes[] = {
     {WM_CREATE, &ConfiguratorWindow::OnCreate},
-    {WM_INITDIALOG, &ConfiguratorWindow::OnInitDialog},
     {WM_COMMAND, &ConfiguratorWindow::OnCommand},
     {WM_PAINT, &ConfiguratorWindow::OnPaint},
     {WM_PRINTCLIENT, &ConfiguratorWindow::OnPrintClient},
-    {WM_MEASUREITEM, &ConfiguratorWindow::OnMeasureItem},
-    {WM_DRAWITEM, &ConfiguratorWindow::OnDrawItem},
     {WM_CLOSE, &ConfiguratorWindow::OnClose},
     {WM_DESTROY, &ConfiguratorWindow::OnDestroy},
     {WM_SLIDER_CHANGED, &ConfiguratorWindow::OnSliderChanged},
@@ -74,11 +58,11 @@ const MessageRoute<ConfiguratorWindow> ConfiguratorWindow::kRoutes[] = {
 
 bool ConfiguratorWindow::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   return Route(this, kRoutes, message, wParam, lParam, result) ||
-         SkinnedWindow::RouteMessage(message, wParam, lParam, result);
+         SkinnedDialog::RouteMessage(message, wParam, lParam, result);
 }
 
 ConfiguratorWindow::ConfiguratorWindow()
-    : SkinnedWindow(MainWindowTemplate(), MainWindowOptions()) {
+    : SkinnedDialog(MainWindowLook()) {
   icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM));
 }
 
@@ -112,7 +96,7 @@ SkinControl ConfiguratorWindow::Label(int index) {
 SkinControl ConfiguratorWindow::Slider(int index) {
   return SkinControl{
       kPointerSlider + index, [this, index](const ButtonPosEntry& entry, const SkinStateImages&) {
-        CclickHSlider& slider = sliders_[index];
+        ClickSlider& slider = sliders_[index];
         const RECT rect = RectOf(entry);
         if (!slider.Create(SkinFolder() + u"scroll.bmp", rect, handle(), kSliderIds[index])) {
           return;  // the window works on without this slider
@@ -143,17 +127,21 @@ std::vector<SkinControl> ConfiguratorWindow::SkinControls() {
   controls.push_back(Button(kClose, IDS_MAIN_CLOSE));
   controls.push_back(Button(kApply, IDS_MAIN_APPLY));
   for (int slot = 0; slot < kProfileCount; ++slot) controls.push_back(Label(slot));
-  for (int row = 0; row < kButtonCount; ++row) controls.push_back(Button(kFirstRow + row, 0, 1));
-  controls.push_back(Button(kFunctionDisplay, 0, 3));
-  controls.push_back(Button(kMouseEmblem, 0, 3));
+  for (int row = 0; row < kButtonCount; ++row) {
+    controls.push_back(Button(kFirstRow + row, 0, kCaptionModeWideIndent));
+  }
+  controls.push_back(Button(kFunctionDisplay, 0, kCaptionModeNarrowIndent));
+  controls.push_back(Button(kMouseEmblem, 0, kCaptionModeNarrowIndent));
   for (int index = 0; index < 3; ++index) controls.push_back(Slider(index));
   controls.push_back(Button(kRestoreRow, IDS_MAIN_RESTORE_BUTTON_DEFAULT));
   controls.push_back(Button(kRestoreAll, IDS_MAIN_RESTORE_ALL_DEFAULTS));
   controls.push_back(DoubleClickTest());
   controls.push_back(Button(kFirstOrientation));
   controls.push_back(Button(kFirstOrientation + 1));
-  for (int key = 37; key <= 39; ++key) controls.push_back(Button(key));
-  controls.push_back(Button(kFunctionMenu, IDS_MAIN_ASSIGN_FUNCTION, 3));
+  for (int light = 0; light < kIndicatorCount; ++light) {
+    controls.push_back(Button(kFirstIndicator + light));
+  }
+  controls.push_back(Button(kFunctionMenu, IDS_MAIN_ASSIGN_FUNCTION, kCaptionModeNarrowIndent));
   controls.push_back(Button(kWebPage));
   controls.push_back(Button(kRestoreAllRows));
   return controls;
@@ -165,14 +153,13 @@ LRESULT ConfiguratorWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
   LoadLanguageLibrary(programFolder_);
   macros_ = MakeMacroLibraryStore(programFolder_);
   model_ = std::make_unique<ConfiguratorModel>(blockSource_, *macros_, SystemSettingsContext());
-  if (SkinnedWindow::OnCreate(wParam, lParam) == -1) return -1;
+  if (SkinnedDialog::OnCreate(wParam, lParam) == -1) return -1;
   // The taskbar button offers the system menu although the window has no caption.
   SetWindowLongPtrW(handle(), GWL_STYLE, GetWindowLongPtrW(handle(), GWL_STYLE) | WS_SYSMENU);
   return 0;
 }
 
-LRESULT ConfiguratorWindow::OnInitDialog(WPARAM, LPARAM) {
-  Default();
+void ConfiguratorWindow::InitDialog() {
   for (int index = 0; index < 3; ++index) {
     sliders_[index].SetRounding(kSliderRanges[index].rounding);
     sliders_[index].SetRange(kSliderRanges[index].minimum, kSliderRanges[index].maximum);
@@ -184,18 +171,9 @@ LRESULT ConfiguratorWindow::OnInitDialog(WPARAM, LPARAM) {
   model_->Start();
   assignmentDialogs_.macroManager.Bind(handle(), macros_.get(), &model_->edited(), &selected_);
   RefreshMainWindow();
-  return TRUE;
 }
 
 // --- commands ------------------------------------------------------------------------------------
-
-int ConfiguratorWindow::KeyOfButton(HWND button) const {
-  if (button == nullptr) return -1;
-  for (int key = 0; key < kKeyLimit; ++key) {
-    if (buttons_[key].handle() == button) return key;
-  }
-  return -1;
-}
 
 LRESULT ConfiguratorWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (lParam == 0) {
@@ -207,7 +185,8 @@ LRESULT ConfiguratorWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     Decline();
     return 0;
   }
-  if (HIWORD(wParam) != BN_CLICKED || !RunCommand(KeyOfButton(reinterpret_cast<HWND>(lParam)))) {
+  if (HIWORD(wParam) != BN_CLICKED ||
+      !RunCommand(KeyOfButton(buttons_, reinterpret_cast<HWND>(lParam)))) {
     Decline();
   }
   return 0;
@@ -222,6 +201,7 @@ bool ConfiguratorWindow::RunCommand(int key) {
     SelectButton(key - kFirstRow);
     return true;
   }
+  if (key >= kFirstIndicator && key < kFirstIndicator + kIndicatorCount) return true;
   switch (key) {
     case kNewProfile:
       EditProfileProperties(true);
@@ -234,10 +214,6 @@ bool ConfiguratorWindow::RunCommand(int key) {
       return true;
     case kEditProfile:
       EditProfileProperties(false);
-      return true;
-    case 37:
-    case 38:
-    case 39:
       return true;
     case kClose:
     case kCloseIcon:
@@ -329,9 +305,7 @@ void ConfiguratorWindow::OpenFunctionMenu() {
   MenuPopup popup;
   if (popup.Build(BuildFunctionMenu(macros_->Macros(), selected),
                   MenuPopupStyle{ANSI_CHARSET, kFunctionMenuWidth})) {
-    openMenu_ = &popup;
-    popup.Track(handle(), place.left + 1, place.bottom, TPM_RIGHTBUTTON);
-    openMenu_ = nullptr;
+    TrackMenu(popup, place.left + 1, place.bottom, TPM_RIGHTBUTTON);
   }
   // Lets the menu's own loop see one more message so that it ends cleanly.
   PostMessageW(handle(), WM_NULL, 0, 0);
@@ -346,22 +320,6 @@ void ConfiguratorWindow::AssignFromMenu(int32_t commandId) {
   const AssignOutcome outcome =
       AssignFunction(commandId, model_->edited(), selected_, macros_->Macros(), assignmentDialogs_);
   if (outcome == AssignOutcome::kAssigned) RefreshButtonArea();
-}
-
-LRESULT ConfiguratorWindow::OnMeasureItem(WPARAM, LPARAM lParam) {
-  if (!AnswerMenuMeasure(openMenu_, lParam)) {
-    Decline();
-    return 0;
-  }
-  return TRUE;
-}
-
-LRESULT ConfiguratorWindow::OnDrawItem(WPARAM, LPARAM lParam) {
-  if (!AnswerMenuDraw(openMenu_, lParam)) {
-    Decline();
-    return 0;
-  }
-  return TRUE;
 }
 
 // --- refresh -------------------------------------------------------------------------------------
@@ -481,7 +439,7 @@ LRESULT ConfiguratorWindow::OnClose(WPARAM, LPARAM) {
 
 LRESULT ConfiguratorWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
   blockSource_.Close();
-  const LRESULT result = SkinnedWindow::OnDestroy(wParam, lParam);
+  const LRESULT result = SkinnedDialog::OnDestroy(wParam, lParam);
   if (macros_ != nullptr) macros_->Free();
   FreeLanguageLibrary();
   return result;

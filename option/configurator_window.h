@@ -12,6 +12,7 @@
 #include "option/apply_targets_win32.h"
 #include "option/configurator_model.h"
 #include "option/dialogs/click_slider.h"
+#include "option/dialogs/skinned_dialog.h"
 #include "option/macros/macro_library_store.h"
 #include "option/modal_notice_gate.h"
 #include "option/assignment_dialogs_win32.h"
@@ -19,7 +20,6 @@
 #include "settings/settings_block.h"
 #include "skin/double_click_test_button.h"
 #include "skin/skin_button.h"
-#include "skin/skinned_window.h"
 
 // Where the web-page button leads: a neutral address of our own until the product has one.
 inline constexpr wchar_t kProductWebPage[] = L"https://example.com/gaming-mouse";
@@ -29,6 +29,7 @@ namespace main_keys {
 inline constexpr int kNewProfile = 1, kImport = 2, kExport = 3, kEditProfile = 4;
 inline constexpr int kFirstSlot = 5, kMinimise = 10, kCloseIcon = 11, kOk = 12, kClose = 13;
 inline constexpr int kApply = 14, kFirstLabel = 15, kFirstRow = 20, kFirstOrientation = 35;
+inline constexpr int kFirstIndicator = 37, kIndicatorCount = 3;  // lights without a command
 inline constexpr int kWebPage = 43, kRestoreAllRows = 44, kEmblem = 51, kFunctionMenu = 52;
 inline constexpr int kFunctionDisplay = 54, kRestoreRow = 55, kMouseEmblem = 56;
 inline constexpr int kPointerSlider = 57, kWheelSlider = 58, kDoubleClickSlider = 59;
@@ -36,7 +37,7 @@ inline constexpr int kRestoreAll = 60, kDoubleClickTest = 61;
 inline constexpr int kKeyLimit = 62;  // every key is below this
 }  // namespace main_keys
 
-class ConfiguratorWindow : public SkinnedWindow {
+class ConfiguratorWindow : public SkinnedDialog {
  public:
   ConfiguratorWindow();
   ~ConfiguratorWindow() override;
@@ -47,17 +48,15 @@ class ConfiguratorWindow : public SkinnedWindow {
  protected:
   std::vector<SkinControl> SkinControls() override;
   bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void InitDialog() override;
 
  private:
   static const MessageRoute<ConfiguratorWindow> kRoutes[];
 
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
   LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
   LRESULT OnClose(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
   LRESULT OnSliderChanged(WPARAM wParam, LPARAM lParam);
@@ -73,8 +72,6 @@ class ConfiguratorWindow : public SkinnedWindow {
   SkinControl Slider(int index);
   SkinControl DoubleClickTest();
 
-  // The key of the button with this window handle, or -1.
-  int KeyOfButton(HWND button) const;
   bool RunCommand(int key);
 
   void RefreshMainWindow();
@@ -116,8 +113,7 @@ class ConfiguratorWindow : public SkinnedWindow {
 
   std::array<SkinButton, main_keys::kKeyLimit> buttons_;  // only the button keys are made
   std::array<TextLabel, kProfileCount> labels_;
-  std::array<CclickHSlider, 3> sliders_;
+  std::array<ClickSlider, 3> sliders_;
   DoubleClickTestButton doubleClickTest_;
   Text doubleClickEntryText_;  // the entry's text, kept as read; the test plays the default sound
-  class MenuPopup* openMenu_ = nullptr;  // while the function menu is open
 };

@@ -5,27 +5,27 @@
 namespace {
 
 // A run of consecutive command ids with consecutive text ids.
-std::vector<FunctionMenuItem> CommandRun(int32_t firstId, int32_t lastId, uint16_t firstTextId) {
-  std::vector<FunctionMenuItem> items;
+std::vector<MenuItem> CommandRun(int32_t firstId, int32_t lastId, uint16_t firstTextId) {
+  std::vector<MenuItem> items;
   for (int32_t id = firstId; id <= lastId; ++id) {
     items.push_back(MenuCommand(id, static_cast<uint16_t>(firstTextId + (id - firstId))));
   }
   return items;
 }
 
-std::vector<FunctionMenuItem> MacroItems(std::span<const MacroRecord> library,
-                                         const ButtonAssignment& selected) {
-  std::vector<FunctionMenuItem> items{MenuCommand(kCommandMacroManager, 1067)};
+std::vector<MenuItem> MacroItems(std::span<const MacroRecord> library,
+                                 const ButtonAssignment& selected) {
+  std::vector<MenuItem> items{MenuCommand(kCommandMacroManager, 1067)};
   if (library.empty()) return items;
-  FunctionMenuItem separator;
-  separator.kind = FunctionMenuItem::Kind::kSeparator;
+  MenuItem separator;
+  separator.kind = MenuItem::Kind::kSeparator;
   items.push_back(separator);
   const bool runsMacro = selected.functionCode == kFunctionMacro;
   const TextView runningName = FieldText(selected.macroName);
   const size_t count = library.size() < kMaxMenuMacros ? library.size() : kMaxMenuMacros;
   for (size_t index = 0; index < count; ++index) {
     const TextView name = FieldText(library[index].name);
-    FunctionMenuItem item;
+    MenuItem item;
     item.id = MacroCommandId(index);
     item.text = Text(TrimProfileSpace(name));
     // The button carries a copy of the library's name as it was, so that is what is compared.
@@ -37,8 +37,8 @@ std::vector<FunctionMenuItem> MacroItems(std::span<const MacroRecord> library,
 
 }  // namespace
 
-std::vector<FunctionMenuItem> BuildFunctionMenu(std::span<const MacroRecord> library,
-                                                const ButtonAssignment& selected) {
+std::vector<MenuItem> BuildFunctionMenu(std::span<const MacroRecord> library,
+                                        const ButtonAssignment& selected) {
   return {
       MenuSubmenu(1021, MacroItems(library, selected)),
       MenuCommand(1001, 1005),
@@ -56,19 +56,4 @@ std::vector<FunctionMenuItem> BuildFunctionMenu(std::span<const MacroRecord> lib
       MenuCommand(1010, 1014),
       MenuCommand(1006, 1010),
   };
-}
-
-FunctionMenuItem MenuCommand(int32_t id, uint16_t textId) {
-  FunctionMenuItem item;
-  item.id = id;
-  item.textId = textId;
-  return item;
-}
-
-FunctionMenuItem MenuSubmenu(uint16_t textId, std::vector<FunctionMenuItem> items) {
-  FunctionMenuItem item;
-  item.kind = FunctionMenuItem::Kind::kSubmenu;
-  item.textId = textId;
-  item.items = std::move(items);
-  return item;
 }

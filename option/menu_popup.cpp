@@ -4,18 +4,18 @@
 #include "option/resource_ids.h"
 #include "settings/language_strings.h"
 
-bool MenuPopup::Build(const std::vector<FunctionMenuItem>& items, const MenuPopupStyle& style) {
+bool MenuPopup::Build(const std::vector<MenuItem>& items, const MenuPopupStyle& style) {
   Destroy();
   font_ = CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, style.charset,
                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"Arial");
   return BuildMenu(items, style.fixedWidth) != nullptr;
 }
 
-OwnerMenu* MenuPopup::BuildMenu(const std::vector<FunctionMenuItem>& items, int fixedWidth) {
+OwnerMenu* MenuPopup::BuildMenu(const std::vector<MenuItem>& items, int fixedWidth) {
   // Submenus are made before the menu that holds them, so menus_ ends with the root.
   std::vector<OwnerMenu*> submenus(items.size(), nullptr);
   for (size_t i = 0; i < items.size(); ++i) {
-    if (items[i].kind != FunctionMenuItem::Kind::kSubmenu) continue;
+    if (items[i].kind != MenuItem::Kind::kSubmenu) continue;
     submenus[i] = BuildMenu(items[i].items, fixedWidth);
     if (submenus[i] == nullptr) return nullptr;
   }
@@ -25,16 +25,16 @@ OwnerMenu* MenuPopup::BuildMenu(const std::vector<FunctionMenuItem>& items, int 
   if (!menu->Construct(font_, arrow)) return nullptr;
   if (fixedWidth > 0) menu->SetWidth(fixedWidth);
   for (size_t i = 0; i < items.size(); ++i) {
-    const FunctionMenuItem& item = items[i];
+    const MenuItem& item = items[i];
     const Text text = item.textId != 0 ? LanguageString(item.textId) : item.text;
     switch (item.kind) {
-      case FunctionMenuItem::Kind::kSeparator:
+      case MenuItem::Kind::kSeparator:
         menu->Append(0, L"");
         break;
-      case FunctionMenuItem::Kind::kSubmenu:
+      case MenuItem::Kind::kSubmenu:
         menu->Append(0, Wide(text), submenus[i]->handle());
         break;
-      case FunctionMenuItem::Kind::kCommand:
+      case MenuItem::Kind::kCommand:
         menu->Append(static_cast<UINT>(item.id), Wide(text), nullptr, item.checked ? 1 : 0);
         break;
     }

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "option/function_menu.h"
+#include "option/menu_item.h"
 #include "skin/owner_menu.h"
 
 struct MenuPopupStyle {
@@ -24,7 +24,7 @@ class MenuPopup {
   MenuPopup& operator=(const MenuPopup&) = delete;
 
   // Makes the root menu and its submenus. False when a menu could not be made.
-  bool Build(const std::vector<FunctionMenuItem>& items, const MenuPopupStyle& style);
+  bool Build(const std::vector<MenuItem>& items, const MenuPopupStyle& style);
 
   // Opens the menu with its top-left corner at (x, y) on the screen and returns when it has
   // closed; `flags` are TrackPopupMenu's. Its result: the chosen command with TPM_RETURNCMD.
@@ -40,7 +40,7 @@ class MenuPopup {
 
  private:
   // Builds one menu (its submenus first) and returns it, or null.
-  OwnerMenu* BuildMenu(const std::vector<FunctionMenuItem>& items, int fixedWidth);
+  OwnerMenu* BuildMenu(const std::vector<MenuItem>& items, int fixedWidth);
 
   HFONT font_ = nullptr;
   std::vector<std::unique_ptr<OwnerMenu>> menus_;  // submenus before the menus holding them

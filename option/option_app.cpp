@@ -10,11 +10,11 @@
 #include "ui/gdiplus_session.h"
 #include "skin/menu_frame_hook.h"
 
-COptionApp::~COptionApp() {
+OptionApp::~OptionApp() {
   ExitInstance();
 }
 
-bool COptionApp::InitInstance() {
+bool OptionApp::InitInstance() {
   instanceMutex_ = CreateMutexW(nullptr, FALSE, Wide(kConfiguratorMutex));
   if (instanceMutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
     // The running copy is not brought forward: the monitor is the one that does that.
@@ -38,7 +38,7 @@ bool COptionApp::InitInstance() {
   return true;
 }
 
-int COptionApp::ExitInstance() {
+int OptionApp::ExitInstance() {
   if (menuHookInstalled_) {
     RemoveMenuFrameHook();
     menuHookInstalled_ = false;

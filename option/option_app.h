@@ -4,12 +4,12 @@
 
 #include <windows.h>
 
-class COptionApp {
+class OptionApp {
  public:
-  COptionApp() = default;
-  ~COptionApp();
-  COptionApp(const COptionApp&) = delete;
-  COptionApp& operator=(const COptionApp&) = delete;
+  OptionApp() = default;
+  ~OptionApp();
+  OptionApp(const OptionApp&) = delete;
+  OptionApp& operator=(const OptionApp&) = delete;
 
   // Start: false when another copy runs (nothing was shown). Runs the main window to its end.
   bool InitInstance();

@@ -7,7 +7,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   RestrictLibrarySearch();
-  COptionApp app;
+  OptionApp app;
   app.InitInstance();
   return app.ExitInstance();
 }

@@ -3,16 +3,14 @@
 #include <algorithm>
 
 #include "option/buttons/button_labels.h"
+#include "settings/function_codes.h"
 #include "settings/profile_defaults.h"
 
 namespace {
 
-constexpr uint8_t kStartProgram = 17;
-constexpr uint8_t kOpenFile = 86;
-
 // An empty path starts nothing, so it needs no question.
 bool Launches(const ButtonAssignment& a) {
-  return (a.functionCode == kStartProgram || a.functionCode == kOpenFile) &&
+  return (a.functionCode == kFunctionProgram || a.functionCode == kFunctionOpenFile) &&
          !FieldText(a.programPath).empty();
 }
 

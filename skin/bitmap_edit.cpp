@@ -2,6 +2,7 @@
 
 #include "base/wide.h"
 #include "skin/numbers_only.h"
+#include "ui/window_text.h"
 
 UINT BitmapEditNotifyMessage() {
   static const UINT message = RegisterWindowMessageW(L"BitmapEdit_KillFocus");
@@ -77,11 +78,7 @@ LRESULT BitmapEdit::OnReflectedCommand(WPARAM wParam, LPARAM) {
 
 void BitmapEdit::OnTextChanged() {
   if (numbersOnly_) {
-    const int length = GetWindowTextLengthW(handle());
-    Text text(static_cast<size_t>(length > 0 ? length : 0) + 1, u'\0');
-    const int read = GetWindowTextW(handle(), Wide(text.data()), static_cast<int>(text.size()));
-    text.resize(static_cast<size_t>(read > 0 ? read : 0));
-    const NumbersOnlyFix fix = FilterNumbersOnlyText(text);
+    const NumbersOnlyFix fix = FilterNumbersOnlyText(WindowText(handle()));
     // Setting the text raises this notification again; the second pass finds nothing to remove.
     if (fix.replace) SetWindowTextW(handle(), Wide(fix.text));
   }

@@ -48,13 +48,13 @@ int32_t MoveEdge(int32_t edge, int32_t by, int32_t limit) {
 CaptionLayout LayoutCaption(int32_t mode, const PixelRect& client) {
   int32_t indent = 0;
   switch (mode) {
-    case 1:
+    case kCaptionModeWideIndent:
       indent = 35;
       break;
-    case 3:
+    case kCaptionModeNarrowIndent:
       indent = 10;
       break;
-    case 4:
+    case kCaptionModeGlyphIndent:
       indent = 20;
       break;
     default:

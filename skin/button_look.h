@@ -50,10 +50,14 @@ struct CaptionLayout {
   PixelRect rect;
 };
 
-// Alignment modes 1, 3 and 4 put the caption left-aligned after room for a picture on the
-// button's left (35, 10 or 20 pixels) and 3 pixels lower; any other mode centres it in the
-// whole client rectangle.
-constexpr int32_t kDefaultCaptionMode = 2;
+// Caption modes, as the skin descriptions and the windows give them: the indented ones put the
+// caption left-aligned after room for a picture on the button's left and 3 pixels lower; any
+// other mode centres it in the whole client rectangle.
+inline constexpr int32_t kCaptionModeWideIndent = 1;  // 35 pixels
+inline constexpr int32_t kCaptionModeCentred = 2;
+inline constexpr int32_t kCaptionModeNarrowIndent = 3;  // 10 pixels
+inline constexpr int32_t kCaptionModeGlyphIndent = 4;   // 20 pixels, after a glyph or mark
+inline constexpr int32_t kDefaultCaptionMode = kCaptionModeCentred;
 CaptionLayout LayoutCaption(int32_t mode, const PixelRect& client);
 
 // Which window lies under the pointer, seen from the button.

@@ -35,6 +35,11 @@ struct SkinControl {
   std::function<void(const ButtonPosEntry& entry, const SkinStateImages& images)> create;
 };
 
+// The entry's rectangle, in the window's client coordinates.
+inline RECT RectOf(const ButtonPosEntry& entry) {
+  return RECT{entry.left, entry.top, entry.right, entry.bottom};
+}
+
 // What a window holds after its initialisation.
 struct SkinDescription {
   HBITMAP mask = nullptr;               // owned by the window for its life: the shape comes from it

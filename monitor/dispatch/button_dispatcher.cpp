@@ -9,6 +9,7 @@
 #include "monitor/button_events.h"
 #include "monitor/primitives.h"
 #include "input/win_input_values.h"
+#include "settings/function_codes.h"
 
 namespace {
 
@@ -205,17 +206,17 @@ constexpr ActionCell kComboTap = Combination<ComboMode::kTap>;
   { code, nullptr, Chord<kVkControl, letter, 2, 2>, Chord<kVkControl, letter, 2, 2> }
 
 constexpr std::array kRows = std::to_array<FunctionRow>({
-    {1, LeftDown, LeftUp, Click, true},
+    {kFunctionLeftClick, LeftDown, LeftUp, Click, true},
     {2, RightDown, RightUp, RightClick, true},
     {3, MiddleDown, MiddleUp, MiddleClick, true},
     {4, nullptr, DoubleClick, DoubleClick},
-    {5, kComboPress, kComboRelease, kComboTap, true},
+    {kFunctionKeyCombination, kComboPress, kComboRelease, kComboTap, true},
     {7, XDown<kXButton2>, XUp<kXButton2>, ExtraClick<kXButton2>, true},
     {8, XDown<kXButton1>, XUp<kXButton1>, ExtraClick<kXButton1>, true},
     {9, nullptr, Notch<kWheelDelta>, Notch<kWheelDelta>},
     {10, nullptr, Notch<-kWheelDelta>, Notch<-kWheelDelta>},
-    {16, Macro, nullptr, Macro},
-    {17, nullptr, Launch, nullptr},  // once per click, as code 86
+    {kFunctionMacro, Macro, nullptr, Macro},
+    {kFunctionProgram, nullptr, Launch, nullptr},  // once per click, as an opened file
     {21, AutoFireOn, AutoFireOff, nullptr, true},
     TAP_KEY(25, kVkLaunchMediaSelect),
     TAP_KEY(26, kVkMediaPrevTrack),
@@ -235,7 +236,7 @@ constexpr std::array kRows = std::to_array<FunctionRow>({
     TAP_KEY(40, kVkBrowserRefresh),
     TAP_KEY(41, kVkBrowserHome),
     TAP_KEY(42, kVkBrowserSearch),
-    {45, kComboPress, kComboRelease, kComboTap, true},
+    {kFunctionSingleKey, kComboPress, kComboRelease, kComboTap, true},
     {48, SwitchOn, SwitchOff, Chord<kVkLMenu, kVkTab, 2, 2>, true},
     {49, nullptr, Chord<kVkLMenu, kVkF4, 10, 10>, Chord<kVkLMenu, kVkF4, 2, 2>},
     {51, nullptr, Chord<kVkLWin, 'D', 20, 50>, Chord<kVkLWin, 'D', 2, 2>},
@@ -264,7 +265,7 @@ constexpr std::array kRows = std::to_array<FunctionRow>({
     TAP_KEY(83, kVkReturn),
     TAP_KEY(84, kVkShift),
     TAP_KEY(85, kVkF1),
-    {86, nullptr, Launch, Launch},
+    {kFunctionOpenFile, nullptr, Launch, Launch},
 });
 
 #undef TAP_KEY

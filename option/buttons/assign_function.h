@@ -8,14 +8,8 @@
 #include <span>
 
 #include "option/macros/macro_record.h"
+#include "settings/function_codes.h"
 #include "settings/settings_block.h"
-
-// Function codes this page stores with parameters or guards.
-inline constexpr uint8_t kFunctionLeftClick = 1;
-inline constexpr uint8_t kFunctionKeyCombination = 5;
-inline constexpr uint8_t kFunctionMacro = 16;
-inline constexpr uint8_t kFunctionProgram = 17;
-inline constexpr uint8_t kFunctionSingleKey = 45;
 
 // Command ids of the function menu.
 inline constexpr int32_t kCommandNone = 1000;

@@ -2,6 +2,7 @@
 
 #include "lang/string_ids.h"
 #include "input/key_combination.h"
+#include "settings/function_codes.h"
 
 namespace {
 
@@ -64,8 +65,8 @@ TextView FileNameOfPath(TextView path) {
 ButtonLabel LabelOfAssignment(const ButtonAssignment& a) {
   const uint8_t code = a.functionCode;
   switch (code) {
-    case 5:
-    case 45: {
+    case kFunctionKeyCombination:
+    case kFunctionSingleKey: {
       if (a.eventCount == 0) return {};
       ButtonLabel label;
       label.kind = ButtonLabel::Kind::kKeyCombination;
@@ -73,10 +74,10 @@ ButtonLabel LabelOfAssignment(const ButtonAssignment& a) {
       label.modifiers = a.events[0].action;
       return label;
     }
-    case 16:
+    case kFunctionMacro:
       return TextLabel(FieldText(a.macroName));
-    case 17:
-    case 86:  // a file opened with its program: as visible as a program started
+    case kFunctionProgram:
+    case kFunctionOpenFile:  // a file opened with its program: as visible as a program started
       return TextLabel(FileNameOfPath(FieldText(a.programPath)));
     default:
       break;

@@ -12,21 +12,12 @@ using namespace key_capture_keys;
 
 namespace {
 
-DialogTemplateSpec KeyCaptureTemplate() {
-  DialogTemplateSpec spec;
-  spec.style = WS_POPUP | WS_VISIBLE | DS_SETFONT;
-  // The skin gives the real size when the window is created.
-  spec.width = 230;
-  spec.height = 75;
-  spec.title = FromWide(kKeyCaptureDialogTitle);
-  spec.fontName = u"Arial";
-  return spec;
-}
-
-SkinnedWindowOptions KeyCaptureOptions(bool single) {
-  SkinnedWindowOptions options;
-  options.descriptionFile = FromWide(single ? kSingleKeySkinFile : kShortcutSkinFile);
-  return options;
+SkinnedDialogLook KeyCaptureLook(bool single) {
+  const Text title = FromWide(kKeyCaptureDialogTitle);
+  return {.skinFile = single ? kSingleKeySkinFile : kShortcutSkinFile,
+          .width = 230,
+          .height = 75,
+          .title = std::u16string(title.begin(), title.end())};
 }
 
 // The names the key-combination dialog paints beside its toggles.
@@ -45,8 +36,6 @@ constexpr float kToggleCaptionPixels = 12.0f;
 constexpr uint32_t kToggleCaptionColour = 0xFF000000;
 constexpr COLORREF kKeyFieldText = 0x000000;
 constexpr COLORREF kKeyFieldBackground = 0xFFFFFF;
-// Caption mode of the confirm and cancel buttons: left-aligned after their mark.
-constexpr int32_t kCommandCaptionMode = 4;
 
 void SetFieldText(const BitmapEdit& field, const Text& text) {
   if (field.handle() != nullptr) SetWindowTextW(field.handle(), Wide(text));
@@ -62,20 +51,19 @@ KeyCapture CaptureKeyCombination(HWND owner, uint8_t key, uint8_t modifiers, boo
 }
 
 const MessageRoute<KeyCaptureDialog> KeyCaptureDialog::kRoutes[] = {
-    {WM_INITDIALOG, &KeyCaptureDialog::OnInitDialog},    {WM_COMMAND, &KeyCaptureDialog::OnCommand},
-    {kMsgCapturedKey, &KeyCaptureDialog::OnCapturedKey}, {WM_PAINT, &KeyCaptureDialog::OnPaint},
-    {WM_PRINTCLIENT, &KeyCaptureDialog::OnPrintClient},  {WM_DESTROY, &KeyCaptureDialog::OnDestroy},
+    {kMsgCapturedKey, &KeyCaptureDialog::OnCapturedKey},
+    {WM_PAINT, &KeyCaptureDialog::OnPaint},
+    {WM_PRINTCLIENT, &KeyCaptureDialog::OnPrintClient},
+    {WM_DESTROY, &KeyCaptureDialog::OnDestroy},
 };
 
 bool KeyCaptureDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   return Route(this, kRoutes, message, wParam, lParam, result) ||
-         SkinnedWindow::RouteMessage(message, wParam, lParam, result);
+         SkinnedDialog::RouteMessage(message, wParam, lParam, result);
 }
 
 KeyCaptureDialog::KeyCaptureDialog(bool single, KeyCaptureState initial)
-    : SkinnedWindow(KeyCaptureTemplate(), KeyCaptureOptions(single)),
-      single_(single),
-      state_(initial) {}
+    : SkinnedDialog(KeyCaptureLook(single)), single_(single), state_(initial) {}
 
 KeyCaptureDialog::~KeyCaptureDialog() {
   // The controls' windows go before the window that holds them.
@@ -89,7 +77,7 @@ SkinControl KeyCaptureDialog::Button(int key, SkinButton& button, uint16_t capti
       key, [this, &button, captionId](const ButtonPosEntry& entry, const SkinStateImages& images) {
         if (!button.CreateFromSkin(handle(), entry, images)) return;
         if (captionId == 0) return;
-        button.SetCaptionMode(kCommandCaptionMode);
+        button.SetCaptionMode(kCaptionModeGlyphIndent);  // after their mark
         button.SetCaption(LanguageString(captionId));
         button.SetTooltip(true);
       }};
@@ -97,12 +85,11 @@ SkinControl KeyCaptureDialog::Button(int key, SkinButton& button, uint16_t capti
 
 SkinControl KeyCaptureDialog::KeyField() {
   return SkinControl{kKeyField, [this](const ButtonPosEntry& entry, const SkinStateImages&) {
-                       const RECT rect{entry.left, entry.top, entry.right, entry.bottom};
                        // Read-only: the text always names the captured key, and nothing typed
                        // or pasted can make it say something else.
                        const DWORD style =
                            WS_CHILD | WS_VISIBLE | ES_CENTER | ES_AUTOHSCROLL | ES_READONLY;
-                       if (!keyField_.Create(handle(), rect, style)) return;
+                       if (!keyField_.Create(handle(), RectOf(entry), style)) return;
                        SetWindowLongPtrW(keyField_.handle(), GWLP_ID, kKeyFieldId);
                      }};
 }
@@ -119,8 +106,7 @@ std::vector<SkinControl> KeyCaptureDialog::SkinControls() {
   return controls;
 }
 
-LRESULT KeyCaptureDialog::OnInitDialog(WPARAM, LPARAM) {
-  Default();
+void KeyCaptureDialog::InitDialog() {
   CentreOverOwner(handle());
   SetWindowTextW(handle(), kKeyCaptureDialogTitle);
   for (SkinButton& toggle : toggles_) toggle.SetToggleMode(true);
@@ -131,33 +117,26 @@ LRESULT KeyCaptureDialog::OnInitDialog(WPARAM, LPARAM) {
   Win32KeyboardLayout layout;
   SetFieldText(keyField_, KeyCodeName(state_.key, layout, &LanguageString));
   ShowToggles();
-  return TRUE;
 }
 
 // --- commands and keys ---------------------------------------------------------------------------
 
-LRESULT KeyCaptureDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-  HWND from = reinterpret_cast<HWND>(lParam);
-  if (!IsButtonClick(wParam, lParam)) {
-    Decline();
-    return 0;
-  }
+bool KeyCaptureDialog::OnButtonClick(HWND from) {
   if (from == confirm_.handle()) {
     Close(true);
-    return 0;
+    return true;
   }
   if (from == cancel_.handle() || from == close_.handle()) {
     Close(false);
-    return 0;
+    return true;
   }
   for (int index = 0; index < kModifierToggleCount; ++index) {
     if (from != toggles_[index].handle()) continue;
     SetToggle(state_, index, toggles_[index].checked());
     ShowToggles();
-    return 0;
+    return true;
   }
-  Decline();
-  return 0;
+  return false;
 }
 
 LRESULT KeyCaptureDialog::OnCapturedKey(WPARAM wParam, LPARAM lParam) {

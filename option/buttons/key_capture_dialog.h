@@ -12,13 +12,13 @@
 #include "option/buttons/assign_function.h"
 #include "option/buttons/key_capture_hook.h"
 #include "option/buttons/key_capture_state.h"
+#include "option/dialogs/skinned_dialog.h"
 #include "skin/bitmap_edit.h"
 #include "skin/skin_button.h"
-#include "skin/skinned_window.h"
 
 inline constexpr wchar_t kKeyCaptureDialogTitle[] = L"Q.MORA Shortcut Dialog";
-inline constexpr wchar_t kShortcutSkinFile[] = L"skin_shortcut.ini";
-inline constexpr wchar_t kSingleKeySkinFile[] = L"skin_single_key.ini";
+inline constexpr char16_t kShortcutSkinFile[] = u"skin_shortcut.ini";
+inline constexpr char16_t kSingleKeySkinFile[] = u"skin_single_key.ini";
 inline constexpr int kKeyFieldId = 4010;
 
 // The "BUTTONPOS" keys of both skin descriptions.
@@ -31,7 +31,7 @@ inline constexpr int kConfirm = 2, kCancel = 3, kClose = 4, kFirstToggle = 5, kK
 // it is not accepted and the caller keeps what it had.
 KeyCapture CaptureKeyCombination(HWND owner, uint8_t key, uint8_t modifiers, bool single);
 
-class KeyCaptureDialog : public SkinnedWindow {
+class KeyCaptureDialog : public SkinnedDialog {
  public:
   KeyCaptureDialog(bool single, KeyCaptureState initial);
   ~KeyCaptureDialog() override;
@@ -43,12 +43,12 @@ class KeyCaptureDialog : public SkinnedWindow {
  protected:
   std::vector<SkinControl> SkinControls() override;
   bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void InitDialog() override;
+  bool OnButtonClick(HWND button) override;
 
  private:
   static const MessageRoute<KeyCaptureDialog> kRoutes[];
 
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnCapturedKey(WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
   LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);

@@ -7,10 +7,3 @@
 // Centres `dialog` over its owner, kept inside the work area of the owner's monitor. Nothing
 // happens for a dialog without an owner.
 void CentreOverOwner(HWND dialog);
-
-// Whether a WM_COMMAND is a click of a skinned button: a quick second click reaches the owner as
-// a double click, and is a click all the same.
-inline bool IsButtonClick(WPARAM wParam, LPARAM lParam) {
-  const WORD code = HIWORD(wParam);
-  return lParam != 0 && (code == BN_CLICKED || code == BN_DOUBLECLICKED);
-}

@@ -14,27 +14,27 @@ constexpr wchar_t kTrackClass[] = L"ClickSliderTrack";
 
 }  // namespace
 
-const MessageRoute<CclickHSlider> CclickHSlider::kRoutes[] = {
-    {WM_CREATE, &CclickHSlider::OnCreate},
-    {WM_LBUTTONUP, &CclickHSlider::OnLButtonUp},
-    {WM_SLIDER_CHANGED, &CclickHSlider::OnSliderChanged},
-    {WM_ERASEBKGND, &CclickHSlider::OnEraseBackground},
-    {WM_PAINT, &CclickHSlider::OnPaint},
-    {WM_PRINTCLIENT, &CclickHSlider::OnPrintClient},
-    {WM_DESTROY, &CclickHSlider::OnDestroy},
+const MessageRoute<ClickSlider> ClickSlider::kRoutes[] = {
+    {WM_CREATE, &ClickSlider::OnCreate},
+    {WM_LBUTTONUP, &ClickSlider::OnLButtonUp},
+    {WM_SLIDER_CHANGED, &ClickSlider::OnSliderChanged},
+    {WM_ERASEBKGND, &ClickSlider::OnEraseBackground},
+    {WM_PAINT, &ClickSlider::OnPaint},
+    {WM_PRINTCLIENT, &ClickSlider::OnPrintClient},
+    {WM_DESTROY, &ClickSlider::OnDestroy},
 };
 
-bool CclickHSlider::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool ClickSlider::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   return Route(this, kRoutes, message, wParam, lParam, result) ||
          Window::RouteMessage(message, wParam, lParam, result);
 }
 
-CclickHSlider::~CclickHSlider() {
+ClickSlider::~ClickSlider() {
   if (handle() != nullptr) DestroyWindow(handle());
   if (background_ != nullptr) DeleteObject(background_);
 }
 
-bool CclickHSlider::Create(const Text& thumbImagePath, const RECT& rect, HWND owner, int32_t id) {
+bool ClickSlider::Create(const Text& thumbImagePath, const RECT& rect, HWND owner, int32_t id) {
   if (handle() != nullptr) return false;
   auto picture = static_cast<HBITMAP>(LoadImageW(nullptr, Wide(thumbImagePath), IMAGE_BITMAP, 0, 0,
                                                  LR_LOADFROMFILE | LR_CREATEDIBSECTION));
@@ -62,7 +62,7 @@ bool CclickHSlider::Create(const Text& thumbImagePath, const RECT& rect, HWND ow
   return Window::Create(args);
 }
 
-LRESULT CclickHSlider::OnCreate(WPARAM, LPARAM) {
+LRESULT ClickSlider::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   // The thumb travels over the whole track; its values go to the track, which relays them. It is
   // shaped by its corner colour, so that the track shows through its cut corners.
@@ -72,23 +72,23 @@ LRESULT CclickHSlider::OnCreate(WPARAM, LPARAM) {
   return 0;
 }
 
-void CclickHSlider::SetRange(int32_t minimum, int32_t maximum) {
+void ClickSlider::SetRange(int32_t minimum, int32_t maximum) {
   range_.minimum = minimum;
   range_.maximum = maximum;
   thumb_.SetRange(minimum, maximum);
 }
 
-void CclickHSlider::SetRounding(bool rounding) {
+void ClickSlider::SetRounding(bool rounding) {
   range_.rounding = rounding;
   thumb_.SetRounding(rounding);
 }
 
-void CclickHSlider::SetPos(int32_t value) {
+void ClickSlider::SetPos(int32_t value) {
   thumb_.SetPos(value);
   if (handle() != nullptr) InvalidateRect(handle(), nullptr, TRUE);
 }
 
-void CclickHSlider::SetBackground(const RECT& rect, HBITMAP source) {
+void ClickSlider::SetBackground(const RECT& rect, HBITMAP source) {
   if (background_ != nullptr) {
     DeleteObject(background_);
     background_ = nullptr;
@@ -100,14 +100,14 @@ void CclickHSlider::SetBackground(const RECT& rect, HBITMAP source) {
   if (handle() != nullptr) InvalidateRect(handle(), nullptr, TRUE);
 }
 
-LRESULT CclickHSlider::OnLButtonUp(WPARAM, LPARAM lParam) {
+LRESULT ClickSlider::OnLButtonUp(WPARAM, LPARAM lParam) {
   POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   ClientToScreen(handle(), &point);
   ScreenToClient(owner_, &point);
   const PixelRect track{rect_.left, rect_.top, rect_.right, rect_.bottom};
   const TrackClick click = ValueOfTrackClick(track, point.x, range_);
   wchar_t trace[64];
-  swprintf(trace, 64, L"CclickHSlider=%f\n", click.exact);
+  swprintf(trace, 64, L"ClickSlider=%f\n", click.exact);
   OutputDebugStringW(trace);
   thumb_.SetPos(click.value);
   PostMessageW(owner_, WM_SLIDER_CHANGED, static_cast<WPARAM>(static_cast<intptr_t>(click.value)),
@@ -115,20 +115,20 @@ LRESULT CclickHSlider::OnLButtonUp(WPARAM, LPARAM lParam) {
   return Default();
 }
 
-LRESULT CclickHSlider::OnSliderChanged(WPARAM wParam, LPARAM) {
+LRESULT ClickSlider::OnSliderChanged(WPARAM wParam, LPARAM) {
   PostMessageW(owner_, WM_SLIDER_CHANGED, wParam, static_cast<LPARAM>(id_));
   return 0;
 }
 
-void CclickHSlider::PaintBackground(HDC dc) {
+void ClickSlider::PaintBackground(HDC dc) {
   DrawBitmap(dc, background_, rect_.right - rect_.left, rect_.bottom - rect_.top);
 }
 
-LRESULT CclickHSlider::OnEraseBackground(WPARAM, LPARAM) {
+LRESULT ClickSlider::OnEraseBackground(WPARAM, LPARAM) {
   return TRUE;  // painting covers the whole track
 }
 
-LRESULT CclickHSlider::OnPaint(WPARAM, LPARAM) {
+LRESULT ClickSlider::OnPaint(WPARAM, LPARAM) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(handle(), &ps);
   PaintBackground(dc);
@@ -136,12 +136,12 @@ LRESULT CclickHSlider::OnPaint(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CclickHSlider::OnPrintClient(WPARAM wParam, LPARAM) {
+LRESULT ClickSlider::OnPrintClient(WPARAM wParam, LPARAM) {
   PaintBackground(reinterpret_cast<HDC>(wParam));
   return 0;
 }
 
-LRESULT CclickHSlider::OnDestroy(WPARAM, LPARAM) {
+LRESULT ClickSlider::OnDestroy(WPARAM, LPARAM) {
   // The thumb is a child: the system destroys it with the track.
   if (background_ != nullptr) {
     DeleteObject(background_);

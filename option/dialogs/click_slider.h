@@ -12,10 +12,10 @@
 #include "ui/window.h"
 #include "skin/ph_slider.h"
 
-class CclickHSlider : public Window {
+class ClickSlider : public Window {
  public:
-  CclickHSlider() = default;
-  ~CclickHSlider() override;
+  ClickSlider() = default;
+  ~ClickSlider() override;
 
   // Reads the thumb picture's size and makes the track a visible child of owner at rect (owner's
   // client coordinates) with the thumb at 0. False, with no window, when the picture cannot be
@@ -36,7 +36,7 @@ class CclickHSlider : public Window {
   bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  static const MessageRoute<CclickHSlider> kRoutes[];
+  static const MessageRoute<ClickSlider> kRoutes[];
 
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
   LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);

@@ -55,23 +55,13 @@ constexpr ConfirmDialogKind kImportLaunchQuestion{.skinFile = u"skin_click_warn.
                                                   .hasCloseButton = true,
                                                   .centreOverOwner = true};
 
-DialogTemplateSpec ConfirmTemplate(const ConfirmDialogKind& kind) {
-  DialogTemplateSpec spec;
-  spec.style = WS_POPUP | WS_VISIBLE | DS_SETFONT;
-  spec.width = 300;  // the skin's picture gives the real size
-  spec.height = 107;
-  // The title names the box in the task switcher; the skin has no caption bar to show it.
+SkinnedDialogLook ConfirmLook(const ConfirmDialogKind& kind) {
   const Text title = LanguageString(kind.titleId);
-  spec.title = std::u16string(title.begin(), title.end());
-  spec.fontName = u"Arial";
-  spec.fontPointSize = 10;
-  return spec;
-}
-
-SkinnedWindowOptions ConfirmOptions(const ConfirmDialogKind& kind) {
-  SkinnedWindowOptions options;
-  options.descriptionFile = kind.skinFile;
-  return options;
+  return {.skinFile = kind.skinFile,
+          .width = 300,
+          .height = 107,
+          .title = std::u16string(title.begin(), title.end()),
+          .fontPointSize = 10};
 }
 
 // Where the two texts go, in the window's client pixels.
@@ -118,19 +108,17 @@ void DrawTexts(HDC target, const Text& title, const Text& message) {
 }  // namespace
 
 const MessageRoute<ConfirmDialog> ConfirmDialog::kRoutes[] = {
-    {WM_INITDIALOG, &ConfirmDialog::OnInitDialog},
-    {WM_COMMAND, &ConfirmDialog::OnCommand},
     {WM_PAINT, &ConfirmDialog::OnPaint},
     {WM_PRINTCLIENT, &ConfirmDialog::OnPrintClient},
 };
 
 bool ConfirmDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   return Route(this, kRoutes, message, wParam, lParam, result) ||
-         SkinnedWindow::RouteMessage(message, wParam, lParam, result);
+         SkinnedDialog::RouteMessage(message, wParam, lParam, result);
 }
 
 ConfirmDialog::ConfirmDialog(const ConfirmDialogKind& kind)
-    : SkinnedWindow(ConfirmTemplate(kind), ConfirmOptions(kind)), kind_(kind) {}
+    : SkinnedDialog(ConfirmLook(kind)), kind_(kind) {}
 
 ConfirmDialog::~ConfirmDialog() {
   // The buttons' windows go with the dialog's, before the button objects.
@@ -152,26 +140,19 @@ std::vector<SkinControl> ConfirmDialog::SkinControls() {
   return controls;
 }
 
-LRESULT ConfirmDialog::OnInitDialog(WPARAM, LPARAM) {
-  Default();
+void ConfirmDialog::InitDialog() {
   if (kind_.centreOverOwner) CentreOverOwner(handle());
-  return TRUE;
 }
 
-LRESULT ConfirmDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-  HWND from = reinterpret_cast<HWND>(lParam);
-  if (!IsButtonClick(wParam, lParam)) {
-    Decline();  // the keyboard's and system menu's IDOK and IDCANCEL
-    return 0;
-  }
+bool ConfirmDialog::OnButtonClick(HWND from) {
   if (from == buttons_[0].handle()) {
     EndModal(IDOK);
   } else if (from == buttons_[1].handle() || from == buttons_[2].handle()) {
     EndModal(IDCANCEL);
   } else {
-    Decline();
+    return false;
   }
-  return 0;
+  return true;
 }
 
 void ConfirmDialog::Compose(HDC target) {

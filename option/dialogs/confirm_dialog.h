@@ -10,8 +10,8 @@
 #include <cstdint>
 
 #include "base/text.h"
+#include "option/dialogs/skinned_dialog.h"
 #include "skin/skin_button.h"
-#include "skin/skinned_window.h"
 
 struct ConfirmDialogKind {
   const char16_t* skinFile;
@@ -23,7 +23,7 @@ struct ConfirmDialogKind {
   bool centreOverOwner;      // otherwise it stays where its skin put it
 };
 
-class ConfirmDialog : public SkinnedWindow {
+class ConfirmDialog : public SkinnedDialog {
  public:
   explicit ConfirmDialog(const ConfirmDialogKind& kind);
   ~ConfirmDialog() override;
@@ -37,12 +37,12 @@ class ConfirmDialog : public SkinnedWindow {
  protected:
   std::vector<SkinControl> SkinControls() override;
   bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void InitDialog() override;
+  bool OnButtonClick(HWND button) override;
 
  private:
   static const MessageRoute<ConfirmDialog> kRoutes[];
 
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
   LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
 

@@ -1,9 +1,9 @@
 #include "option/dialogs/profile_properties_dialog.h"
 
-#include "option/dialogs/centre_over_owner.h"
 #include "option/dialogs/exe_file_chooser.h"
 #include "option/dialogs/profile_properties_fields.h"
 #include "base/wide.h"
+#include "ui/window_text.h"
 
 namespace {
 
@@ -13,45 +13,13 @@ constexpr UINT_PTR kEditControlId = 4010;
 constexpr COLORREF kEditText = 0x000000;
 constexpr COLORREF kEditBackground = 0xE5E5E5;
 
-DialogTemplateSpec PropertiesTemplate() {
-  DialogTemplateSpec spec;
-  spec.style = WS_POPUP | WS_VISIBLE | DS_SETFONT;
-  spec.width = 267;  // the skin's picture gives the real size
-  spec.height = 100;
-  spec.fontName = u"Arial";
-  spec.fontPointSize = 10;
-  return spec;
-}
-
-SkinnedWindowOptions PropertiesOptions() {
-  SkinnedWindowOptions options;
-  options.descriptionFile = u"skin_profile.ini";
-  return options;
-}
-
-Text EditText(HWND edit) {
-  const int length = GetWindowTextLengthW(edit);
-  if (length <= 0) return Text();
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(edit, text.data(), length + 1);
-  return FromWide(text.data(), static_cast<size_t>(copied > 0 ? copied : 0));
+SkinnedDialogLook PropertiesLook() {
+  return {.skinFile = u"skin_profile.ini", .width = 267, .height = 100, .fontPointSize = 10};
 }
 
 }  // namespace
 
-const MessageRoute<ProfilePropertiesDialog> ProfilePropertiesDialog::kRoutes[] = {
-    {WM_INITDIALOG, &ProfilePropertiesDialog::OnInitDialog},
-    {WM_COMMAND, &ProfilePropertiesDialog::OnCommand},
-};
-
-bool ProfilePropertiesDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                                           LRESULT& result) {
-  return Route(this, kRoutes, message, wParam, lParam, result) ||
-         SkinnedWindow::RouteMessage(message, wParam, lParam, result);
-}
-
-ProfilePropertiesDialog::ProfilePropertiesDialog()
-    : SkinnedWindow(PropertiesTemplate(), PropertiesOptions()) {}
+ProfilePropertiesDialog::ProfilePropertiesDialog() : SkinnedDialog(PropertiesLook()) {}
 
 ProfilePropertiesDialog::~ProfilePropertiesDialog() {
   // The controls' windows go with the dialog's, before the control objects.
@@ -64,14 +32,13 @@ void ProfilePropertiesDialog::SetTarget(ProfileSettings* target, int32_t blankMo
 }
 
 SkinControl ProfilePropertiesDialog::Edit(int key, BitmapEdit& edit) {
-  return SkinControl{
-      key, [this, &edit](const ButtonPosEntry& entry, const SkinStateImages&) {
-        const RECT rect{entry.left, entry.top, entry.right, entry.bottom};
-        if (!edit.Create(handle(), rect, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL)) {
-          return;
-        }
-        SetWindowLongPtrW(edit.handle(), GWLP_ID, kEditControlId);
-      }};
+  return SkinControl{key, [this, &edit](const ButtonPosEntry& entry, const SkinStateImages&) {
+                       if (!edit.Create(handle(), RectOf(entry),
+                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL)) {
+                         return;
+                       }
+                       SetWindowLongPtrW(edit.handle(), GWLP_ID, kEditControlId);
+                     }};
 }
 
 SkinControl ProfilePropertiesDialog::Button(int key, SkinButton& button) {
@@ -92,8 +59,7 @@ std::vector<SkinControl> ProfilePropertiesDialog::SkinControls() {
           Button(kOkKey, ok_),   Button(kCancelKey, cancel_),   Button(kCloseKey, close_)};
 }
 
-LRESULT ProfilePropertiesDialog::OnInitDialog(WPARAM, LPARAM) {
-  Default();
+void ProfilePropertiesDialog::InitDialog() {
   for (BitmapEdit* edit : {&name_, &gameFile_}) {
     edit->SetTextColour(kEditText);
     edit->SetBackgroundColour(kEditBackground);
@@ -107,15 +73,10 @@ LRESULT ProfilePropertiesDialog::OnInitDialog(WPARAM, LPARAM) {
     if (name_.handle() != nullptr) SetWindowTextW(name_.handle(), Wide(fields.name));
     if (gameFile_.handle() != nullptr) SetWindowTextW(gameFile_.handle(), Wide(fields.gameFile));
   }
-  return TRUE;  // the focus goes to the first field
+  // The system then gives the focus to the first field.
 }
 
-LRESULT ProfilePropertiesDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-  HWND from = reinterpret_cast<HWND>(lParam);
-  if (!IsButtonClick(wParam, lParam)) {
-    Decline();
-    return 0;
-  }
+bool ProfilePropertiesDialog::OnButtonClick(HWND from) {
   if (from == ok_.handle()) {
     Confirm();
   } else if (from == cancel_.handle() || from == close_.handle()) {
@@ -123,9 +84,9 @@ LRESULT ProfilePropertiesDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   } else if (from == browse_.handle()) {
     RunExeFileChooser(handle(), gameFile_.handle());
   } else {
-    Decline();
+    return false;
   }
-  return 0;
+  return true;
 }
 
 void ProfilePropertiesDialog::Confirm() {
@@ -133,7 +94,7 @@ void ProfilePropertiesDialog::Confirm() {
     EndModal(IDCANCEL);
     return;
   }
-  const ProfilePropertiesFields fields{EditText(name_.handle()), EditText(gameFile_.handle())};
+  const ProfilePropertiesFields fields{WindowText(name_.handle()), WindowText(gameFile_.handle())};
   const PropertiesVerdict verdict = WriteConfirmedProperties(*target_, fields);
   if (verdict == PropertiesVerdict::kAccepted) {
     EndModal(IDOK);

@@ -7,12 +7,12 @@
 
 #include <cstdint>
 
+#include "option/dialogs/skinned_dialog.h"
 #include "settings/profile_settings.h"
 #include "skin/bitmap_edit.h"
 #include "skin/skin_button.h"
-#include "skin/skinned_window.h"
 
-class ProfilePropertiesDialog : public SkinnedWindow {
+class ProfilePropertiesDialog : public SkinnedDialog {
  public:
   ProfilePropertiesDialog();
   ~ProfilePropertiesDialog() override;
@@ -24,14 +24,10 @@ class ProfilePropertiesDialog : public SkinnedWindow {
 
  protected:
   std::vector<SkinControl> SkinControls() override;
-  bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void InitDialog() override;
+  bool OnButtonClick(HWND button) override;
 
  private:
-  static const MessageRoute<ProfilePropertiesDialog> kRoutes[];
-
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
-
   SkinControl Edit(int key, BitmapEdit& edit);
   SkinControl Button(int key, SkinButton& button);
   void Confirm();

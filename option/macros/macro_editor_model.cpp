@@ -5,10 +5,10 @@
 
 #include "lang/string_ids.h"
 #include "input/key_table.h"
+#include "settings/function_codes.h"
 
 namespace {
 
-constexpr uint8_t kMacroFunction = 16;
 constexpr uint8_t kMouseStepCodes[kMouseStepButtons] = {
     kKeyCodeMouseLeft, kKeyCodeMouseRight, kKeyCodeMouseMiddle, kKeyCodeMouseX2, kKeyCodeMouseX1};
 
@@ -29,7 +29,7 @@ std::optional<MouseStepCommand> MouseStepOfCommand(int command) {
 
 int InitialMacroRow(const MacroLibrary& library, const ButtonAssignment* button) {
   if (library.empty()) return -1;
-  if (button == nullptr || button->functionCode != kMacroFunction) return 0;
+  if (button == nullptr || button->functionCode != kFunctionMacro) return 0;
   const TextView name = ButtonMacroName(*button);
   if (name.empty()) return 0;
   // A prefix search alone would pick "Fire2" for a button that plays "Fire" whenever "Fire2"

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/file_paths.h"
+#include "settings/function_codes.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file_edit.h"
 
@@ -124,11 +125,10 @@ MacroRecord MacroRecordOfButton(const ButtonAssignment& assignment) {
 }
 
 int MergeButtonMacros(MacroLibrary& library, const SharedSettingsBlock& edited) {
-  constexpr uint8_t kMacroFunction = 16;
   int changes = 0;
   for (const ProfileSettings& profile : edited.profiles) {
     for (const ButtonAssignment& button : profile.MacroKeyInfo) {
-      if (button.functionCode != kMacroFunction) continue;
+      if (button.functionCode != kFunctionMacro) continue;
       if (MacroLookupName(ButtonMacroName(button)).empty()) continue;
       const MacroMatch match = MatchButtonMacro(library, button);
       if (match.index < 0) {
@@ -149,12 +149,11 @@ int MergeButtonMacros(MacroLibrary& library, const SharedSettingsBlock& edited) 
 
 int CopyChangedMacrosToButtons(const MacroLibrary& before, const MacroLibrary& edited,
                                SharedSettingsBlock& block) {
-  constexpr uint8_t kMacroFunction = 16;
   int changes = 0;
   for (int slot = 0; slot < kProfileCount; ++slot) {
     for (int b = 0; b < kButtonCount; ++b) {
       ButtonAssignment& button = block.profiles[slot].MacroKeyInfo[b];
-      if (button.functionCode != kMacroFunction) continue;
+      if (button.functionCode != kFunctionMacro) continue;
       const MacroMatch match = MatchButtonMacro(edited, button);
       if (match.index < 0 || match.identical) continue;
       const MacroRecord& record = edited[static_cast<size_t>(match.index)];

@@ -8,49 +8,27 @@
 #include "option/dialogs/confirm_dialog.h"
 #include "option/macros/macro_manager_warnings.h"
 #include "option/macros/macro_record_hook.h"
-#include "option/dialogs/confirm_dialog.h"
 #include "option/menu_popup.h"
 #include "base/wide.h"
 #include "settings/language_strings.h"
 #include "settings/private_profile.h"
+#include "ui/window_text.h"
 
 using namespace macro_keys;
 
 namespace {
 
-DialogTemplateSpec MacroManagerTemplate() {
-  DialogTemplateSpec spec;
-  spec.style = WS_POPUP | WS_VISIBLE | DS_SETFONT;
-  spec.width = 347;
-  spec.height = 241;
-  spec.title = kMacroManagerTitle;
-  spec.fontName = u"Arial";
-  spec.fontPointSize = 10;
-  return spec;
-}
-
-SkinnedWindowOptions MacroManagerOptions() {
-  SkinnedWindowOptions options;
-  options.descriptionFile = u"skin_macro_manager.ini";
-  return options;
-}
-
-RECT RectOf(const ButtonPosEntry& entry) {
-  return RECT{entry.left, entry.top, entry.right, entry.bottom};
+SkinnedDialogLook MacroManagerLook() {
+  return {.skinFile = u"skin_macro_manager.ini",
+          .width = 347,
+          .height = 241,
+          .title = kMacroManagerTitle,
+          .fontPointSize = 10};
 }
 
 constexpr float kCaptionFontSize = 9.0f;
-constexpr int32_t kCaptionAfterGlyph = 4;  // captions start after the skin's 20-pixel glyph
 constexpr COLORREF kListBackground = RGB(255, 255, 255);
 constexpr COLORREF kListHighlight = RGB(0x90, 0xD4, 0x4B);  // the record caption's green
-
-Text WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  if (length <= 0) return Text();
-  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, buffer.data(), length + 1);
-  return FromWide(buffer.data());
-}
 
 Text ListRowText(HWND list, int row) {
   const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
@@ -77,12 +55,9 @@ bool IsEditBox(HWND window) {
 }  // namespace
 
 const MessageRoute<MacroManagerDialog> MacroManagerDialog::kRoutes[] = {
-    {WM_INITDIALOG, &MacroManagerDialog::OnInitDialog},
     {WM_COMMAND, &MacroManagerDialog::OnCommand},
     {WM_CLOSE, &MacroManagerDialog::OnClose},
     {WM_DESTROY, &MacroManagerDialog::OnDestroy},
-    {WM_MEASUREITEM, &MacroManagerDialog::OnMeasureItem},
-    {WM_DRAWITEM, &MacroManagerDialog::OnDrawItem},
     {kMacroKeyMessage, &MacroManagerDialog::OnRecordedKey},
     {kListEditCommittedMessage, &MacroManagerDialog::OnListEditCommitted},
     {kListRightClickMessage, &MacroManagerDialog::OnListRightClick},
@@ -95,12 +70,12 @@ bool MacroManagerDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam
     return true;
   }
   return Route(this, kRoutes, message, wParam, lParam, result) ||
-         SkinnedWindow::RouteMessage(message, wParam, lParam, result);
+         SkinnedDialog::RouteMessage(message, wParam, lParam, result);
 }
 
 MacroManagerDialog::MacroManagerDialog(MacroLibrary library, std::optional<ButtonAssignment> button,
                                        Text programFolder, MacroLibrarySaver save)
-    : SkinnedWindow(MacroManagerTemplate(), MacroManagerOptions()),
+    : SkinnedDialog(MacroManagerLook()),
       model_(std::move(library), clock_, layout_),
       button_(std::move(button)),
       programFolder_(std::move(programFolder)),
@@ -117,7 +92,7 @@ bool MacroManagerDialog::PreTranslateMessage(MSG& msg) {
       msg.wParam == VK_SPACE && !IsEditBox(msg.hwnd)) {
     return true;
   }
-  return SkinnedWindow::PreTranslateMessage(msg);
+  return SkinnedDialog::PreTranslateMessage(msg);
 }
 
 // --- creation ------------------------------------------------------------------------------------
@@ -128,7 +103,7 @@ SkinControl MacroManagerDialog::Button(int key, uint16_t captionId) {
         SkinButton& button = buttons_[key];
         if (!button.CreateFromSkin(handle(), entry, images)) return;
         if (captionId == 0) return;
-        button.SetCaptionMode(kCaptionAfterGlyph);
+        button.SetCaptionMode(kCaptionModeGlyphIndent);
         button.SetFontSize(kCaptionFontSize);
         button.SetCaption(LanguageString(captionId));
         button.SetTooltip(true);
@@ -185,8 +160,7 @@ std::vector<SkinControl> MacroManagerDialog::SkinControls() {
   };
 }
 
-LRESULT MacroManagerDialog::OnInitDialog(WPARAM, LPARAM) {
-  Default();
+void MacroManagerDialog::InitDialog() {
   SetWindowTextW(handle(), Wide(kMacroManagerTitle));
   CentreOverOwner(handle());
   SendMessageW(repeatCount_.handle(), EM_LIMITTEXT, kRepeatCountBoxChars, 0);
@@ -195,7 +169,6 @@ LRESULT MacroManagerDialog::OnInitDialog(WPARAM, LPARAM) {
   model_.SelectMacro(InitialMacroRow(model_.library(), button_ ? &*button_ : nullptr));
   ShowSelectedMacro();
   SyncRecording();
-  return TRUE;
 }
 
 // --- showing the model ---------------------------------------------------------------------------
@@ -261,14 +234,6 @@ void MacroManagerDialog::SyncRecording() {
 
 // --- commands ------------------------------------------------------------------------------------
 
-int MacroManagerDialog::KeyOfButton(HWND button) const {
-  if (button == nullptr) return -1;
-  for (int key = 0; key < kKeyLimit; ++key) {
-    if (buttons_[key].handle() == button) return key;
-  }
-  return -1;
-}
-
 LRESULT MacroManagerDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   const auto control = reinterpret_cast<HWND>(lParam);
   if (control != nullptr && control == macroList_.handle()) {
@@ -281,7 +246,7 @@ LRESULT MacroManagerDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     return 0;
   }
-  const int key = KeyOfButton(control);
+  const int key = KeyOfButton(buttons_, control);
   // An owner-drawn button reports the second click of a quick pair as a double click only; the
   // record button pressed twice in a row must still stop. The check boxes count every click
   // themselves.
@@ -441,9 +406,7 @@ void MacroManagerDialog::OpenEventMenu() {
   MenuPopup popup;
   int command = 0;
   if (popup.Build(EventMenuItems(), MenuPopupStyle{})) {
-    openMenu_ = &popup;
-    command = popup.Track(handle(), at.x, at.y, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY);
-    openMenu_ = nullptr;
+    command = TrackMenu(popup, at.x, at.y, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY);
     // Lets the menu's own loop see one more message so that it ends cleanly.
     PostMessageW(handle(), WM_NULL, 0, 0);
   }
@@ -470,22 +433,6 @@ void MacroManagerDialog::OpenEventMenu() {
   }
 }
 
-LRESULT MacroManagerDialog::OnMeasureItem(WPARAM, LPARAM lParam) {
-  if (!AnswerMenuMeasure(openMenu_, lParam)) {
-    Decline();
-    return 0;
-  }
-  return TRUE;
-}
-
-LRESULT MacroManagerDialog::OnDrawItem(WPARAM, LPARAM lParam) {
-  if (!AnswerMenuDraw(openMenu_, lParam)) {
-    Decline();
-    return 0;
-  }
-  return TRUE;
-}
-
 // --- recording and the repeat count --------------------------------------------------------------
 
 LRESULT MacroManagerDialog::OnRecordedKey(WPARAM wParam, LPARAM lParam) {
@@ -510,7 +457,7 @@ LRESULT MacroManagerDialog::OnDestroy(WPARAM wParam, LPARAM lParam) {
   // The hook must never outlive the window it posts to.
   RemoveRecordingHook();
   showingRecording_ = false;
-  return SkinnedWindow::OnDestroy(wParam, lParam);
+  return SkinnedDialog::OnDestroy(wParam, lParam);
 }
 
 // --- the caller's side ---------------------------------------------------------------------------

@@ -10,17 +10,17 @@
 #include <array>
 #include <optional>
 
+#include "option/dialogs/skinned_dialog.h"
 #include "option/macros/macro_editor_model.h"
 #include "option/macros/macro_manager_view.h"
 #include "platform/win32_input_sink.h"
 #include "skin/bitmap_edit.h"
 #include "skin/skin_button.h"
 #include "skin/skin_list_box.h"
-#include "skin/skinned_window.h"
 
 inline constexpr char16_t kMacroManagerTitle[] = u"Macro Manager";
 
-class MacroManagerDialog : public SkinnedWindow {
+class MacroManagerDialog : public SkinnedDialog {
  public:
   // `button`: the assignment of the button selected on the main window, whose macro (when it plays
   // one) is selected first; none for no button.
@@ -37,6 +37,7 @@ class MacroManagerDialog : public SkinnedWindow {
  protected:
   std::vector<SkinControl> SkinControls() override;
   bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void InitDialog() override;
 
  private:
   static const MessageRoute<MacroManagerDialog> kRoutes[];
@@ -46,12 +47,9 @@ class MacroManagerDialog : public SkinnedWindow {
     uint32_t Now() const override { return GetTickCount(); }
   };
 
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnClose(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
   LRESULT OnRecordedKey(WPARAM wParam, LPARAM lParam);
   LRESULT OnListEditCommitted(WPARAM wParam, LPARAM lParam);
   LRESULT OnListRightClick(WPARAM wParam, LPARAM lParam);
@@ -62,7 +60,6 @@ class MacroManagerDialog : public SkinnedWindow {
   SkinControl List(int key, SkinListBox& list, int32_t id);
   SkinControl RepeatCountBox();
 
-  int KeyOfButton(HWND button) const;
   void RunCommand(int key);
   void TakeOpenEdits();
   void SaveAndClose();
@@ -90,8 +87,7 @@ class MacroManagerDialog : public SkinnedWindow {
   SkinListBox eventList_;
   BitmapEdit repeatCount_;
   bool showingRecording_ = false;
-  bool writingRepeatCount_ = false;      // the box's own change notifications are not edits
-  class MenuPopup* openMenu_ = nullptr;  // while the event menu is open
+  bool writingRepeatCount_ = false;  // the box's own change notifications are not edits
 };
 
 // The program-side use: opens the dialog over owner on a copy of `library`. OK hands the edited

@@ -3,8 +3,8 @@
 #include "lang/string_ids.h"
 #include "option/macros/macro_editor_model.h"
 
-std::vector<FunctionMenuItem> EventMenuItems() {
-  std::vector<FunctionMenuItem> buttons;
+std::vector<MenuItem> EventMenuItems() {
+  std::vector<MenuItem> buttons;
   for (int b = 0; b < kMouseStepButtons; ++b) {
     const int32_t first = kCommandFirstMouseStep + 3 * b;
     buttons.push_back(

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "option/function_menu.h"
+#include "option/menu_item.h"
 #include "option/macros/macro_event_rows.h"
 
 // Keys of "skin_macro_manager.ini".
@@ -37,7 +37,7 @@ inline constexpr int kLockedWhileRecording[] = {macro_keys::kOk, macro_keys::kCa
 
 // The event list's right-click menu: the five row commands, then the mouse-step submenu with one
 // submenu per button offering press, release, and press and release.
-std::vector<FunctionMenuItem> EventMenuItems();
+std::vector<MenuItem> EventMenuItems();
 
 // The text of the repeat-count box to take as the new count. While the user types, an empty box
 // waits for the next digit (rewriting it with 1 at once would make "1" the prefix of whatever

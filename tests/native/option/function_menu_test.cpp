@@ -8,7 +8,7 @@
 
 namespace {
 
-using Kind = FunctionMenuItem::Kind;
+using Kind = MenuItem::Kind;
 
 MacroRecord Macro(const char16_t* name) {
   MacroRecord record;

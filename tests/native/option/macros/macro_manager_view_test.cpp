@@ -62,15 +62,15 @@ TEST(MacroManagerImport, RefusedWhileRecordingAndNothingSelectedHasNoRecord) {
 }
 
 // The command ids of a menu and its submenus, in menu order.
-void CollectCommands(const std::vector<FunctionMenuItem>& items, std::vector<int32_t>& ids) {
-  for (const FunctionMenuItem& item : items) {
-    if (item.kind == FunctionMenuItem::Kind::kSubmenu) CollectCommands(item.items, ids);
-    if (item.kind == FunctionMenuItem::Kind::kCommand) ids.push_back(item.id);
+void CollectCommands(const std::vector<MenuItem>& items, std::vector<int32_t>& ids) {
+  for (const MenuItem& item : items) {
+    if (item.kind == MenuItem::Kind::kSubmenu) CollectCommands(item.items, ids);
+    if (item.kind == MenuItem::Kind::kCommand) ids.push_back(item.id);
   }
 }
 
 TEST(EventMenu, OffersEveryCommandOnceAndOnlyCommandsTheModelKnows) {
-  const std::vector<FunctionMenuItem> menu = EventMenuItems();
+  const std::vector<MenuItem> menu = EventMenuItems();
   std::vector<int32_t> ids;
   CollectCommands(menu, ids);
   std::vector<int32_t> expected = {1001, 1002, 1003, 1004, 1005};
@@ -78,12 +78,12 @@ TEST(EventMenu, OffersEveryCommandOnceAndOnlyCommandsTheModelKnows) {
   EXPECT_EQ(ids, expected);
 
   ASSERT_EQ(menu.size(), 6u);
-  EXPECT_EQ(menu[5].kind, FunctionMenuItem::Kind::kSubmenu);
+  EXPECT_EQ(menu[5].kind, MenuItem::Kind::kSubmenu);
   EXPECT_EQ(menu[5].textId, IDS_EVENT_INSERT_MOUSE_BUTTON);
   ASSERT_EQ(menu[5].items.size(), 5u);
   for (int b = 0; b < 5; ++b) {
     SCOPED_TRACE("button " + std::to_string(b));
-    const FunctionMenuItem& button = menu[5].items[static_cast<size_t>(b)];
+    const MenuItem& button = menu[5].items[static_cast<size_t>(b)];
     EXPECT_EQ(button.textId, IDS_EVENT_BUTTON_LEFT + b);
     ASSERT_EQ(button.items.size(), 3u);
     const MouseStep steps[] = {MouseStep::kPress, MouseStep::kRelease, MouseStep::kPressAndRelease};
