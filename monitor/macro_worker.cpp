@@ -10,7 +10,7 @@ DWORD WINAPI MacroWorker::ThreadMain(LPVOID param) {
   MSG msg;
   // The queue must exist before the window's thread may post the play message to it.
   PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-  SetEvent(self->ready_);
+  self->queue_.MarkReady();
   Win32InputSink sink(nullptr);
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (msg.message != kMsgMacroPlay) continue;
@@ -23,32 +23,17 @@ DWORD WINAPI MacroWorker::ThreadMain(LPVOID param) {
   return 0;
 }
 
-bool MacroWorker::Start() {
-  if (thread_ != nullptr) return true;
-  ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  if (ready_ == nullptr) return false;
-  thread_ = CreateThread(nullptr, 4096, ThreadMain, this, 0, &threadId_);
-  if (thread_ == nullptr) return false;
-  WaitForSingleObject(ready_, INFINITE);
-  return true;
-}
+bool MacroWorker::Start() { return queue_.Start(ThreadMain, this, 4096); }
 
 void MacroWorker::Stop() {
-  if (thread_ != nullptr) {
-    player_.RequestStop();
-    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    thread_ = nullptr;
-  }
-  if (ready_ != nullptr) CloseHandle(ready_);
-  ready_ = nullptr;
+  if (queue_.running()) player_.RequestStop();
+  queue_.Stop(INFINITE);
 }
 
 void MacroWorker::StartOrStop(const MacroRequest& macro) {
-  if (thread_ == nullptr) return;
+  if (!queue_.running()) return;
   if (player_.StartOrStop(macro) == MacroPlayer::Request::kStarted &&
-      !PostThreadMessageW(threadId_, kMsgMacroPlay, 0, 0)) {
+      !queue_.Post(kMsgMacroPlay, 0, 0)) {
     player_.AbandonStart();
   }
 }

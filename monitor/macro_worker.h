@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "monitor/macro/macro_player.h"
+#include "platform/queue_thread.h"
 
 class MacroWorker {
  public:
@@ -21,7 +22,5 @@ class MacroWorker {
   static DWORD WINAPI ThreadMain(LPVOID self);
 
   MacroPlayer player_;
-  HANDLE thread_ = nullptr;
-  DWORD threadId_ = 0;
-  HANDLE ready_ = nullptr;
+  QueueThread queue_;
 };

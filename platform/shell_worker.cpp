@@ -23,7 +23,7 @@ DWORD WINAPI ShellWorker::ThreadMain(LPVOID param) {
                               IID_IShellDispatch, reinterpret_cast<void**>(&shell)))) {
     shell = nullptr;
   }
-  SetEvent(self->ready_);
+  self->queue_.MarkReady();
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (msg.hwnd == nullptr && msg.message == kMsgShellCall) {
       auto* call = reinterpret_cast<Call*>(msg.lParam);
@@ -43,35 +43,14 @@ DWORD WINAPI ShellWorker::ThreadMain(LPVOID param) {
   return 0;
 }
 
-bool ShellWorker::Start() {
-  if (thread_ != nullptr) return true;
-  ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  if (ready_ == nullptr) return false;
-  thread_ = CreateThread(nullptr, 0, ThreadMain, this, 0, &threadId_);
-  if (thread_ == nullptr) {
-    CloseHandle(ready_);
-    ready_ = nullptr;
-    return false;
-  }
-  WaitForSingleObject(ready_, INFINITE);
-  return true;
-}
+bool ShellWorker::Start() { return queue_.Start(ThreadMain, this); }
 
-void ShellWorker::Stop() {
-  if (thread_ != nullptr) {
-    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, kStopWaitMs);
-    CloseHandle(thread_);
-    thread_ = nullptr;
-  }
-  if (ready_ != nullptr) CloseHandle(ready_);
-  ready_ = nullptr;
-}
+void ShellWorker::Stop() { queue_.Stop(kStopWaitMs); }
 
 bool ShellWorker::Run(Call call) {
-  if (thread_ == nullptr) return false;
+  if (!queue_.running()) return false;
   auto* queued = new Call(std::move(call));
-  if (!PostThreadMessageW(threadId_, kMsgShellCall, 0, reinterpret_cast<LPARAM>(queued))) {
+  if (!queue_.Post(kMsgShellCall, 0, reinterpret_cast<LPARAM>(queued))) {
     delete queued;
     return false;
   }

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "platform/queue_thread.h"
+
 struct IShellDispatch;
 
 class ShellWorker {
@@ -33,7 +35,5 @@ class ShellWorker {
  private:
   static DWORD WINAPI ThreadMain(LPVOID self);
 
-  HANDLE thread_ = nullptr;
-  DWORD threadId_ = 0;
-  HANDLE ready_ = nullptr;
+  QueueThread queue_;
 };
