@@ -17,6 +17,7 @@
 #include "tests/windows_option/option_process.h"
 #include "tests/windows_support/live_settings.h"
 #include "tests/windows_support/pump.h"
+#include "tests/windows_support/thread_idle.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ void InjectButton(DWORD flags, POINT point) {
   input.mi.dx = static_cast<LONG>((point.x * 65536 + width - 1) / width);
   input.mi.dy = static_cast<LONG>((point.y * 65536 + height - 1) / height);
   SendInput(1, &input, sizeof input);
-  PumpUntil([] { return false; }, 80);
+  WaitForInputTaken(point);
 }
 
 // The visible dialog box the configurator's window owns, or none.
@@ -70,7 +71,7 @@ HWND OwnedDialog(HWND owner) {
 bool ChooseFileInDialog(HWND owner, const fs::path& file) {
   HWND dialog = nullptr;
   if (!PumpUntil([&] { return (dialog = OwnedDialog(owner)) != nullptr; }, kWaitMs)) return false;
-  PumpUntil([] { return false; }, 300);
+  if (!WaitUntilThreadIdle(dialog, kIdleWaitMs)) return false;
   // The name field is a combo box in the explorer-style dialog, a plain edit field otherwise.
   HWND name = GetDlgItem(dialog, 0x47c);
   if (name == nullptr) name = GetDlgItem(dialog, 0x480);
@@ -111,10 +112,10 @@ TEST_F(ConfiguratorControlsTest, TrackClicksAndAThumbDragSetTheWindowsSettings) 
   // The right end of the pointer-speed track and the left end of the wheel-speed track.
   const RECT pointer = OnScreen(window, MainControlRect(dir_.path(), kPointerSpeedKey));
   ClickAt(POINT{pointer.right - 1, (pointer.top + pointer.bottom) / 2});
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   const RECT wheel = OnScreen(window, MainControlRect(dir_.path(), kWheelSpeedKey));
   ClickAt(POINT{wheel.left, (wheel.top + wheel.bottom) / 2});
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   // The double-click thumb dragged past the right end of its track: the fastest speed.
   HWND thumb = SliderThumb(window, 2);
@@ -128,10 +129,10 @@ TEST_F(ConfiguratorControlsTest, TrackClicksAndAThumbDragSetTheWindowsSettings) 
   InjectButton(0, POINT{(grip.left + track.right) / 2, y});
   InjectButton(0, POINT{track.right + 20, y});
   InjectButton(MOUSEEVENTF_LEFTUP, POINT{track.right + 20, y});
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   ClickControl(window, dir_.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   auto stored = ReadSlot(dir_.path(), 0);
   EXPECT_EQ(stored->MouseSpeed, 20);
   EXPECT_EQ(stored->ScrollWheelSpeed, 1);
@@ -149,10 +150,12 @@ TEST_F(ConfiguratorControlsTest, AnUnappliedDoubleClickTimeIsPutBack) {
   const POINT away{applied < 550 ? track.left : track.right - 1, (track.top + track.bottom) / 2};
   for (int key : {kFirstSlotKey + 1, kCloseKey}) {
     ClickAt(away);
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     ASSERT_NE(ReadLiveSettings().doubleClick, applied);
     ClickControl(option.window(), dir_.path(), key);
-    option.Settle();
+    if (key != kCloseKey) {
+      ASSERT_TRUE(option.WaitUntilIdle());
+    }
     if (key == kCloseKey) ASSERT_TRUE(option.WaitForExit());
     EXPECT_EQ(ReadLiveSettings().doubleClick, applied) << "after key " << key;
   }
@@ -184,21 +187,21 @@ TEST_F(ConfiguratorControlsTest, RestoreButtonsBringBackTheDefaultFunctions) {
   ASSERT_TRUE(option.Start());
   for (int button : {1, 3, 4}) {
     ASSERT_TRUE(ChooseFunction(option, button, kMiddleClickEntry)) << button;
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
   }
   ClickControl(option.window(), dir_.path(), kRestoreRowKey);  // row 4 is selected
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), dir_.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   auto stored = ReadSlot(dir_.path(), 0);
   EXPECT_EQ(stored->MacroKeyInfo[1].functionCode, kMiddleClickCode);
   EXPECT_EQ(stored->MacroKeyInfo[3].functionCode, kMiddleClickCode);
   EXPECT_EQ(stored->MacroKeyInfo[4].functionCode, kDefaultButtonFunctions[4]);
 
   ClickControl(option.window(), dir_.path(), kRestoreAllRowsKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), dir_.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   stored = ReadSlot(dir_.path(), 0);
   for (int button = 0; button < kButtonCount; ++button) {
     EXPECT_EQ(stored->MacroKeyInfo[button].functionCode, kDefaultButtonFunctions[button]) << button;
@@ -209,11 +212,11 @@ TEST_F(ConfiguratorControlsTest, EnterAndEscapeLeaveTheWindowOpenAndMinimiseWork
   OptionProcess option(dir_.path());
   ASSERT_TRUE(option.Start());
   ClickControl(option.window(), dir_.path(), kEmblemKey);  // a control without a command
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ASSERT_EQ(GetForegroundWindow(), option.window());
   InjectKey(VK_ESCAPE);
   InjectKey(VK_RETURN);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_TRUE(option.Running());
   EXPECT_NE(option.window(), nullptr);
 
@@ -238,15 +241,15 @@ TEST_F(ConfiguratorControlsTest, ExportWritesTheEditedProfileAndImportReplacesTh
   OptionProcess option(dir_.path());
   ASSERT_TRUE(option.Start());
   ClickControl(option.window(), dir_.path(), kFirstSlotKey + 1);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   // Chosen but not applied: the export still carries it.
   ASSERT_TRUE(ChooseFunction(option, 1, kMiddleClickEntry));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   const fs::path exported = dir_.path() / "exported.gmp";
   ClickControl(option.window(), dir_.path(), kExportKey);
   ASSERT_TRUE(ChooseFileInDialog(option.window(), exported));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ASSERT_TRUE(PumpUntil([&] { return fs::exists(exported); }, kWaitMs));
   {
     Win32PrivateProfile ini;
@@ -263,12 +266,12 @@ TEST_F(ConfiguratorControlsTest, ExportWritesTheEditedProfileAndImportReplacesTh
   ASSERT_TRUE(PumpUntil([&] { return (chooser = OwnedDialog(option.window())) != nullptr; }, kWaitMs));
   PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(PumpUntil([&] { return !IsWindow(chooser); }, kWaitMs));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(StoredCurrentProfile(dir_.path()), 0);
 
   ClickControl(option.window(), dir_.path(), kImportKey);
   ASSERT_TRUE(ChooseFileInDialog(option.window(), dir_.path() / "incoming.gmp"));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   // The import applies: slot 1 is current in config.ini and its file holds the imported profile.
   ASSERT_TRUE(PumpUntil([&] { return StoredCurrentProfile(dir_.path()) == 1; }, kWaitMs));
   auto slot = ReadSlot(dir_.path(), 1);

@@ -68,7 +68,7 @@ class ConfiguratorDialogsTest : public ::testing::Test {
 
   void Apply(const OptionProcess& option) {
     ClickControl(option.window(), dir_.path(), kApplyKey);
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
   }
 
   TempDir dir_;
@@ -91,7 +91,7 @@ TEST_F(ConfiguratorDialogsTest, PropertiesOkNamesTheProfileAndApplyPublishesIt) 
   // Enter and Escape do not close it.
   PressKey(VK_RETURN);
   PressKey(VK_ESCAPE);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ASSERT_TRUE(IsWindowVisible(dialog));
 
   // A new name typed over the old one: 25 characters, of which the field keeps 20.
@@ -101,11 +101,11 @@ TEST_F(ConfiguratorDialogsTest, PropertiesOkNamesTheProfileAndApplyPublishesIt) 
   TypeText(L"Racing-and-more-letters-x");
   ClickDialogControl(dialog, dir_.path(), kProfileSkin, kProgramField);
   TypeText(L"C:\\Games\\race.exe");
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(WindowText(Field(dialog, 0)), L"Racing-and-more-lett");
   ClickDialogControl(dialog, dir_.path(), kProfileSkin, kPropertiesOk);
   ASSERT_TRUE(WaitUntilClosed(dialog));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   // Only the edited image changed: nothing is written before the apply.
   EXPECT_EQ(FieldText(ReadSlot(dir_.path(), 1)->ProFileName), u"Before");
@@ -129,7 +129,7 @@ TEST_F(ConfiguratorDialogsTest, NewProfilePropertiesOpenEmptyAndOkClearsBothFiel
   EXPECT_EQ(WindowText(Field(dialog, 1)), L"");
   ClickDialogControl(dialog, dir_.path(), kProfileSkin, kPropertiesOk);
   ASSERT_TRUE(WaitUntilClosed(dialog));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   Apply(option);
   auto stored = ReadSlot(dir_.path(), 3);
   EXPECT_EQ(FieldText(stored->ProFileName), u"");
@@ -164,14 +164,14 @@ TEST_F(ConfiguratorDialogsTest, PropertiesCancelAndCloseChangeNothing) {
       GetWindowRect(GetDlgItem(chooser, IDOK), &open);
       ClickAt(POINT{(open.left + open.right) / 2, (open.top + open.bottom) / 2});
       ASSERT_TRUE(WaitUntilClosed(chooser));
-      option.Settle();
+      ASSERT_TRUE(option.WaitUntilIdle());
       EXPECT_EQ(_wcsicmp(WindowText(Field(dialog, 1)).c_str(), program.wstring().c_str()), 0)
           << WindowText(Field(dialog, 1)).c_str();
       key = kPropertiesCancel;
     }
     ClickDialogControl(dialog, dir_.path(), kProfileSkin, key);
     ASSERT_TRUE(WaitUntilClosed(dialog));
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
   }
   Apply(option);
   auto stored = ReadSlot(dir_.path(), 0);
@@ -193,7 +193,7 @@ TEST_F(ConfiguratorDialogsTest, PropertiesRefuseAProgramPathTooLongForTheProfile
   const std::wstring tooLong = L"C:\\" + std::wstring(493, L'p') + L".exe";  // 500 characters
   SendMessageW(Field(dialog, 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(tooLong.c_str()));
   ClickDialogControl(dialog, dir_.path(), kProfileSkin, kPropertiesOk);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_TRUE(IsWindowVisible(dialog));
   // One character fewer fits exactly.
   SendMessageW(Field(dialog, 1), WM_SETTEXT, 0,
@@ -201,7 +201,7 @@ TEST_F(ConfiguratorDialogsTest, PropertiesRefuseAProgramPathTooLongForTheProfile
   // Clicked again at once, as a user would: within the double-click time of the first click.
   ClickDialogControl(dialog, dir_.path(), kProfileSkin, kPropertiesOk);
   ASSERT_TRUE(WaitUntilClosed(dialog));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   Apply(option);
   auto stored = ReadSlot(dir_.path(), 0);
   EXPECT_EQ(FieldText(stored->GameFile).size(), 499u);
@@ -216,7 +216,7 @@ TEST_F(ConfiguratorDialogsTest, ResetDeclinedChangesNothingAndConfirmedResetsAnd
   ASSERT_TRUE(option.Start());
   // The main window somewhere else than where it starts, so that centring shows.
   SetWindowPos(option.window(), nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   for (int key : {kConfirmCancel, kConfirmClose, kConfirmOk}) {
     SCOPED_TRACE("key " + std::to_string(key));
@@ -235,7 +235,7 @@ TEST_F(ConfiguratorDialogsTest, ResetDeclinedChangesNothingAndConfirmedResetsAnd
     }
     ClickDialogControl(dialog, dir_.path(), kResetSkin, key);
     ASSERT_TRUE(WaitUntilClosed(dialog));
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     if (key != kConfirmOk) {
       EXPECT_TRUE(ShowsCheckedSlot(option, 2));
       EXPECT_EQ(ReadFileBytes(dir_.path() / "config.ini"), configBefore);
@@ -267,11 +267,11 @@ TEST_F(ConfiguratorDialogsTest, ClickWarningGuardsTheLastLeftClickWhateverCloses
     if (key == kConfirmOk) SaveDialogPicture(dialog, "option_click_warning");
     ClickDialogControl(dialog, dir_.path(), kClickSkin, key);
     ASSERT_TRUE(WaitUntilClosed(dialog));
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
   }
   // Another row takes the middle click without a warning.
   ASSERT_TRUE(ChooseFunction(option, 2, kMiddleClickEntry - 1));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(OwnedDialog(option.window()), nullptr);
   Apply(option);
   auto stored = ReadSlot(dir_.path(), 0);
@@ -291,7 +291,7 @@ TEST_F(ConfiguratorDialogsTest, AFailedSaveIsReportedAndTheFileKept) {
       CreateFileW(slot.wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   ASSERT_TRUE(ChooseFunction(option, 2, kMiddleClickEntry - 1));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), dir_.path(), kApplyKey);
   HWND dialog = WaitForOwnedDialog(option.window());
   ASSERT_NE(dialog, nullptr);
@@ -324,11 +324,11 @@ TEST_F(ConfiguratorDialogsTest, AnImportThatStartsProgramsAsksFirst) {
     HWND question = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (question = OwnedDialog(option.window())) != nullptr; },
                           kWaitMs));
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     if (answer == kConfirmOk) SaveDialogPicture(question, "option_import_launch_question");
     ClickDialogControl(question, dir_.path(), kClickSkin, answer);
     ASSERT_TRUE(WaitUntilClosed(question));
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     ASSERT_TRUE(PumpUntil(
         [&] { return FieldText(ReadSlot(dir_.path(), 0)->ProFileName) == u"Shared"; }, kWaitMs));
     EXPECT_EQ(ReadSlot(dir_.path(), 0)->MacroKeyInfo[3].functionCode,

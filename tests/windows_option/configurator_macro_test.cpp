@@ -69,9 +69,9 @@ TEST(ConfiguratorMacros, ChosenMacroIsCopiedToTheButtonAndShownChecked) {
   const RECT beta = MacroSubmenuEntry(submenu, kBetaEntry);
   ClickAt(POINT{(beta.left + beta.right) / 2, (beta.top + beta.bottom) / 2 + 2});
   ASSERT_TRUE(PumpUntil([] { return OpenMenuWindow() == nullptr; }, kWaitMs));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), dir.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   auto stored = ReadSlot(dir.path(), 0);
   const ButtonAssignment& assignment = stored->MacroKeyInfo[kButton];
@@ -85,7 +85,7 @@ TEST(ConfiguratorMacros, ChosenMacroIsCopiedToTheButtonAndShownChecked) {
   submenu = OpenMacroSubmenu(option, kButton);
   ASSERT_NE(submenu, nullptr);
   ParkPointer();
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   RECT window{}, root{}, popup{};
   GetWindowRect(option.window(), &window);
   GetWindowRect(OpenMenuWindow(), &root);

@@ -98,11 +98,10 @@ BOOL CALLBACK FindOtherMenu(HWND window, LPARAM data) {
 
 bool OpenFunctionMenu(const OptionProcess& option, int button) {
   ClickControl(option.window(), option.folder(), kFirstRowKey + button);
-  option.Settle();
+  if (!option.WaitUntilIdle()) return false;
   ClickControl(option.window(), option.folder(), kFunctionMenuKey);
   if (!PumpUntil([] { return OpenMenuWindow() != nullptr; }, kWaitMs)) return false;
-  option.Settle();
-  return true;
+  return option.WaitUntilIdle();
 }
 
 }  // namespace
@@ -134,7 +133,7 @@ HWND OpenMacroSubmenu(const OptionProcess& option, int button) {
         return search.found != nullptr;
       },
       kWaitMs);
-  option.Settle();
+  if (search.found == nullptr || !option.WaitUntilIdle()) return nullptr;
   return search.found;
 }
 

@@ -43,7 +43,7 @@ TEST_F(ConfiguratorTest, StartsWithoutMonitorFromTheSettingsFiles) {
   OptionProcess option(dir_.path());
   ASSERT_TRUE(option.Start());
   ParkPointer();
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   // The slot pictures differ, so the check below can tell them apart.
   const RECT slot = MainControlRect(dir_.path(), kFirstSlotKey);
@@ -57,7 +57,7 @@ TEST_F(ConfiguratorTest, StartsWithoutMonitorFromTheSettingsFiles) {
 
   // An apply without edits writes back what was read: the named slot, still current.
   ClickControl(option.window(), dir_.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(StoredCurrentProfile(dir_.path()), 2);
   auto named = ReadSlot(dir_.path(), 2);
   EXPECT_EQ(FieldText(named->ProFileName), u"Alpha");
@@ -80,9 +80,9 @@ TEST_F(ConfiguratorTest, FirstStartWithoutConfigIniEditsTheFirstSlot) {
   ParkPointer();
   EXPECT_TRUE(ShowsCheckedSlot(option, 0));
   ASSERT_TRUE(ChooseFunction(option, 2, kMiddleClickEntry - 1));  // right click
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), dir_.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(StoredCurrentProfile(dir_.path()), 0);
   EXPECT_EQ(ReadSlot(dir_.path(), 0)->MacroKeyInfo[2].functionCode, 2);
 }
@@ -107,9 +107,9 @@ TEST_F(ConfiguratorTest, SlotChoiceAndFunctionMenuReachTheFilesOnApply) {
   EXPECT_EQ(StoredCurrentProfile(dir_.path()), 0);  // nothing written before the apply
 
   ASSERT_TRUE(ChooseFunction(option, 1, kMiddleClickEntry, "option_function_menu"));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), dir_.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   ASSERT_TRUE(PumpUntil([&] { return StoredCurrentProfile(dir_.path()) == 3; }, kWaitMs));
   EXPECT_EQ(ReadSlot(dir_.path(), 3)->MacroKeyInfo[1].functionCode, kMiddleClickCode);
@@ -127,10 +127,10 @@ TEST_F(ConfiguratorTest, CloseButtonsNeverApply) {
     OptionProcess option(dir_.path());
     ASSERT_TRUE(option.Start());
     ClickControl(option.window(), dir_.path(), kFirstSlotKey + 4);
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     // Row 1: the left-click row would be refused with a warning, and nothing would be edited.
     ASSERT_TRUE(ChooseFunction(option, 1, kMiddleClickEntry));
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     ClickControl(option.window(), dir_.path(), closeKey);
     ASSERT_TRUE(option.WaitForExit());
     EXPECT_EQ(ReadFileBytes(dir_.path() / "config.ini"), before);
@@ -143,7 +143,7 @@ TEST_F(ConfiguratorTest, OkAppliesThenCloses) {
   OptionProcess option(dir_.path());
   ASSERT_TRUE(option.Start());
   ClickControl(option.window(), dir_.path(), kFirstSlotKey + 2);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), dir_.path(), kOkKey);
   ASSERT_TRUE(option.WaitForExit());
   EXPECT_EQ(StoredCurrentProfile(dir_.path()), 2);
@@ -185,11 +185,11 @@ TEST(ConfiguratorWithMonitor, ApplyReachesTheMonitorAndItsExitClosesTheWindow) {
   ASSERT_TRUE(option.Start());
 
   ASSERT_TRUE(ChooseFunction(option, kExtraButton, kMiddleClickEntry));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_NE(PressExtraButton(), kMiddleClick);  // chosen, not applied yet
 
   ClickControl(option.window(), option.folder(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(PressExtraButton(), kMiddleClick);
 
   ASSERT_TRUE(monitor.Exit());
@@ -210,13 +210,13 @@ TEST(ConfiguratorWithMonitor, MonitorStartedLaterIsReloadedFromAndReachedByApply
   ASSERT_TRUE(ShowsCheckedSlot(option, 2));
 
   ASSERT_TRUE(monitor.Start());
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_TRUE(ShowsCheckedSlot(option, 0));
 
   ASSERT_TRUE(ChooseFunction(option, kExtraButton, kMiddleClickEntry));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), option.folder(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(PressExtraButton(), kMiddleClick);
 
   SharedBlock block;
@@ -232,7 +232,7 @@ TEST(ConfiguratorWithMonitor, MonitorStartedLaterIsReloadedFromAndReachedByApply
   ASSERT_NE(SendMessageTimeoutW(option.window(), kMsgIgnored, 0, 0, SMTO_NORMAL, kWaitMs, &answer),
             0);
   EXPECT_EQ(answer, 0u);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_TRUE(ShowsCheckedSlot(option, 0));
   SendMessageTimeoutW(option.window(), kMsgReloadBlock, 0, 0, SMTO_NORMAL, kWaitMs, &answer);
   EXPECT_TRUE(ShowsCheckedSlot(option, 4));
@@ -248,7 +248,7 @@ TEST(ConfiguratorWithMonitor, MonitorStartedLaterIsReloadedFromAndReachedByApply
   SendMessageTimeoutW(option.window(), kMsgDeviceValuesChanged, 0, 0, SMTO_NORMAL, kWaitMs,
                       &answer);
   ClickControl(option.window(), option.folder(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ASSERT_TRUE(PumpUntil([&] { return StoredCurrentProfile(option.folder()) == 4; }, kWaitMs));
   ASSERT_TRUE(block.Read(*image));
   EXPECT_EQ(image->ButtonChanged[4][3], 0) << "a reloaded flag is published again";

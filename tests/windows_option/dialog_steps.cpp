@@ -7,6 +7,7 @@
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/option_process.h"
 #include "tests/windows_support/pump.h"
+#include "tests/windows_support/thread_idle.h"
 
 namespace fs = std::filesystem;
 
@@ -49,11 +50,8 @@ HWND OwnedDialog(HWND owner) {
 HWND WaitForOwnedDialog(HWND owner) {
   HWND dialog = nullptr;
   if (!PumpUntil([&] { return (dialog = OwnedDialog(owner)) != nullptr; }, kWaitMs)) return nullptr;
-  // Let it paint and take the focus before anything is clicked or typed.
-  PumpUntil([] { return false; }, 300);
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &ignored);
-  return dialog;
+  // Painted and holding the focus before anything is clicked or typed.
+  return WaitUntilThreadIdle(dialog, kIdleWaitMs) ? dialog : nullptr;
 }
 
 bool WaitUntilClosed(HWND dialog) {

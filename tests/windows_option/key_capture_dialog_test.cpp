@@ -87,7 +87,7 @@ void ClickDialogControl(const OptionProcess& option, const char* skinFile, int k
   const ButtonPosEntry entry = ParseButtonPos(FromWide(value));
   const RECT rect = OnScreen(OpenDialog(), RECT{entry.left, entry.top, entry.right, entry.bottom});
   ClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 }
 
 void InjectKey(WORD virtualKey, bool release) {
@@ -183,7 +183,7 @@ size_t RowDifference(const OptionProcess& option, int row, const Text& caption) 
 void ExpectRowCaption(const OptionProcess& option, int row, const Text& caption,
                       const Text& other) {
   ParkPointer();
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   const size_t right = RowDifference(option, row, caption);
   const size_t wrong = RowDifference(option, row, other);
   EXPECT_LE(right, 2u) << "pixels differing from the expected caption";
@@ -211,7 +211,7 @@ TEST_F(KeyCaptureDialogTest, CombinationTypedAsAChordReachesTheSlotFileAndTheRow
   FocusWindow focus;
   ASSERT_TRUE(ChooseFunction(option, kRow, kKeyCombinationEntry));
   ASSERT_TRUE(WaitForDialog());
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(KeyFieldText(), L"");  // the button held no key
   RECT main{}, shown{};
   GetWindowRect(option.window(), &main);
@@ -230,11 +230,11 @@ TEST_F(KeyCaptureDialogTest, CombinationTypedAsAChordReachesTheSlotFileAndTheRow
   InjectKey(VK_LCONTROL, true);
   EXPECT_TRUE(FieldShows(L"A"));
   EXPECT_EQ(focus.keyMessages(), 0) << "a captured key reached the window with the focus";
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   RECT dialog{};
   GetWindowRect(OpenDialog(), &dialog);
   ParkPointer();
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_FALSE(SaveScreenPicture(dialog, "option_key_combination_dialog").empty());
   ClickDialogControl(option, "skin_shortcut.ini", kConfirmKey);
   ASSERT_TRUE(WaitForDialogGone());
@@ -246,7 +246,7 @@ TEST_F(KeyCaptureDialogTest, CombinationTypedAsAChordReachesTheSlotFileAndTheRow
 
   ExpectRowCaption(option, kRow, u"Ctrl+A", u"Ctrl+Q");
   ClickControl(option.window(), dir_.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   const auto slot = ReadSlot(dir_.path(), 0);
   const ButtonAssignment& assigned = slot->MacroKeyInfo[kRow];
   EXPECT_EQ(assigned.functionCode, 5);
@@ -260,23 +260,23 @@ TEST_F(KeyCaptureDialogTest, SingleKeyTakesEnterAndEscapeWithoutClosing) {
   ASSERT_TRUE(option.Start());
   ASSERT_TRUE(ChooseFunction(option, kRow, kSingleKeyEntry));
   ASSERT_TRUE(WaitForDialog());
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   TypeKey(VK_RETURN);
   EXPECT_TRUE(FieldShows(L"Enter"));
   TypeKey(VK_ESCAPE);
   EXPECT_TRUE(FieldShows(L"Esc"));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ASSERT_NE(OpenDialog(), nullptr) << "Enter or Escape closed the dialog";
 
   ClickDialogControl(option, "skin_single_key.ini", kNoModifiersKey);
   // With no modifiers chosen the Ctrl toggle is locked: this click changes nothing.
   ClickDialogControl(option, "skin_single_key.ini", kCtrlKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   RECT dialog{};
   GetWindowRect(OpenDialog(), &dialog);
   ParkPointer();
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_FALSE(SaveScreenPicture(dialog, "option_single_key_dialog").empty());
   ClickDialogControl(option, "skin_single_key.ini", kNoModifiersKey);
   ClickDialogControl(option, "skin_single_key.ini", kConfirmKey);
@@ -284,7 +284,7 @@ TEST_F(KeyCaptureDialogTest, SingleKeyTakesEnterAndEscapeWithoutClosing) {
 
   ExpectRowCaption(option, kRow, u"Esc", u"Enter");
   ClickControl(option.window(), dir_.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   const auto slot = ReadSlot(dir_.path(), 0);
   const ButtonAssignment& assigned = slot->MacroKeyInfo[kRow];
   EXPECT_EQ(assigned.functionCode, 45);
@@ -301,7 +301,7 @@ TEST_F(KeyCaptureDialogTest, CancelAndTheCloseMarkChangeNothing) {
     SCOPED_TRACE("closed by key " + std::to_string(key));
     ASSERT_TRUE(ChooseFunction(option, kRow, kKeyCombinationEntry));
     ASSERT_TRUE(WaitForDialog());
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     TypeKey('A');
     EXPECT_TRUE(FieldShows(L"A"));
     ClickDialogControl(option, "skin_shortcut.ini", kCtrlKey);
@@ -310,7 +310,7 @@ TEST_F(KeyCaptureDialogTest, CancelAndTheCloseMarkChangeNothing) {
   }
   // The row keeps its label: the default of the first extra button.
   ClickControl(option.window(), dir_.path(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   const auto after = ReadSlot(dir_.path(), 0);
   EXPECT_EQ(after->MacroKeyInfo[kRow].functionCode, kDefaultButtonFunctions[kRow]);
   EXPECT_EQ(
@@ -330,14 +330,14 @@ TEST(KeyCaptureWithMonitor, ButtonTypesTheCapturedCombination) {
 
   ASSERT_TRUE(ChooseFunction(option, kRow, kKeyCombinationEntry));
   ASSERT_TRUE(WaitForDialog());
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   TypeKey('A');
   ASSERT_TRUE(FieldShows(L"A"));
   ClickDialogControl(option, "skin_shortcut.ini", kCtrlKey);
   ClickDialogControl(option, "skin_shortcut.ini", kConfirmKey);
   ASSERT_TRUE(WaitForDialogGone());
   ClickControl(option.window(), option.folder(), kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   ParkPointer();
   PumpUntil([] { return false; }, 200);

@@ -11,6 +11,7 @@
 #include "skin/owner_menu_layout.h"
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_support/pump.h"
+#include "tests/windows_support/thread_idle.h"
 
 namespace fs = std::filesystem;
 
@@ -104,10 +105,10 @@ int ListCount(HWND manager, int id) {
 // 0 the macro manager, then a separator, then the library's macros.
 bool ChooseMacroEntry(const OptionProcess& option, int row, int line) {
   ClickControl(option.window(), option.folder(), kFirstRowKey + row);
-  option.Settle();
+  if (!option.WaitUntilIdle()) return false;
   ClickControl(option.window(), option.folder(), kFunctionMenuKey);
   if (!PumpUntil([] { return OpenMenuWindow() != nullptr; }, kWaitMs)) return false;
-  option.Settle();
+  if (!option.WaitUntilIdle()) return false;
   HWND root = OpenMenuWindow();
   POINT origin{0, 0};
   ClientToScreen(root, &origin);
@@ -126,7 +127,7 @@ bool ChooseMacroEntry(const OptionProcess& option, int row, int line) {
           kWaitMs)) {
     return false;
   }
-  option.Settle();
+  if (!option.WaitUntilIdle()) return false;
   HWND submenu = found.second;
   POINT subOrigin{0, 0};
   ClientToScreen(submenu, &subOrigin);
@@ -141,7 +142,7 @@ bool ChooseMacroEntry(const OptionProcess& option, int row, int line) {
 HWND OpenMacroManager(const OptionProcess& option, int row) {
   if (!ChooseMacroEntry(option, row, 0)) return nullptr;
   if (!PumpUntil([] { return ManagerWindow() != nullptr; }, kWaitMs)) return nullptr;
-  option.Settle();
+  if (!option.WaitUntilIdle()) return nullptr;
   return ManagerWindow();
 }
 
@@ -170,9 +171,9 @@ void Type(const std::string& keys) {
 bool AddMacro(const OptionProcess& option, HWND manager, const std::string& name) {
   const int before = ListCount(manager, kMacroListId);
   ClickManagerControl(manager, option.folder(), kNewMacro);
-  option.Settle();
+  if (!option.WaitUntilIdle()) return false;
   Type(name + "\n");
-  option.Settle();
+  if (!option.WaitUntilIdle()) return false;
   return ListCount(manager, kMacroListId) == before + 1;
 }
 
@@ -185,9 +186,9 @@ MacroLibrary StoredLibrary(const fs::path& folder) {
 
 void RightClickAt(POINT point) {
   InjectAt(0, point);
-  PumpUntil([] { return false; }, 60);
+  WaitForInputTaken(point);
   InjectAt(MOUSEEVENTF_RIGHTDOWN, point);
-  PumpUntil([] { return false; }, 60);
+  WaitForInputTaken(point);
   InjectAt(MOUSEEVENTF_RIGHTUP, point);
 }
 
@@ -248,8 +249,7 @@ MacroRecord StoredMacro(const char16_t* name, std::vector<MacroEvent> events) {
 // button.
 bool ChooseFileInDialog(HWND owner, const fs::path& file) {
   HWND dialog = WaitForOwnedDialog(owner);
-  if (dialog == nullptr) return false;
-  PumpUntil([] { return false; }, 300);
+  if (dialog == nullptr || !WaitUntilThreadIdle(dialog, kIdleWaitMs)) return false;
   // The name field is a combo box in the explorer-style dialog, a plain edit field otherwise.
   HWND name = GetDlgItem(dialog, 0x47c);
   if (name == nullptr) name = GetDlgItem(dialog, 0x480);

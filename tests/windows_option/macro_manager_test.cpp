@@ -74,7 +74,7 @@ TEST(MacroManager, RecordedMacroIsKeptAssignedAndPlayedByTheMonitor) {
   ASSERT_TRUE(AddMacro(option, manager, "burst"));
 
   ClickManagerControl(manager, folder, kRecordDelays);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   HWND ok = ManagerControl(manager, folder, kOk);
   ClickManagerControl(manager, folder, kRecord);
   // A recording locks the way out.
@@ -88,17 +88,17 @@ TEST(MacroManager, RecordedMacroIsKeptAssignedAndPlayedByTheMonitor) {
   // Four events with a pause row after each of the first three.
   EXPECT_TRUE(PumpUntil([&] { return ListCount(manager, kEventListId) == 7; }, kWaitMs));
   ClickManagerControl(manager, folder, kRecord);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(ok) != FALSE; }, kWaitMs));
   ParkPointer();
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   RECT shown{};
   GetWindowRect(manager, &shown);
   EXPECT_FALSE(SaveScreenPicture(shown, "option_macro_manager").empty());
 
   ClickManagerControl(manager, folder, kOk);
   ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   // OK saved the library at once.
   const MacroLibrary stored = StoredLibrary(folder);
@@ -120,9 +120,9 @@ TEST(MacroManager, RecordedMacroIsKeptAssignedAndPlayedByTheMonitor) {
 
   // The function menu lists the macro now: assign it to the extra button and apply.
   ASSERT_TRUE(ChooseMacroEntry(option, kExtraButton, 2));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), folder, kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   ParkPointer();
   PumpUntil([] { return false; }, 200);
@@ -146,9 +146,9 @@ TEST(MacroManager, RecordedMacroIsKeptAssignedAndPlayedByTheMonitor) {
   ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(ok) != FALSE; }, kWaitMs));
   ClickManagerControl(manager, folder, kOk);
   ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickControl(option.window(), folder, kApplyKey);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(ReadSlot(folder, 0)->MacroKeyInfo[kExtraButton].eventCount, 2);
   ParkPointer();
   const std::vector<SeenKey> recordedAnew{{'C', false}, {'C', true}};
@@ -173,7 +173,7 @@ TEST(MacroManager, CancelAndCloseDropTheEdits) {
     ASSERT_TRUE(AddMacro(option, manager, "gone"));
     ClickManagerControl(manager, dir.path(), closeKey);
     ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     EXPECT_EQ(ReadFileBytes(dir.path() / "config" / "sequence.dat"), before);
   }
   // Opened again, the manager shows the library without the dropped macro.
@@ -207,19 +207,19 @@ TEST(MacroManager, EventMenuInsertsAMouseStepAndDeleteAsksFirst) {
 
   // The release row selected, then Insert mouse button > Left button > Click.
   ClickAt(ListRowPoint(manager, kEventListId, 1));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   RightClickAt(ListRowPoint(manager, kEventListId, 1));
   HWND root = WaitForNewMenu({});
   ASSERT_NE(root, nullptr);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickMenuLine(root, 5);
   HWND buttons = WaitForNewMenu({root});
   ASSERT_NE(buttons, nullptr);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickMenuLine(buttons, 0);
   HWND steps = WaitForNewMenu({root, buttons});
   ASSERT_NE(steps, nullptr);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   {
     RECT shown{}, menu{};
     GetWindowRect(manager, &shown);
@@ -236,23 +236,23 @@ TEST(MacroManager, EventMenuInsertsAMouseStepAndDeleteAsksFirst) {
   // A pause put in front of the new press, then edited to a value beyond the largest pause.
   for (int line : {2, 3}) {  // Insert delay on the press row, then Edit delay on the pause row
     ClickAt(ListRowPoint(manager, kEventListId, 1));
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     RightClickAt(ListRowPoint(manager, kEventListId, 1));
     HWND menu = WaitForNewMenu({});
     ASSERT_NE(menu, nullptr);
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
     ClickMenuLine(menu, line);
     ASSERT_TRUE(PumpUntil([] { return OpenMenuWindow() == nullptr; }, kWaitMs));
-    option.Settle();
+    ASSERT_TRUE(option.WaitUntilIdle());
   }
   EXPECT_EQ(ListCount(manager, kEventListId), 5);
   Type("70000\n");
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(ListCount(manager, kEventListId), 5);
 
   // The second macro deleted after its confirmation.
   ClickAt(ListRowPoint(manager, kMacroListId, 1));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   ClickManagerControl(manager, dir.path(), kDeleteMacro);
   HWND confirm = WaitForOwnedDialog(manager);
   ASSERT_NE(confirm, nullptr);
@@ -268,7 +268,7 @@ TEST(MacroManager, EventMenuInsertsAMouseStepAndDeleteAsksFirst) {
 
   ClickManagerControl(manager, dir.path(), kOk);
   ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   const MacroLibrary stored = StoredLibrary(dir.path());
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(FieldText(stored[0].name), u"one");
@@ -307,14 +307,14 @@ TEST(MacroManager, ExportImportAndTheRepeatCount) {
     Key(key, false);
     Key(key, true);
   }
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(ManagerWindow(), manager);
   EXPECT_EQ(ListCount(manager, kMacroListId), 1);
 
   const fs::path file = dir.path() / "one.macro";
   ClickManagerControl(manager, dir.path(), kExport);
   ASSERT_TRUE(ChooseFileInDialog(manager, file));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   {
     Win32PrivateProfile ini;
     MacroRecord exported{};
@@ -327,15 +327,15 @@ TEST(MacroManager, ExportImportAndTheRepeatCount) {
 
   // The box emptied waits for digits; 300 becomes 255 at once.
   ClickManagerControl(manager, dir.path(), kRepeatCount);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   Key(VK_END, false);
   Key(VK_END, true);
   Key(VK_BACK, false);
   Key(VK_BACK, true);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(TextOf(count), L"");
   Type("300");
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   EXPECT_EQ(TextOf(count), L"255");
 
   ClickManagerControl(manager, dir.path(), kImport);
@@ -343,7 +343,7 @@ TEST(MacroManager, ExportImportAndTheRepeatCount) {
   EXPECT_TRUE(PumpUntil([&] { return ListCount(manager, kMacroListId) == 2; }, kWaitMs));
   ClickManagerControl(manager, dir.path(), kOk);
   ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
 
   const MacroLibrary stored = StoredLibrary(dir.path());
   ASSERT_EQ(stored.size(), 2u);
@@ -370,7 +370,7 @@ TEST(MacroManager, NameTypedWithoutEnterIsTakenByOkAndKeptThroughAFailedSave) {
   HWND manager = OpenMacroManager(option, 0);
   ASSERT_NE(manager, nullptr);
   ClickManagerControl(manager, dir.path(), kNewMacro);
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   Type("quick");
   ClickManagerControl(manager, dir.path(), kOk);
   HWND warning = WaitForOwnedDialog(manager);
@@ -386,7 +386,7 @@ TEST(MacroManager, NameTypedWithoutEnterIsTakenByOkAndKeptThroughAFailedSave) {
   fs::remove(library);
   ClickManagerControl(manager, dir.path(), kOk);
   ASSERT_TRUE(PumpUntil([] { return ManagerWindow() == nullptr; }, kWaitMs));
-  option.Settle();
+  ASSERT_TRUE(option.WaitUntilIdle());
   const MacroLibrary stored = StoredLibrary(dir.path());
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(FieldText(stored[0].name), u"quick");

@@ -1,5 +1,7 @@
 #include "tests/windows_option/option_process.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 
 #include "bridge/identities.h"
@@ -9,6 +11,7 @@
 #include "skin/button_pos.h"
 #include "tests/windows_support/png_writer.h"
 #include "tests/windows_support/pump.h"
+#include "tests/windows_support/thread_idle.h"
 #include "tests/windows_support/window_picture.h"
 
 namespace fs = std::filesystem;
@@ -56,8 +59,7 @@ bool OptionProcess::Start() {
     return false;
   }
   if (!Running()) return false;
-  Settle();
-  return true;
+  return WaitUntilIdle();
 }
 
 int OptionProcess::RunSecondInstance(DWORD timeoutMs) const {
@@ -87,15 +89,9 @@ bool OptionProcess::WaitForExit(DWORD timeoutMs) const {
   return PumpUntil([this] { return !Running(); }, timeoutMs);
 }
 
-void OptionProcess::Settle() const {
-  // Input is queued for the window's thread: give it time to arrive, then wait for a sent
-  // message, which the thread answers only between the messages it handles.
-  PumpUntil([] { return false; }, 250);
-  if (HWND w = window()) {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-  }
-  PumpUntil([] { return false; }, 100);
+bool OptionProcess::WaitUntilIdle() const {
+  HWND w = window();
+  return w != nullptr && WaitUntilThreadIdle(w, kIdleWaitMs);
 }
 
 namespace {
@@ -148,11 +144,20 @@ HWND ControlWindow(HWND window, const fs::path& folder, int key) {
   return WindowFromPoint(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
+void WaitForInputTaken(POINT point) {
+  HWND under = WindowFromPoint(point);
+  if (under == nullptr) return;  // the desktop: nothing of the test takes it
+  if (!WaitUntilThreadIdle(under, kIdleWaitMs)) {
+    ADD_FAILURE() << "the window at (" << point.x << ", " << point.y
+                  << ") did not take the injected input within " << kIdleWaitMs << " ms";
+  }
+}
+
 void ClickAt(POINT point) {
   InjectMouse(0, point);
-  PumpUntil([] { return false; }, 60);
+  WaitForInputTaken(point);
   InjectMouse(MOUSEEVENTF_LEFTDOWN, point);
-  PumpUntil([] { return false; }, 60);
+  WaitForInputTaken(point);
   InjectMouse(MOUSEEVENTF_LEFTUP, point);
 }
 

@@ -14,6 +14,8 @@
 // and makes its config folder.
 void LayOutConfigurator(const std::filesystem::path& folder);
 
+inline constexpr DWORD kIdleWaitMs = 15000;
+
 class OptionProcess {
  public:
   explicit OptionProcess(std::filesystem::path folder) : folder_(std::move(folder)) {}
@@ -29,8 +31,9 @@ class OptionProcess {
   HWND window() const;
   bool Running() const;
   bool WaitForExit(DWORD timeoutMs = 15000) const;
-  // Waits until the window has handled everything sent or posted before this call.
-  void Settle() const;
+  // Waits until the window's thread has handled every message and input queued before the call
+  // (a click or a key included, and whatever dialog or menu it runs); false after kIdleWaitMs.
+  bool WaitUntilIdle() const;
 
   const std::filesystem::path& folder() const { return folder_; }
 
@@ -54,7 +57,12 @@ RECT OnScreen(HWND window, const RECT& clientRect);
 // The control window at the centre of a control's place.
 HWND ControlWindow(HWND window, const std::filesystem::path& folder, int key);
 
-// A left click with injected input at a point on the screen.
+// Waits until the thread of the window at a screen point has handled the input injected so far:
+// a press sent before the pointer's move was taken would go to the window that held the capture
+// (a skinned button keeps it while hovered), not to the one under the pointer. A wait that runs
+// out fails the test.
+void WaitForInputTaken(POINT point);
+// A left click with injected input at a point on the screen, each step taken before the next.
 void ClickAt(POINT point);
 void ClickControl(HWND window, const std::filesystem::path& folder, int key);
 // Moves the pointer off every window of the test.

@@ -14,6 +14,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/windows_support/bitmap_file.h"
 #include "tests/windows_support/pump.h"
+#include "tests/windows_support/thread_idle.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ class PHSliderDragTest : public ::testing::Test {
     ASSERT_TRUE(owner_.Create(args));
     SetForegroundWindow(owner_.handle());
     UpdateWindow(owner_.handle());
-    PumpUntil([] { return false; }, 100);
+    ASSERT_TRUE(WaitUntilThreadIdle(owner_.handle())) << "the owner never became idle";
   }
   void TearDown() override {
     if (GetCapture() != nullptr) ReleaseCapture();
@@ -144,7 +145,7 @@ TEST_F(PHSliderDragTest, DragPostsValuesAndTheReleaseMatchesTheThumbsPlace) {
     const POINT press = {kOwnerOrigin.x + startLeft + kThumbWidth / 2,
                          kOwnerOrigin.y + kTravel.top + kThumbHeight / 2};
     InjectMouse(0, press);
-    PumpUntil([] { return false; }, 50);
+    ASSERT_TRUE(WaitUntilThreadIdle(owner_.handle())) << "the move was never handled";
     InjectMouse(MOUSEEVENTF_LEFTDOWN, press);
     ASSERT_TRUE(PumpUntil([&] { return thumb.dragging(); }, kWaitMs)) << "the press missed";
     for (const int offset : row.moves) {

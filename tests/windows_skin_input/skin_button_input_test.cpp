@@ -14,6 +14,7 @@
 #include "skin/skin_button.h"
 #include "tests/windows/skin_control_host.h"
 #include "tests/windows_support/pump.h"
+#include "tests/windows_support/thread_idle.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ class SkinInputTest : public testing::Test {
     SetForegroundWindow(host_->handle());
     UpdateWindow(host_->handle());
     InjectMouse(0, {230, 110});  // inside the host, away from every control
-    PumpUntil([] { return false; }, 50);
+    ASSERT_TRUE(WaitUntilThreadIdle(host_->handle())) << "the move was never handled";
     host_->commands.clear();
     host_->recorded.clear();
   }
@@ -214,7 +215,7 @@ TEST_F(SkinInputTest, TypingIntoANumbersOnlyFieldKeepsTheDigitsAndReportsEachCha
   edit.SetNumbersOnly(true);
   SetFocus(edit.handle());
   ASSERT_EQ(GetFocus(), edit.handle());
-  PumpUntil([] { return false; }, 50);
+  ASSERT_TRUE(WaitUntilThreadIdle(host_->handle())) << "the window never became idle";
   host_->recorded.clear();
 
   for (WORD key : {WORD{'A'}, WORD{'5'}, WORD{VK_NUMPAD1}, WORD{VK_UP}, WORD{'7'}}) InjectKey(key);

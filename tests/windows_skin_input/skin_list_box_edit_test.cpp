@@ -14,6 +14,7 @@
 #include "ui/window.h"
 #include "skin/skin_list_box.h"
 #include "tests/windows_support/pump.h"
+#include "tests/windows_support/thread_idle.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ class SkinListBoxEditTest : public ::testing::Test {
     list_.SetKeepParent(true);
     SetForegroundWindow(parent_.handle());
     SetFocus(list_.handle());
-    PumpUntil([] { return false; }, 100);
+    ASSERT_TRUE(WaitUntilThreadIdle(parent_.handle())) << "the window never became idle";
   }
   void TearDown() override {
     if (IsWindow(parent_.handle())) DestroyWindow(parent_.handle());
