@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "lang/string_ids.h"
@@ -17,7 +18,6 @@
 #include "option/resource_ids.h"
 #include "platform/module_folder.h"
 #include "platform/system_settings_context.h"
-#include "base/wide.h"
 #include "platform/win32_input_sink.h"
 #include "settings/catalogue.h"
 #include "settings/language_strings.h"
@@ -61,8 +61,7 @@ bool ConfiguratorWindow::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam
          SkinnedDialog::RouteMessage(message, wParam, lParam, result);
 }
 
-ConfiguratorWindow::ConfiguratorWindow()
-    : SkinnedDialog(MainWindowLook()) {
+ConfiguratorWindow::ConfiguratorWindow() : SkinnedDialog(MainWindowLook()) {
   icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM));
 }
 
@@ -185,10 +184,12 @@ LRESULT ConfiguratorWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     Decline();
     return 0;
   }
-  if (HIWORD(wParam) != BN_CLICKED ||
-      !RunCommand(KeyOfButton(buttons_, reinterpret_cast<HWND>(lParam)))) {
-    Decline();
-  }
+  // A quick second click reaches the window as a double click and is a click all the same (after
+  // a cancelled file choice, say); only the web page is not opened twice by one double click.
+  const WORD code = HIWORD(wParam);
+  const int key = KeyOfButton(buttons_, reinterpret_cast<HWND>(lParam));
+  if (code == BN_DOUBLECLICKED && key == kWebPage) return 0;
+  if ((code != BN_CLICKED && code != BN_DOUBLECLICKED) || !RunCommand(key)) Decline();
   return 0;
 }
 
