@@ -35,8 +35,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.lpszClassName = L"BaselineInjectorWindow";
   RegisterClassW(&wc);
   // The window appears once the hook is in place: the benchmark waits for it.
-  CreateWindowExW(0, wc.lpszClassName, L"BaselineInjector", WS_POPUP, 0, 0, 1, 1, nullptr,
-                  nullptr, instance, nullptr);
+  CreateWindowExW(0, wc.lpszClassName, L"BaselineInjector", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                  instance, nullptr);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
   UnhookWindowsHookEx(hook);

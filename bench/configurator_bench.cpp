@@ -11,16 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "base/file_paths.h"
+#include "base/wide.h"
 #include "bench/bench_stats.h"
 #include "bridge/identities.h"
 #include "platform/module_folder.h"
-#include "base/wide.h"
-#include "base/file_paths.h"
 #include "settings/profile_defaults.h"
 #include "tests/support/temp_dir.h"
+#include "tests/windows_option/option_process.h"
 #include "tests/windows_support/injection_observer.h"
 #include "tests/windows_support/monitor_process.h"
-#include "tests/windows_option/option_process.h"
 #include "tests/windows_support/pump.h"
 
 namespace fs = std::filesystem;
@@ -106,7 +106,8 @@ int main() {
   // Start without a monitor: the configurator reads the settings files.
   TempDir alone;
   LayOutConfigurator(alone.path());
-  const SampleSummary start = Summarise(Starts(alone.path() / "Option.exe", Wide(kConfiguratorTitle)));
+  const SampleSummary start =
+      Summarise(Starts(alone.path() / "Option.exe", Wide(kConfiguratorTitle)));
   const SampleSummary startBaseline = Summarise(Starts(minimal, L"MinimalBenchWindow"));
   Report("process start to the first painted window", start, startBaseline);
 

@@ -19,7 +19,7 @@ namespace {
 constexpr int kPlays = 5;
 constexpr int kMiddle = 2;
 constexpr uint8_t kUsageA = 0x04;
-constexpr uint16_t kPauses[20] = {1, 2, 3, 4, 5, 7, 10, 15, 20, 30,
+constexpr uint16_t kPauses[20] = {1,  2,  3,  4,  5,  7,   10,  15,  20,  30,
                                   40, 50, 60, 75, 90, 110, 130, 150, 175, 200};
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "base/file_paths.h"
 #include "bench/bench_stats.h"
 #include "platform/module_folder.h"
-#include "base/file_paths.h"
 #include "settings/profile_defaults.h"
 #include "tests/windows_support/injection_observer.h"
 #include "tests/windows_support/monitor_process.h"
@@ -48,8 +48,8 @@ std::vector<double> MeasureMonitor() {
   std::memset(&p, 0, sizeof p);
   SetProfileDefaults(p, 0);
   ButtonAssignment& key = p.MacroKeyInfo[kExtra1];
-  key.functionCode = 5;               // key combination: the press holds it, the release ends it
-  key.events[0] = {kUsageA, 0, 0};   // A without modifiers
+  key.functionCode = 5;             // key combination: the press holds it, the release ends it
+  key.events[0] = {kUsageA, 0, 0};  // A without modifiers
   monitor.WriteCurrentProfile(p);
   if (!monitor.Start()) {
     std::fprintf(stderr, "the monitor did not start\n");
@@ -61,22 +61,20 @@ std::vector<double> MeasureMonitor() {
 }
 
 std::vector<double> MeasureBaseline() {
-  const std::wstring exe =
-      (ToFilesystemPath(ProgramFolder()) / "baseline_injector.exe").wstring();
+  const std::wstring exe = (ToFilesystemPath(ProgramFolder()) / "baseline_injector.exe").wstring();
   std::wstring commandLine = L"\"" + exe + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info)) {
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info)) {
     std::fprintf(stderr, "the baseline did not start\n");
     return {};
   }
   HWND window = nullptr;
-  PumpUntil([&] { return (window = FindWindowW(nullptr, L"BaselineInjector")) != nullptr; },
-            30000);
-  std::vector<double> latencies = window != nullptr ? MeasurePresses(kPresses)
-                                                    : std::vector<double>{};
+  PumpUntil([&] { return (window = FindWindowW(nullptr, L"BaselineInjector")) != nullptr; }, 30000);
+  std::vector<double> latencies =
+      window != nullptr ? MeasurePresses(kPresses) : std::vector<double>{};
   if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {
     TerminateProcess(info.hProcess, 1);
@@ -96,8 +94,8 @@ int main() {
   PrintSummary("  monitor", monitor, "ms");
   PrintSummary("  baseline (hook injects directly)", baseline, "ms");
   if (baseline.median > 0 && baseline.p99 > 0) {
-    std::printf("  ratio monitor/baseline: median %.2f, p99 %.2f\n", monitor.median / baseline.median,
-                monitor.p99 / baseline.p99);
+    std::printf("  ratio monitor/baseline: median %.2f, p99 %.2f\n",
+                monitor.median / baseline.median, monitor.p99 / baseline.p99);
   }
   return 0;
 }

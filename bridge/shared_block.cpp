@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "base/wide.h"
 #include "bridge/block_access.h"
 #include "bridge/identities.h"
-#include "base/wide.h"
 
 namespace {
 

@@ -94,19 +94,26 @@ struct ButtonOfEvent {
 
 ButtonOfEvent ButtonOf(const LowLevelMouseEvent& event) {
   switch (event.message) {
-    case kLeftDown: return {0, true};
-    case kLeftUp: return {0, false};
-    case kRightDown: return {1, true};
-    case kRightUp: return {1, false};
-    case kMiddleDown: return {2, true};
-    case kMiddleUp: return {2, false};
+    case kLeftDown:
+      return {0, true};
+    case kLeftUp:
+      return {0, false};
+    case kRightDown:
+      return {1, true};
+    case kRightUp:
+      return {1, false};
+    case kMiddleDown:
+      return {2, true};
+    case kMiddleUp:
+      return {2, false};
     case kXDown:
     case kXUp: {
       const uint32_t button = HighWord(event.mouseData);
       if (button != kXButton1 && button != kXButton2) return {-1, false};
       return {button == kXButton1 ? 3 : 4, event.message == kXDown};
     }
-    default: return {-1, false};
+    default:
+      return {-1, false};
   }
 }
 

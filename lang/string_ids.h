@@ -157,7 +157,8 @@
 /* Configurator: a settings file that could not be written (the earlier file stays whole). */
 #define IDS_SAVE_FAILED_MESSAGE 1105
 
-/* Configurator: an imported profile whose buttons start programs; %s stands for their file names. */
+/* Configurator: an imported profile whose buttons start programs; %s stands for their file names.
+ */
 #define IDS_IMPORT_LAUNCH_TITLE 1106
 #define IDS_IMPORT_LAUNCH_MESSAGE 1107
 #define IDS_IMPORT_LAUNCH_ALLOW 1108

@@ -1,7 +1,7 @@
 #include "monitor/hook_library.h"
 
-#include "platform/proc_address.h"
 #include "base/wide.h"
+#include "platform/proc_address.h"
 
 bool HookLibrary::Bind(const Text& programFolder) {
   // Only ever by its full path: a bare name would leave the choice to the library search.

@@ -23,7 +23,9 @@ DWORD WINAPI MacroWorker::ThreadMain(LPVOID param) {
   return 0;
 }
 
-bool MacroWorker::Start() { return queue_.Start(ThreadMain, this, 4096); }
+bool MacroWorker::Start() {
+  return queue_.Start(ThreadMain, this, 4096);
+}
 
 void MacroWorker::Stop() {
   if (queue_.running()) player_.RequestStop();

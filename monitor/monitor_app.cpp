@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "monitor/monitor_window.h"
-#include "base/wide.h"
 
 int MonitorApp::Run(HINSTANCE instance, const wchar_t* commandLine) {
   // Only the first character counts: "1" asks for the configurator as soon as the monitor runs.

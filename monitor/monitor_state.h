@@ -1,8 +1,8 @@
 #pragma once
 // Process-wide state of the monitor, shared by its parts on the window's thread.
 
-#include "settings/settings_block.h"
 #include "base/text.h"
+#include "settings/settings_block.h"
 
 // The monitor's own settings image: every action reads its assignment from here, never from the
 // shared memory.

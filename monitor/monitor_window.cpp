@@ -5,6 +5,7 @@
 
 #include <cwchar>
 
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "monitor/apply_pointer_settings.h"
@@ -15,7 +16,6 @@
 #include "platform/module_folder.h"
 #include "platform/proc_address.h"
 #include "platform/system_settings_context.h"
-#include "base/wide.h"
 #include "platform/win32_registry.h"
 #include "settings/catalogue.h"
 #include "settings/language_strings.h"

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "base/text.h"
 #include "bridge/shared_block.h"
 #include "monitor/dispatch/button_dispatcher.h"
 #include "monitor/hook_library.h"
@@ -16,8 +17,6 @@
 #include "platform/shell_worker.h"
 #include "platform/win32_input_sink.h"
 #include "settings/registry_path.h"
-#include "base/text.h"
-
 
 class MonitorWindow {
  public:

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "lang/string_ids.h"
 #include "platform/module_folder.h"
 #include "platform/shell_worker.h"
-#include "base/wide.h"
 #include "settings/language_strings.h"
 
 namespace {

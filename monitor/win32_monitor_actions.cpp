@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "base/wide.h"
 #include "monitor/dispatch/launch_target.h"
 #include "monitor/macro_worker.h"
 #include "monitor/zoom/zoom.h"
 #include "platform/shell_worker.h"
-#include "base/wide.h"
 
 namespace {
 

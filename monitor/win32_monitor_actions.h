@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "monitor/dispatch/monitor_actions.h"
 #include "input/input_sink.h"
+#include "monitor/dispatch/monitor_actions.h"
 
 class MacroWorker;
 class ShellWorker;

@@ -1,9 +1,9 @@
 #include "option/apply_targets_win32.h"
 
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "platform/system_settings_context.h"
-#include "base/wide.h"
 #include "settings/catalogue.h"
 
 void Win32ApplyTargets::WriteSharedBlock(const SharedSettingsBlock& image) {

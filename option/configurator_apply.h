@@ -27,5 +27,5 @@ enum class ChangeFlags : uint8_t {
 // set), then cleared in both images, so that the next apply without edits publishes none. False
 // when a file could not be saved: the caller tells the user, as the block and the monitor already
 // have the settings but the files keep the earlier ones.
-[[nodiscard]] bool ApplyEditedImage(SharedSettingsBlock& loaded, SharedSettingsBlock& edited, ChangeFlags flags,
-                      ApplyTargets& targets);
+[[nodiscard]] bool ApplyEditedImage(SharedSettingsBlock& loaded, SharedSettingsBlock& edited,
+                                    ChangeFlags flags, ApplyTargets& targets);

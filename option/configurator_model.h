@@ -8,12 +8,12 @@
 #include <memory>
 #include <optional>
 
+#include "base/text.h"
 #include "option/configurator_apply.h"
 #include "option/macros/macro_library_store.h"
 #include "option/profile_import.h"
 #include "settings/catalogue.h"
 #include "settings/settings_block.h"
-#include "base/text.h"
 
 // The monitor's shared block as the configurator reaches it. The block exists only while a
 // monitor runs; the configurator works from the files without it.

@@ -10,12 +10,12 @@
 #include <memory>
 
 #include "option/apply_targets_win32.h"
+#include "option/assignment_dialogs_win32.h"
 #include "option/configurator_model.h"
 #include "option/dialogs/click_slider.h"
 #include "option/dialogs/skinned_dialog.h"
 #include "option/macros/macro_library_store.h"
 #include "option/modal_notice_gate.h"
-#include "option/assignment_dialogs_win32.h"
 #include "option/text_label.h"
 #include "settings/settings_block.h"
 #include "skin/double_click_test_button.h"

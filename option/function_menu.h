@@ -6,11 +6,11 @@
 #include <span>
 #include <vector>
 
+#include "base/text.h"
 #include "option/buttons/assign_function.h"
 #include "option/macros/macro_record.h"
 #include "option/menu_item.h"
 #include "settings/profile_settings.h"
-#include "base/text.h"
 
 // Every menu, the root and each submenu, is this wide.
 inline constexpr int kFunctionMenuWidth = 156;

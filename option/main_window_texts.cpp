@@ -1,8 +1,8 @@
 #include "option/main_window_texts.h"
 
 #include "settings/language_strings.h"
-#include "ui/offscreen_canvas.h"
 #include "skin/skin_button_caption.h"
+#include "ui/offscreen_canvas.h"
 
 void PaintMainWindowTexts(HDC target) {
   for (const MainWindowText& text : kMainWindowTexts) {

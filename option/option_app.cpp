@@ -4,11 +4,11 @@
 
 #include <memory>
 
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "option/configurator_window.h"
-#include "base/wide.h"
-#include "ui/gdiplus_session.h"
 #include "skin/menu_frame_hook.h"
+#include "ui/gdiplus_session.h"
 
 OptionApp::~OptionApp() {
   ExitInstance();

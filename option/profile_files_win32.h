@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "option/config_file_dialog.h"
 #include "base/text.h"
+#include "option/config_file_dialog.h"
 
 // Shows the open or save dialog for "*.gmp" files, starting in programFolder's config folder.
 // The chosen full path, or empty when the user cancelled.

@@ -8,11 +8,11 @@
 #include <functional>
 #include <vector>
 
+#include "base/file_store.h"
+#include "base/text.h"
 #include "option/program_launches.h"
 #include "settings/private_profile.h"
-#include "base/file_store.h"
 #include "settings/settings_block.h"
-#include "base/text.h"
 
 // True when the chosen path names the slot file: compared after trimming white space from the
 // chosen path, without regard to case, with '/' and '\' alike. A miss is harmless (the file is
@@ -21,10 +21,10 @@
 bool IsSlotFilePath(TextView chosenPath, TextView slotPath);
 
 enum class ImportFileResult : uint8_t {
-  kUnreadable,     // the chosen file cannot be read: nothing changed
-  kSameFile,       // the chosen file is the slot file: nothing copied, reload it
-  kReplaced,       // the slot file now holds the chosen file (hidden, as slots are)
-  kWriteFailed,    // the slot file is untouched
+  kUnreadable,   // the chosen file cannot be read: nothing changed
+  kSameFile,     // the chosen file is the slot file: nothing copied, reload it
+  kReplaced,     // the slot file now holds the chosen file (hidden, as slots are)
+  kWriteFailed,  // the slot file is untouched
 };
 
 // Asked with the launches an imported profile carries; true keeps them.

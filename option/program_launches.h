@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "settings/profile_settings.h"
 #include "base/text.h"
+#include "settings/profile_settings.h"
 
 struct ProgramLaunch {
   int button;

@@ -1,5 +1,6 @@
 #pragma once
-// Resource ids of the configurator (option.rc). Plain defines: the resource compiler reads them too.
+// Resource ids of the configurator (option.rc). Plain defines: the resource compiler reads them
+// too.
 
 // Program icon: window class, taskbar and the file itself (shared with the monitor).
 #define IDI_PROGRAM 128

@@ -8,8 +8,8 @@ void RestrictLibrarySearch() {
   SetDllDirectoryW(L"");
   // Windows 7 has SetDefaultDllDirectories only with an update, so it is looked up.
   using SetDefaultFn = BOOL(WINAPI*)(DWORD);
-  auto setDefault = ProcAddress<SetDefaultFn>(GetModuleHandleW(L"kernel32.dll"),
-                                              "SetDefaultDllDirectories");
+  auto setDefault =
+      ProcAddress<SetDefaultFn>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
   if (setDefault != nullptr) setDefault(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
 }
 

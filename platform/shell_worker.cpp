@@ -43,9 +43,13 @@ DWORD WINAPI ShellWorker::ThreadMain(LPVOID param) {
   return 0;
 }
 
-bool ShellWorker::Start() { return queue_.Start(ThreadMain, this); }
+bool ShellWorker::Start() {
+  return queue_.Start(ThreadMain, this);
+}
 
-void ShellWorker::Stop() { queue_.Stop(kStopWaitMs); }
+void ShellWorker::Stop() {
+  queue_.Stop(kStopWaitMs);
+}
 
 bool ShellWorker::Run(Call call) {
   if (!queue_.running()) return false;

@@ -23,8 +23,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 bool WriteTemporary(const std::wstring& temporary, std::string_view bytes, DWORD attributes) {
   // A leftover of an interrupted write may be hidden, which would refuse CREATE_ALWAYS.
   SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
-  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            attributes, nullptr);
+  HANDLE file =
+      CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
   const bool closed = CloseHandle(file) != 0;
@@ -42,9 +42,8 @@ FileReadResult Win32FileStore::Read(const Text& path, std::string& bytes) {
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
-               ? FileReadResult::kMissing
-               : FileReadResult::kFailed;
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileReadResult::kMissing
+                                                                          : FileReadResult::kFailed;
   }
   bool ok = GetFileType(file) == FILE_TYPE_DISK;
   char chunk[65536];

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "settings/private_profile.h"
 #include "base/text.h"
+#include "settings/private_profile.h"
 
 class Win32PrivateProfile : public PrivateProfile {
  public:

@@ -3,10 +3,10 @@
 // save, clear and default it.
 
 #include "base/file_store.h"
+#include "base/text.h"
 #include "settings/private_profile.h"
 #include "settings/registry.h"
 #include "settings/settings_block.h"
-#include "base/text.h"
 
 inline constexpr char16_t kConfigSection[] = u"Setting";
 
@@ -42,7 +42,8 @@ int LoadAllSettings(SharedSettingsBlock& block, const SettingsContext& context);
 // The current profile's pointer settings to the registry (when the index names a slot), then
 // config.ini and the five slot files, each written whole. False when a file could not be written
 // (it then keeps what it held); the other files are still written.
-[[nodiscard]] bool SaveAllSettings(const SharedSettingsBlock& block, const SettingsContext& context);
+[[nodiscard]] bool SaveAllSettings(const SharedSettingsBlock& block,
+                                   const SettingsContext& context);
 
 // The monitor marks each start with Device=1 in config.ini.
 [[nodiscard]] bool WriteMonitorStarted(const SettingsContext& context);

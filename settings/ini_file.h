@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "settings/private_profile.h"
 #include "base/text.h"
+#include "settings/private_profile.h"
 
 class IniFile {
  public:

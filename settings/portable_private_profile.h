@@ -13,8 +13,8 @@
 
 #include <cstdint>
 
-#include "settings/private_profile.h"
 #include "base/text.h"
+#include "settings/private_profile.h"
 
 class PortablePrivateProfile : public PrivateProfile {
  public:

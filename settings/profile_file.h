@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "base/file_store.h"
+#include "base/text.h"
 #include "settings/private_profile.h"
 #include "settings/profile_settings.h"
 #include "settings/settings_file_edit.h"
-#include "base/text.h"
 
 inline constexpr char16_t kProfileSection[] = u"Setting";
 

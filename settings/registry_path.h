@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "settings/registry.h"
 #include "base/text.h"
+#include "settings/registry.h"
 
 struct RegistryPath {
   RegistryRoot root;

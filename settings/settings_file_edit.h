@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "base/file_store.h"
-#include "settings/ini_text.h"
 #include "base/text.h"
+#include "settings/ini_text.h"
 
 class SettingsFileEdit {
  public:

@@ -9,9 +9,9 @@
 #include <cstdint>
 
 #include "base/text.h"
+#include "skin/slider_position.h"
 #include "ui/gdi_handles.h"
 #include "ui/window.h"
-#include "skin/slider_position.h"
 
 class CPHSlider : public Window {
  public:

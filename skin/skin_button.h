@@ -17,9 +17,9 @@
 
 #include "base/text.h"
 #include "skin/button_look.h"
+#include "skin/skin_description.h"
 #include "ui/gdi_handles.h"
 #include "ui/window.h"
-#include "skin/skin_description.h"
 
 class SkinButton : public Window {
  public:

@@ -18,9 +18,9 @@
 #include <cstdint>
 
 #include "base/text.h"
+#include "skin/list_box_layout.h"
 #include "ui/gdi_handles.h"
 #include "ui/window.h"
-#include "skin/list_box_layout.h"
 
 class SkinListBox : public Window {
  public:

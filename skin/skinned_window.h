@@ -10,8 +10,8 @@
 
 #include <vector>
 
-#include "ui/modal_dialog.h"
 #include "skin/skin_description.h"
+#include "ui/modal_dialog.h"
 
 enum class SkinErase {
   kErasedWithoutDrawing,  // painting covers the whole client area

@@ -52,8 +52,7 @@ int32_t SliderValueFromExact(const SliderGeometry& g, double exact, bool roundin
   return static_cast<int32_t>(whole);
 }
 
-int32_t SliderValueAtEdge(const SliderGeometry& g, int32_t edge, int32_t settled,
-                          bool rounding) {
+int32_t SliderValueAtEdge(const SliderGeometry& g, int32_t edge, int32_t settled, bool rounding) {
   if (edge == SliderEdgeOfValue(g, settled)) return ClampSliderValue(g, settled);
   return SliderValueFromExact(g, SliderExactValueOfEdge(g, edge), rounding);
 }

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "input/win_input_values.h"
 #include "monitor/button_events.h"
 #include "monitor/primitives.h"
-#include "input/win_input_values.h"
 #include "settings/function_codes.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "monitor/dispatch/monitor_actions.h"
 #include "input/input_sink.h"
+#include "monitor/dispatch/monitor_actions.h"
 #include "settings/settings_block.h"
 
 class ButtonDispatcher;

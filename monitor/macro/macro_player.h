@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "monitor/dispatch/monitor_actions.h"
 #include "input/input_sink.h"
+#include "monitor/dispatch/monitor_actions.h"
 #include "settings/profile_settings.h"
 
 // A key held longer than this starts to repeat, as the keyboard's typematic delay does.

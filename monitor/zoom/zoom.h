@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "monitor/dispatch/monitor_actions.h"
 #include "input/input_sink.h"
+#include "monitor/dispatch/monitor_actions.h"
 
 enum class ZoomTarget : uint8_t {
   kCtrlWheel,        // office documents and similar: Ctrl with the wheel

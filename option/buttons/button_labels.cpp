@@ -1,7 +1,7 @@
 #include "option/buttons/button_labels.h"
 
-#include "lang/string_ids.h"
 #include "input/key_combination.h"
+#include "lang/string_ids.h"
 #include "settings/function_codes.h"
 
 namespace {

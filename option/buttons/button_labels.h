@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "settings/profile_settings.h"
 #include "base/text.h"
+#include "settings/profile_settings.h"
 
 struct ButtonLabel {
   enum class Kind : uint8_t {

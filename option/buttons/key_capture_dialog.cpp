@@ -1,12 +1,12 @@
 #include "option/buttons/key_capture_dialog.h"
 
+#include "base/wide.h"
 #include "lang/string_ids.h"
 #include "option/dialogs/centre_over_owner.h"
-#include "base/wide.h"
 #include "platform/win32_input_sink.h"
 #include "settings/language_strings.h"
-#include "ui/offscreen_canvas.h"
 #include "skin/skin_button_caption.h"
+#include "ui/offscreen_canvas.h"
 
 using namespace key_capture_keys;
 

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/text.h"
 #include "input/input_sink.h"
 #include "option/buttons/assign_function.h"
 #include "option/buttons/key_names.h"
-#include "base/text.h"
 
 // Toggle i stands for bit i of the modifier byte: 0 no modifiers, 1 Ctrl, 2 Shift, 3 Alt,
 // 4 Windows.

@@ -1,7 +1,7 @@
 #include "option/buttons/key_names.h"
 
-#include "lang/string_ids.h"
 #include "input/key_table.h"
+#include "lang/string_ids.h"
 
 namespace {
 

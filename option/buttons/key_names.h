@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
+#include "base/text.h"
 #include "input/input_sink.h"
 #include "option/buttons/button_labels.h"
-#include "base/text.h"
 
 // The text of a lan.dll string; the programs pass LanguageString. The side-specific Shift, Ctrl
 // and Alt keys are named by the language library.

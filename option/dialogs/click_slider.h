@@ -7,10 +7,10 @@
 
 #include <cstdint>
 
-#include "option/dialogs/slider_click.h"
 #include "base/text.h"
-#include "ui/window.h"
+#include "option/dialogs/slider_click.h"
 #include "skin/ph_slider.h"
+#include "ui/window.h"
 
 class ClickSlider : public Window {
  public:

@@ -1,8 +1,8 @@
 #include "option/dialogs/confirm_dialog.h"
 
+#include "base/wide.h"
 #include "lang/string_ids.h"
 #include "option/dialogs/centre_over_owner.h"
-#include "base/wide.h"
 #include "settings/language_strings.h"
 #include "ui/gdiplus_objects.h"
 #include "ui/offscreen_canvas.h"

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "option/dialogs/profile_properties_fields.h"
 #include "base/wide.h"
+#include "option/dialogs/profile_properties_fields.h"
 
 Text ChooseExeFile(HWND owner) {
   wchar_t desktop[MAX_PATH] = {};

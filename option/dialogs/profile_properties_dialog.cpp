@@ -1,8 +1,8 @@
 #include "option/dialogs/profile_properties_dialog.h"
 
+#include "base/wide.h"
 #include "option/dialogs/exe_file_chooser.h"
 #include "option/dialogs/profile_properties_fields.h"
-#include "base/wide.h"
 #include "ui/window_text.h"
 
 namespace {

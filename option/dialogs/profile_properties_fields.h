@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "settings/profile_settings.h"
 #include "base/text.h"
+#include "settings/profile_settings.h"
 
 // The dialog's blank-mode flag: 0 fills both fields from the profile, 1 opens them empty (a new
 // profile). Any other value is taken as empty, so nothing stale is ever shown as "new".

@@ -39,5 +39,6 @@ struct SliderChange {
 SliderChange ApplySliderChange(ProfileSettings& profile, int32_t id, int32_t position);
 
 // The double-click time Windows had before the slider set one live: the current profile's value in
-// the image last applied or loaded, as the monitor puts it in place. None without a current profile.
+// the image last applied or loaded, as the monitor puts it in place. None without a current
+// profile.
 [[nodiscard]] std::optional<int32_t> AppliedDoubleClickTime(const SharedSettingsBlock& applied);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "lang/string_ids.h"
 #include "input/key_table.h"
+#include "lang/string_ids.h"
 #include "settings/function_codes.h"
 
 namespace {

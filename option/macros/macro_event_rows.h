@@ -7,10 +7,10 @@
 #include <span>
 #include <vector>
 
+#include "base/text.h"
 #include "input/input_sink.h"
 #include "option/buttons/key_names.h"
 #include "settings/profile_settings.h"
-#include "base/text.h"
 
 // Row kinds, the low word of each row's item value.
 enum class EventRowKind : uint16_t {

@@ -10,11 +10,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "option/macros/macro_record.h"
 #include "base/file_store.h"
+#include "base/text.h"
+#include "option/macros/macro_record.h"
 #include "settings/private_profile.h"
 #include "settings/settings_block.h"
-#include "base/text.h"
 
 using MacroLibrary = std::vector<MacroRecord>;
 

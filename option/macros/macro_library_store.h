@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
+#include "base/text.h"
 #include "option/macros/macro_library.h"
 #include "settings/settings_block.h"
-#include "base/text.h"
 
 class MacroLibraryStore {
  public:

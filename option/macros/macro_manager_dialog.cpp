@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/wide.h"
 #include "lang/string_ids.h"
 #include "option/config_file_dialog.h"
 #include "option/dialogs/centre_over_owner.h"
@@ -9,7 +10,6 @@
 #include "option/macros/macro_manager_warnings.h"
 #include "option/macros/macro_record_hook.h"
 #include "option/menu_popup.h"
-#include "base/wide.h"
 #include "settings/language_strings.h"
 #include "settings/private_profile.h"
 #include "ui/window_text.h"

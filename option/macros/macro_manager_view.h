@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
-#include "option/menu_item.h"
 #include "option/macros/macro_event_rows.h"
+#include "option/menu_item.h"
 
 // Keys of "skin_macro_manager.ini".
 namespace macro_keys {

@@ -12,8 +12,8 @@
 #include <fstream>
 #include <string>
 
-#include "settings/profile_file.h"
 #include "base/text.h"
+#include "settings/profile_file.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <random>
 
+#include "base/text.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
-#include "base/text.h"
 
 ProfileSettings SampleProfile(unsigned seed) {
   // mt19937 gives the same sequence with every standard library, so both builds agree.

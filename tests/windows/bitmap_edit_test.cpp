@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/message_loop.h"
 #include "tests/windows/skin_control_host.h"
 #include "tests/windows_support/pump.h"
+#include "ui/message_loop.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "lang/string_ids.h"
 #include "base/text.h"
+#include "lang/string_ids.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "base/wide.h"
-#include "ui/window.h"
 #include "skin/slider_messages.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows_support/bitmap_file.h"
+#include "ui/window.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/module_folder.h"
+#include "base/file_paths.h"
 #include "base/wide.h"
+#include "platform/module_folder.h"
 #include "platform/win32_private_profile.h"
 #include "platform/win32_registry.h"
 #include "settings/catalogue.h"
-#include "base/file_paths.h"
 #include "settings/pointer_settings.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"

@@ -8,9 +8,9 @@
 
 #include <string>
 
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/shared_block.h"
-#include "base/wide.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "ui/message_loop.h"
 #include "tests/windows/skin_control_host.h"
+#include "ui/message_loop.h"
 
 namespace {
 

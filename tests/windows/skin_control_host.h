@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/window.h"
 #include "tests/windows_support/png_writer.h"
 #include "tests/windows_support/window_picture.h"
+#include "ui/window.h"
 
 // A shown pop-up (owner drawing and focus need one) that records every WM_COMMAND and every
 // message of one registered number it receives.

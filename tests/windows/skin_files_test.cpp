@@ -7,6 +7,7 @@
 #include <ole2.h>
 #include <olectl.h>
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <string>
@@ -23,9 +24,13 @@ std::wstring OwnFolder() {
   return folder.substr(0, folder.find_last_of(L'\\') + 1);
 }
 
-std::wstring SkinFolder() { return OwnFolder() + L"skins\\"; }
+std::wstring SkinFolder() {
+  return OwnFolder() + L"skins\\";
+}
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+std::string Narrow(const std::wstring& text) {
+  return std::string(text.begin(), text.end());
+}
 
 std::wstring ReadKey(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
   wchar_t value[4096] = {};
@@ -51,8 +56,8 @@ Size LoadedSize(const std::wstring& path) {
 
 // The system picture decoder, as skin descriptions are decoded; 0 x 0 when it fails.
 Size DecodedSize(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                            nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
   const DWORD bytes = GetFileSize(file, nullptr);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
@@ -93,10 +98,10 @@ struct WindowSkin {
 // Sizes the windows are designed for; the dialogs' painted texts and the main window's static
 // texts sit at fixed places inside them.
 const WindowSkin kWindows[] = {
-    {L"skin_main.ini", {680, 450}},          {L"skin_shortcut.ini", {460, 150}},
-    {L"skin_single_key.ini", {460, 150}},    {L"skin_macro_manager.ini", {520, 362}},
-    {L"skin_profile.ini", {400, 150}},       {L"skin_delete_macro_warn.ini", {450, 160}},
-    {L"skin_click_warn.ini", {450, 160}},    {L"skin_reset_warn.ini", {450, 160}},
+    {L"skin_main.ini", {680, 450}},           {L"skin_shortcut.ini", {460, 150}},
+    {L"skin_single_key.ini", {460, 150}},     {L"skin_macro_manager.ini", {520, 362}},
+    {L"skin_profile.ini", {400, 150}},        {L"skin_delete_macro_warn.ini", {450, 160}},
+    {L"skin_click_warn.ini", {450, 160}},     {L"skin_reset_warn.ini", {450, 160}},
     {L"skin_macro_set_warn.ini", {450, 160}},
 };
 
@@ -168,12 +173,16 @@ TEST(SkinFilesTest, ConfiguratorCarriesItsPictures) {
     int size;
   };
   const Picture pictures[] = {
-      {IDI_PROGRAM, IMAGE_ICON, 32},           {IDI_SUBMENU_ARROW, IMAGE_ICON, 32},
-      {IDB_EVENT_DELAY, IMAGE_BITMAP, 16},     {IDB_EVENT_KEY_RELEASED, IMAGE_BITMAP, 16},
-      {IDB_EVENT_KEY_PRESSED, IMAGE_BITMAP, 16}, {IDB_EVENT_MOUSE_BUTTON, IMAGE_BITMAP, 16},
+      {IDI_PROGRAM, IMAGE_ICON, 32},
+      {IDI_SUBMENU_ARROW, IMAGE_ICON, 32},
+      {IDB_EVENT_DELAY, IMAGE_BITMAP, 16},
+      {IDB_EVENT_KEY_RELEASED, IMAGE_BITMAP, 16},
+      {IDB_EVENT_KEY_PRESSED, IMAGE_BITMAP, 16},
+      {IDB_EVENT_MOUSE_BUTTON, IMAGE_BITMAP, 16},
   };
   for (const Picture& p : pictures) {
-    // Bitmaps at their own size, icons at the system icon size (32), as the configurator draws them.
+    // Bitmaps at their own size, icons at the system icon size (32), as the configurator draws
+    // them.
     HANDLE image = LoadImageW(option, MAKEINTRESOURCEW(p.id), p.type, 0, 0,
                               p.type == IMAGE_ICON ? LR_DEFAULTSIZE : 0);
     ASSERT_NE(image, nullptr) << "resource " << p.id;

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "option/resource_ids.h"
 #include "base/wide.h"
+#include "option/resource_ids.h"
+#include "tests/windows_support/window_picture.h"
 #include "ui/message_loop.h"
 #include "ui/window.h"
-#include "tests/windows_support/window_picture.h"
 
 namespace {
 

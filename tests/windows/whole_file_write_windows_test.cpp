@@ -8,11 +8,11 @@
 #include <cstring>
 #include <filesystem>
 
-#include "option/macros/macro_library.h"
+#include "base/file_paths.h"
 #include "base/wide.h"
+#include "option/macros/macro_library.h"
 #include "platform/win32_file_store.h"
 #include "platform/win32_private_profile.h"
-#include "base/file_paths.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
 #include "tests/support/temp_dir.h"

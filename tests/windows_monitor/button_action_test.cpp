@@ -8,15 +8,15 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "base/file_paths.h"
 #include "bridge/messages.h"
 #include "bridge/shared_block.h"
 #include "platform/module_folder.h"
-#include "base/file_paths.h"
 #include "settings/profile_defaults.h"
 #include "tests/windows_support/injection_observer.h"
 #include "tests/windows_support/monitor_process.h"
@@ -49,16 +49,27 @@ struct Step {
   int wheelDelta = 0;
 };
 
-constexpr Step Down(DWORD vk) { return {true, vk, false}; }
-constexpr Step Up(DWORD vk) { return {true, vk, true}; }
+constexpr Step Down(DWORD vk) {
+  return {true, vk, false};
+}
+constexpr Step Up(DWORD vk) {
+  return {true, vk, true};
+}
 
 // Left and right modifiers as the generic key, so that either report matches.
 DWORD Generic(DWORD vk) {
   switch (vk) {
-    case VK_LSHIFT: case VK_RSHIFT: return VK_SHIFT;
-    case VK_LCONTROL: case VK_RCONTROL: return VK_CONTROL;
-    case VK_LMENU: case VK_RMENU: return VK_MENU;
-    default: return vk;
+    case VK_LSHIFT:
+    case VK_RSHIFT:
+      return VK_SHIFT;
+    case VK_LCONTROL:
+    case VK_RCONTROL:
+      return VK_CONTROL;
+    case VK_LMENU:
+    case VK_RMENU:
+      return VK_MENU;
+    default:
+      return vk;
   }
 }
 
@@ -85,21 +96,38 @@ void ExpectSequence(const std::vector<ObservedInput>& seen, const std::vector<St
 
 void Press(int button) {
   switch (button) {
-    case kMiddle: SimulateMouse(MOUSEEVENTF_MIDDLEDOWN); break;
-    case kExtra1: SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1); break;
-    case kExtra2: SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON2); break;
-    case kWheelForward: SimulateMouse(MOUSEEVENTF_WHEEL, WHEEL_DELTA); break;
-    default: FAIL() << "no input for button " << button;
+    case kMiddle:
+      SimulateMouse(MOUSEEVENTF_MIDDLEDOWN);
+      break;
+    case kExtra1:
+      SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
+      break;
+    case kExtra2:
+      SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON2);
+      break;
+    case kWheelForward:
+      SimulateMouse(MOUSEEVENTF_WHEEL, WHEEL_DELTA);
+      break;
+    default:
+      FAIL() << "no input for button " << button;
   }
 }
 
 void Release(int button) {
   switch (button) {
-    case kMiddle: SimulateMouse(MOUSEEVENTF_MIDDLEUP); break;
-    case kExtra1: SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1); break;
-    case kExtra2: SimulateMouse(MOUSEEVENTF_XUP, XBUTTON2); break;
-    case kWheelForward: break;  // a notch has no release
-    default: FAIL() << "no input for button " << button;
+    case kMiddle:
+      SimulateMouse(MOUSEEVENTF_MIDDLEUP);
+      break;
+    case kExtra1:
+      SimulateMouse(MOUSEEVENTF_XUP, XBUTTON1);
+      break;
+    case kExtra2:
+      SimulateMouse(MOUSEEVENTF_XUP, XBUTTON2);
+      break;
+    case kWheelForward:
+      break;  // a notch has no release
+    default:
+      FAIL() << "no input for button " << button;
   }
 }
 
@@ -138,18 +166,30 @@ struct ClickCase {
 };
 
 const ClickCase kClickCases[] = {
-    {"copy", kExtra2, [](ProfileSettings& p) { Assign(p, kExtra2, 54); }, {},
+    {"copy",
+     kExtra2,
+     [](ProfileSettings& p) { Assign(p, kExtra2, 54); },
+     {},
      {Down(VK_CONTROL), Down('C'), Up('C'), Up(VK_CONTROL)}},
-    {"single key F1", kExtra1, [](ProfileSettings& p) { Assign(p, kExtra1, 85); }, {},
+    {"single key F1",
+     kExtra1,
+     [](ProfileSettings& p) { Assign(p, kExtra1, 85); },
+     {},
      {Down(VK_F1), Up(VK_F1)}},
-    {"media key volume up", kExtra1, [](ProfileSettings& p) { Assign(p, kExtra1, 31); }, {},
+    {"media key volume up",
+     kExtra1,
+     [](ProfileSettings& p) { Assign(p, kExtra1, 31); },
+     {},
      {Down(VK_VOLUME_UP), Up(VK_VOLUME_UP)}},
-    {"left click on a wheel notch", kWheelForward,
+    {"left click on a wheel notch",
+     kWheelForward,
      [](ProfileSettings& p) { Assign(p, kWheelForward, 1); },
-     {{false, WM_LBUTTONDOWN, false}, {false, WM_LBUTTONUP, true}}, {}},
+     {{false, WM_LBUTTONDOWN, false}, {false, WM_LBUTTONUP, true}},
+     {}},
     // A stored Ctrl+Shift chord: the press holds S with the modifiers tapped around it, the
     // release lets S go the same way, so no key stays down.
-    {"ctrl shift chord by code", kExtra1,
+    {"ctrl shift chord by code",
+     kExtra1,
      [](ProfileSettings& p) {
        Assign(p, kExtra1, 5);
        p.MacroKeyInfo[kExtra1].events[0] = {kUsageS, kComboCtrl | kComboShift, 0};
@@ -190,8 +230,7 @@ TEST_F(ButtonActionTest, WindowSwitchingHeldStepsTheSwitcherUntilTheRelease) {
   Press(kExtra1);
   observer_.Idle(1200);
   Release(kExtra1);
-  ASSERT_TRUE(PumpUntil([this] { return !seen().empty() && seen().back().code != VK_TAB; },
-                        5000))
+  ASSERT_TRUE(PumpUntil([this] { return !seen().empty() && seen().back().code != VK_TAB; }, 5000))
       << Describe(seen());
   observer_.Idle(700);  // a further step would come within one period
 
@@ -269,12 +308,15 @@ TEST_F(ButtonActionTest, SecondPressStopsTheMacroAndReleasesHeldKeysNewestFirst)
   Press(kMiddle);
   Release(kMiddle);
   // Wait until B is held (after Shift), then stop with a second press.
-  ASSERT_TRUE(PumpUntil([this] {
-    for (const ObservedInput& s : seen()) {
-      if (s.code == 'B' && !s.up) return true;
-    }
-    return false;
-  }, 5000)) << Describe(seen());
+  ASSERT_TRUE(PumpUntil(
+      [this] {
+        for (const ObservedInput& s : seen()) {
+          if (s.code == 'B' && !s.up) return true;
+        }
+        return false;
+      },
+      5000))
+      << Describe(seen());
   Press(kMiddle);
   Release(kMiddle);
   observer_.Idle(1000);
@@ -368,8 +410,7 @@ const LedgerCase kLedgerCases[] = {
      },
      Ending::kExitWhileHeld},
     {"macro ending on a press",
-     [](ProfileSettings& p) { HeldMacro(p.MacroKeyInfo[kExtra1], true); },
-     Ending::kMacroPlayedOut},
+     [](ProfileSettings& p) { HeldMacro(p.MacroKeyInfo[kExtra1], true); }, Ending::kMacroPlayedOut},
     {"macro stopped midway", [](ProfileSettings& p) { HeldMacro(p.MacroKeyInfo[kExtra1], false); },
      Ending::kMacroStopped},
     {"modifier alone tapped once",
@@ -413,8 +454,8 @@ TEST_P(LedgerTest, EveryDownHasItsUpAndNothingFollowsTheEnd) {
       break;
     case Ending::kMacroStopped:
       Release(kExtra1);
-      ASSERT_TRUE(PumpUntil([this] { return LeftDown(seen()).find(" key 66") != std::string::npos; },
-                            5000))
+      ASSERT_TRUE(
+          PumpUntil([this] { return LeftDown(seen()).find(" key 66") != std::string::npos; }, 5000))
           << Describe(seen());
       Press(kExtra1);
       Release(kExtra1);
@@ -456,8 +497,8 @@ TEST_F(ButtonActionTest, LaunchesTheProgramOfTheButton) {
     for (int i = 0; i < 2; ++i) {
       const int button = i == 0 ? kExtra1 : kExtra2;
       Assign(p, button, 86);  // on the release
-      const std::u16string path =
-          rows[i].fullPath ? (folder / rows[i].file).u16string() : fs::path(rows[i].file).u16string();
+      const std::u16string path = rows[i].fullPath ? (folder / rows[i].file).u16string()
+                                                   : fs::path(rows[i].file).u16string();
       CopyToField(p.MacroKeyInfo[button].programPath, path);
     }
   });
@@ -514,8 +555,8 @@ class ClassWindow {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     RegisterClassW(&wc);  // fails harmlessly when registered by an earlier case
     const DWORD style = parent != nullptr ? WS_CHILD | WS_VISIBLE : WS_POPUP | WS_VISIBLE;
-    return CreateWindowExW(0, className, L"", style, 0, 0, 300, 200, parent, nullptr,
-                           wc.hInstance, nullptr);
+    return CreateWindowExW(0, className, L"", style, 0, 0, 300, 200, parent, nullptr, wc.hInstance,
+                           nullptr);
   }
   HWND window_ = nullptr;
   HWND top_ = nullptr;
@@ -530,23 +571,40 @@ struct ZoomCase {
   bool focusElsewhere = false;  // another window of the test is the foreground window
 };
 
-constexpr Step Wheel(int delta) { return {false, WM_MOUSEWHEEL, false, delta}; }
+constexpr Step Wheel(int delta) {
+  return {false, WM_MOUSEWHEEL, false, delta};
+}
 
 const ZoomCase kZoomCases[] = {
-    {"ctrl wheel in", L"EXCEL7", nullptr, 66,
-     {Down(VK_LCONTROL), Wheel(120), Up(VK_LCONTROL)}},
+    {"ctrl wheel in", L"EXCEL7", nullptr, 66, {Down(VK_LCONTROL), Wheel(120), Up(VK_LCONTROL)}},
     {"ctrl wheel out", L"_WwG", nullptr, 67, {Down(VK_LCONTROL), Wheel(-120), Up(VK_LCONTROL)}},
-    {"tabbed web view", L"Internet Explorer_Server", L"TabWindowClass", 66,
+    {"tabbed web view",
+     L"Internet Explorer_Server",
+     L"TabWindowClass",
+     66,
      {Down(VK_LCONTROL), Wheel(120), Up(VK_LCONTROL)}},
-    {"untabbed web view turns the other way", L"Internet Explorer_Server", L"ZoomTestFrame", 66,
+    {"untabbed web view turns the other way",
+     L"Internet Explorer_Server",
+     L"ZoomTestFrame",
+     66,
      {Down(VK_LCONTROL), Wheel(-120), Up(VK_LCONTROL)}},
-    {"image viewer keypad minus", L"ImageViewWndClass", nullptr, 67,
+    {"image viewer keypad minus",
+     L"ImageViewWndClass",
+     nullptr,
+     67,
      {Down(VK_SUBTRACT), Up(VK_SUBTRACT)}},
-    {"ctrl key viewer", L"AVL_AVView", nullptr, 66,
+    {"ctrl key viewer",
+     L"AVL_AVView",
+     nullptr,
+     66,
      {Down(VK_LCONTROL), Down(VK_ADD), Up(VK_ADD), Up(VK_LCONTROL)}},
     {"other window plain notch", L"ZoomTestPlain", nullptr, 66, {Wheel(120)}},
-    {"image viewer behind another window gets the wheel", L"ImageViewWndClass", nullptr, 67,
-     {Wheel(-120)}, true},
+    {"image viewer behind another window gets the wheel",
+     L"ImageViewWndClass",
+     nullptr,
+     67,
+     {Wheel(-120)},
+     true},
 };
 
 class ZoomTest : public ButtonActionTest, public ::testing::WithParamInterface<ZoomCase> {};
@@ -568,13 +626,12 @@ TEST_P(ZoomTest, SendsTheGestureOfTheWindowUnderThePointer) {
   ExpectSequence(seen(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Classes, ZoomTest, ::testing::ValuesIn(kZoomCases),
-                         [](const auto& info) {
-                           std::string name = info.param.name;
-                           for (char& ch : name) {
-                             if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                           }
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Classes, ZoomTest, ::testing::ValuesIn(kZoomCases), [](const auto& info) {
+  std::string name = info.param.name;
+  for (char& ch : name) {
+    if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  }
+  return name;
+});
 
 }  // namespace

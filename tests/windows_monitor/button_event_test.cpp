@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/wide.h"
 #include "bridge/messages.h"
 #include "kbhook/mouse_report.h"
 #include "platform/module_folder.h"
-#include "base/wide.h"
 #include "tests/windows_support/monitor_process.h"
 
 namespace {

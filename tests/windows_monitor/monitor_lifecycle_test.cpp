@@ -11,21 +11,21 @@
 #include <thread>
 #include <vector>
 
+#include "base/file_paths.h"
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "bridge/shared_block.h"
 #include "platform/module_folder.h"
-#include "base/wide.h"
 #include "platform/win32_private_profile.h"
 #include "platform/win32_registry.h"
 #include "settings/catalogue.h"
-#include "base/file_paths.h"
 #include "settings/ini_file.h"
 #include "settings/pointer_settings.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
-#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_support/live_settings.h"
+#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_support/under_wine.h"
 
 namespace {

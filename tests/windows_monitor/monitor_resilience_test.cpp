@@ -5,18 +5,19 @@
 #include <gtest/gtest.h>
 // clang-format off
 #include <windows.h>
+
 #include <shellapi.h>  // after windows.h, which it needs
 // clang-format on
 
 #include <memory>
 #include <thread>
 
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "bridge/shared_block.h"
 #include "monitor/tray_icon.h"
 #include "platform/module_folder.h"
-#include "base/wide.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "settings/ini_file.h"

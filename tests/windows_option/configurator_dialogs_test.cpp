@@ -322,8 +322,8 @@ TEST_F(ConfiguratorDialogsTest, AnImportThatStartsProgramsAsksFirst) {
     ClickControl(option.window(), dir_.path(), kImportKey);
     ASSERT_TRUE(macro_steps::ChooseFileInDialog(option.window(), incoming));
     HWND question = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (question = OwnedDialog(option.window())) != nullptr; },
-                          kWaitMs));
+    ASSERT_TRUE(
+        PumpUntil([&] { return (question = OwnedDialog(option.window())) != nullptr; }, kWaitMs));
     ASSERT_TRUE(option.WaitUntilIdle());
     if (answer == kConfirmOk) SaveDialogPicture(question, "option_import_launch_question");
     ClickDialogControl(question, dir_.path(), kClickSkin, answer);

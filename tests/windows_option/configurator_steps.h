@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "settings/profile_settings.h"
 #include "base/text.h"
+#include "settings/profile_settings.h"
 #include "tests/windows_option/option_process.h"
 
 // Keys of the main window's skin description.

@@ -20,10 +20,10 @@
 #include "settings/profile_file.h"
 #include "skin/owner_menu_layout.h"
 #include "tests/support/temp_dir.h"
-#include "tests/windows_support/injection_observer.h"
-#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/option_process.h"
+#include "tests/windows_support/injection_observer.h"
+#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_support/pump.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/module_folder.h"
-#include "base/wide.h"
 #include "base/file_paths.h"
+#include "base/wide.h"
+#include "platform/module_folder.h"
 #include "settings/language_strings.h"
 #include "tests/windows_option/dialog_steps.h"
 #include "tests/windows_option/option_process.h"

@@ -14,19 +14,19 @@
 #include <string>
 #include <vector>
 
+#include "base/wide.h"
 #include "bridge/device_simulation.h"
 #include "lang/string_ids.h"
-#include "base/wide.h"
 #include "settings/language_strings.h"
 #include "settings/profile_defaults.h"
 #include "skin/button_look.h"
 #include "skin/button_pos.h"
 #include "skin/skin_button_caption.h"
 #include "tests/support/temp_dir.h"
-#include "tests/windows_support/injection_observer.h"
-#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/option_process.h"
+#include "tests/windows_support/injection_observer.h"
+#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_support/pump.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "bridge/device_simulation.h"
 #include "base/wide.h"
+#include "bridge/device_simulation.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "skin/button_pos.h"

@@ -10,18 +10,18 @@
 #include <string>
 #include <vector>
 
-#include "option/macros/macro_library.h"
 #include "base/wide.h"
+#include "option/macros/macro_library.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
 #include "settings/profile_defaults.h"
 #include "skin/button_pos.h"
 #include "tests/support/temp_dir.h"
-#include "tests/windows_support/injection_observer.h"
-#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_option/configurator_steps.h"
 #include "tests/windows_option/macro_manager_steps.h"
 #include "tests/windows_option/option_process.h"
+#include "tests/windows_support/injection_observer.h"
+#include "tests/windows_support/monitor_process.h"
 #include "tests/windows_support/pump.h"
 
 using namespace macro_steps;

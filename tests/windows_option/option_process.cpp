@@ -4,10 +4,10 @@
 
 #include <fstream>
 
+#include "base/file_paths.h"
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "platform/module_folder.h"
-#include "base/wide.h"
-#include "base/file_paths.h"
 #include "skin/button_pos.h"
 #include "tests/windows_support/png_writer.h"
 #include "tests/windows_support/pump.h"

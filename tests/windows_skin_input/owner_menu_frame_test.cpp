@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-#include "skin/menu_frame_hook.h"
 #include "option/resource_ids.h"
+#include "skin/menu_frame_hook.h"
 #include "skin/owner_menu.h"
 #include "tests/windows_support/dib_canvas.h"
 #include "tests/windows_support/window_picture.h"

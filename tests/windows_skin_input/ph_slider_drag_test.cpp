@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "base/wide.h"
-#include "ui/window.h"
 #include "skin/ph_slider.h"
 #include "skin/slider_messages.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows_support/bitmap_file.h"
 #include "tests/windows_support/pump.h"
 #include "tests/windows_support/thread_idle.h"
+#include "ui/window.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "skin/bitmap_edit.h"
-#include "ui/message_loop.h"
 #include "skin/skin_button.h"
 #include "tests/windows/skin_control_host.h"
 #include "tests/windows_support/pump.h"
 #include "tests/windows_support/thread_idle.h"
+#include "ui/message_loop.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "base/wide.h"
-#include "ui/message_loop.h"
-#include "ui/window.h"
 #include "skin/skin_list_box.h"
 #include "tests/windows_support/pump.h"
 #include "tests/windows_support/thread_idle.h"
+#include "ui/message_loop.h"
+#include "ui/window.h"
 
 namespace {
 

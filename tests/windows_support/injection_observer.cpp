@@ -17,8 +17,8 @@ bool IsRelease(WPARAM message) {
 LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    g_seen.push_back({true, k->vkCode, (k->flags & LLKHF_UP) != 0,
-                      (k->flags & LLKHF_INJECTED) != 0, 0, CounterNow()});
+    g_seen.push_back({true, k->vkCode, (k->flags & LLKHF_UP) != 0, (k->flags & LLKHF_INJECTED) != 0,
+                      0, CounterNow()});
     if (g_swallowKeys) return 1;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

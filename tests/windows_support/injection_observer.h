@@ -9,12 +9,12 @@
 #include <vector>
 
 struct ObservedInput {
-  bool key;           // keyboard; otherwise a mouse button or wheel message
-  DWORD code;         // virtual key, or the mouse message (WM_LBUTTONDOWN ...)
-  bool up;            // key or button release
-  bool injected;      // the system marked it as injected
-  int wheelDelta;     // signed notch delta of a wheel message, else 0
-  LONGLONG counter;   // QueryPerformanceCounter when the hook saw it
+  bool key;          // keyboard; otherwise a mouse button or wheel message
+  DWORD code;        // virtual key, or the mouse message (WM_LBUTTONDOWN ...)
+  bool up;           // key or button release
+  bool injected;     // the system marked it as injected
+  int wheelDelta;    // signed notch delta of a wheel message, else 0
+  LONGLONG counter;  // QueryPerformanceCounter when the hook saw it
 };
 
 class InjectionObserver {

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/module_folder.h"
-#include "base/wide.h"
 #include "base/file_paths.h"
+#include "base/wide.h"
+#include "platform/module_folder.h"
 
 LiveSettings ReadLiveSettings() {
   LiveSettings live{};

@@ -2,13 +2,13 @@
 
 #include <filesystem>
 
+#include "base/file_paths.h"
+#include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
 #include "platform/module_folder.h"
-#include "base/wide.h"
 #include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
-#include "base/file_paths.h"
 #include "settings/ini_file.h"
 #include "settings/profile_file.h"
 #include "tests/windows_support/process_handles.h"

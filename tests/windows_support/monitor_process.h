@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "settings/profile_settings.h"
 #include "base/text.h"
+#include "settings/profile_settings.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows_support/pump.h"
 

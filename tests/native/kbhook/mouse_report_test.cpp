@@ -242,8 +242,8 @@ void RunGate(const char* name, std::initializer_list<GateStep> steps, bool repor
       EXPECT_FALSE(passed.report || passed.swallow) << name << " step " << i;
     }
     const LowLevelMouseEvent event{step.message, step.mouseData, 0, 0};
-    const MouseReportDecision d = gate.Filter(event, DecideMouseReport(event, reportingOn, true),
-                                              step.at);
+    const MouseReportDecision d =
+        gate.Filter(event, DecideMouseReport(event, reportingOn, true), step.at);
     bool swallowed = d.swallow;
     if (d.report) swallowed = gate.Sent(event, step.delivered, step.at);
     EXPECT_EQ(d.report, step.reported) << name << " step " << i;
@@ -264,20 +264,17 @@ TEST(ReportGate, ReleasesFollowTheirPressAndAStalledThreadLetsInputThrough) {
            {kLDown, 0, 300, true, false, false, false},
            {kLUp, 0, 310, true, false, false, false},
            {kWheelMsg, WheelData(120), 320, true, false, false, false}});
-  RunGate("caught up again: reported again",
-          {{kLDown, 0, 0, true, false, true, true},
-           {kLUp, 0, 300, true, true, true, true},
-           {kLDown, 0, 400, true, false, true, true}});
+  RunGate("caught up again: reported again", {{kLDown, 0, 0, true, false, true, true},
+                                              {kLUp, 0, 300, true, true, true, true},
+                                              {kLDown, 0, 400, true, false, true, true}});
   RunGate("a press that could not be delivered passes on, and so does its release",
           {{kLDown, 0, 0, false, false, true, false}, {kLUp, 0, 5, true, false, false, false}});
   RunGate("a release whose report fails is still swallowed after a swallowed press",
           {{kLDown, 0, 0, true, true, true, true}, {kLUp, 0, 5, false, true, true, true}});
-  RunGate("a release without a press seen passes on",
-          {{kLUp, 0, 0, true, true, false, false}});
-  RunGate("X buttons are paired one by one",
-          {{0x20B, 1u << 16, 0, true, true, true, true},
-           {0x20C, 2u << 16, 5, true, true, false, false},
-           {0x20C, 1u << 16, 9, true, true, true, true}});
+  RunGate("a release without a press seen passes on", {{kLUp, 0, 0, true, true, false, false}});
+  RunGate("X buttons are paired one by one", {{0x20B, 1u << 16, 0, true, true, true, true},
+                                              {0x20C, 2u << 16, 5, true, true, false, false},
+                                              {0x20C, 1u << 16, 9, true, true, true, true}});
 }
 
 TEST(ReportGate, ReleaseOfASwallowedPressStaysSwallowedWhenReportingStops) {

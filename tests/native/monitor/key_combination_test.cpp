@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "input/key_table.h"
-#include "monitor/primitives.h"
 #include "input/win_input_values.h"
+#include "monitor/primitives.h"
 #include "tests/support/input_sequence.h"
 
 namespace {

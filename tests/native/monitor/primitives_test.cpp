@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "monitor/primitives.h"
 #include "input/win_input_values.h"
+#include "monitor/primitives.h"
 #include "tests/support/input_sequence.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/file_paths.h"
 #include "bridge/change_flags.h"
 #include "option/configurator_model.h"
-#include "base/file_paths.h"
 #include "settings/pointer_settings.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"

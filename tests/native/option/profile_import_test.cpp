@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "option/profile_import.h"
 #include "base/file_paths.h"
+#include "option/profile_import.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
 #include "tests/support/scripted_file_store.h"
@@ -93,8 +93,9 @@ TEST_F(ProfileImportTest, FailuresKeepTheOldSlotFile) {
   for (const auto& r : rows) {
     files.failReads = r.failReads;
     files.refuseWrites = r.refuseWrites;
-    EXPECT_EQ(ImportProfileFile(files, ini, r.missing ? dir.file("missing.gmp") : chosen, slot, ask),
-              r.result)
+    EXPECT_EQ(
+        ImportProfileFile(files, ini, r.missing ? dir.file("missing.gmp") : chosen, slot, ask),
+        r.result)
         << "row " << &r - rows;
     EXPECT_EQ(Slot(), "old profile") << "row " << &r - rows;
     EXPECT_FALSE(TemporaryExists()) << "row " << &r - rows;

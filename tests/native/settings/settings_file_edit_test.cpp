@@ -16,20 +16,23 @@ namespace fs = std::filesystem;
 // An old ANSI file is read as before; its next write is UTF-16LE and keeps what it did not set.
 TEST(SettingsFileEdit, AnAnsiFileBecomesUtf16AndKeepsWhatItDoesNotSet) {
   TempDir dir;
-  WriteFileBytes(dir.path() / "a.ini", "; note\r\n[Setting]\r\nName=Caf\xE9\r\nOld=1\r\n[Other]\r\nx=y\r\n");
+  WriteFileBytes(dir.path() / "a.ini",
+                 "; note\r\n[Setting]\r\nName=Caf\xE9\r\nOld=1\r\n[Other]\r\nx=y\r\n");
   SettingsFileEdit edit(dir.file("a.ini"), SystemFileStore());
   edit.WriteString(u"Setting", u"Old", u"\u0416");
   edit.WriteInt(u"Setting", u"New", -3);
   ASSERT_TRUE(edit.Commit());
   EXPECT_EQ(ReadFileBytes(dir.path() / "a.ini").substr(0, 2), "\xFF\xFE");
-  EXPECT_EQ(ReadFileText(dir.path() / "a.ini"),
-            "; note\r\n[Setting]\r\nName=Caf\xC3\xA9\r\nOld=\xD0\x96\r\nNew=-3\r\n[Other]\r\nx=y\r\n");
+  EXPECT_EQ(
+      ReadFileText(dir.path() / "a.ini"),
+      "; note\r\n[Setting]\r\nName=Caf\xC3\xA9\r\nOld=\xD0\x96\r\nNew=-3\r\n[Other]\r\nx=y\r\n");
 }
 
 TEST(SettingsFileEdit, RemoveKeysEmptiesOnlyTheFirstSectionOfTheName) {
   TempDir dir;
-  WriteFileBytes(dir.path() / "m.dat",
-                 "[Macros]\r\nnumber=3\r\n; kept\r\n2=old\r\n[Other]\r\nk=v\r\n[macros]\r\n9=x\r\n");
+  WriteFileBytes(
+      dir.path() / "m.dat",
+      "[Macros]\r\nnumber=3\r\n; kept\r\n2=old\r\n[Other]\r\nk=v\r\n[macros]\r\n9=x\r\n");
   SettingsFileEdit edit(dir.file("m.dat"), SystemFileStore());
   edit.RemoveKeys(u"Macros");
   edit.WriteInt(u"Macros", u"number", 0);
@@ -56,8 +59,7 @@ TEST(HostFileStore, RefusedWritesKeepTheTarget) {
     const char* what;
     void (*prepare)(const fs::path& target);
   } rows[] = {
-      {"read-only target",
-       [](const fs::path& t) { fs::permissions(t, fs::perms::owner_read); }},
+      {"read-only target", [](const fs::path& t) { fs::permissions(t, fs::perms::owner_read); }},
       {"temporary name taken by a folder",
        [](const fs::path& t) { fs::create_directory(t.string() + ".new"); }},
   };

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/recording_input.h"
 #include "input/win_input_values.h"
 #include "tests/support/input_sequence.h"
+#include "tests/support/recording_input.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "monitor/dispatch/button_dispatcher.h"
-#include "tests/support/recording_actions.h"
 #include "tests/support/input_sequence.h"
+#include "tests/support/recording_actions.h"
 
 namespace {
 

@@ -18,7 +18,7 @@ TEST(LaunchTargetOf, OnlyAbsolutePathsInTheirOwnFolder) {
       {u"tools\\game.exe", nullptr},
       {u"..\\game.exe", nullptr},
       {u"\\game.exe", nullptr},  // the current drive's root
-      {u"C:game.exe", nullptr},   // the current folder of drive C
+      {u"C:game.exe", nullptr},  // the current folder of drive C
       {u"C:\\Games\\", nullptr},
       {u"https://example.org/x", nullptr},
       {u"\\\\?\\C:\\game.exe", nullptr},

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "option/buttons/assign_function.h"
 #include "option/modal_notice_gate.h"
-#include "base/text.h"
 #include "tests/support/sample_profiles.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "option/macros/macro_library.h"
 #include "base/file_paths.h"
+#include "option/macros/macro_library.h"
 #include "settings/ini_file.h"
 #include "settings/portable_private_profile.h"
 #include "tests/support/scripted_file_store.h"
