@@ -78,9 +78,10 @@ TEST(MonitorLimits, HundredThousandReportsLeaveNothingBehind) {
   EXPECT_EQ(after.threads, before.threads);
   EXPECT_LE(after.privateBytes, before.privateBytes + 4 * 1024 * 1024);
   EXPECT_TRUE(monitor.Running());
-  // The reports made the monitor inject input of its own; on a loaded machine the system may
-  // still be delivering it when the exit command arrives.
-  ASSERT_TRUE(monitor.Exit(60000));
+  // The reports made the monitor inject input of its own, and the exit command queues behind the
+  // reports not yet handled: on a loaded machine (a build beside the suite) draining them has
+  // taken more than a minute. The test's own limit is five minutes.
+  ASSERT_TRUE(monitor.Exit(180000));
 }
 
 TEST(MonitorLimits, IdleMonitorUsesNoProcessorTime) {
