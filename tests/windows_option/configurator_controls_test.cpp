@@ -263,7 +263,8 @@ TEST_F(ConfiguratorControlsTest, ExportWritesTheEditedProfileAndImportReplacesTh
   // A cancelled import applies nothing, not even the pending choices.
   ClickControl(option.window(), dir_.path(), kImportKey);
   HWND chooser = nullptr;
-  ASSERT_TRUE(PumpUntil([&] { return (chooser = OwnedDialog(option.window())) != nullptr; }, kWaitMs));
+  ASSERT_TRUE(
+      PumpUntil([&] { return (chooser = OwnedDialog(option.window())) != nullptr; }, kWaitMs));
   PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(PumpUntil([&] { return !IsWindow(chooser); }, kWaitMs));
   ASSERT_TRUE(option.WaitUntilIdle());
