@@ -1,7 +1,11 @@
 #include "skin/region_batches.h"
 
 #include <cstring>
+#include <optional>
+#include <span>
 
+#include "skin/balanced_union.h"
+#include "skin/region_parts.h"
 #include "ui/gdi_handles.h"
 
 namespace {
@@ -29,7 +33,48 @@ HRGN RegionFromBatch(const MaskRectBatch& batch) {
                          reinterpret_cast<const RGNDATA*>(block.data()));
 }
 
+// One region from one block, sized exactly: the header with the block's count, size and bounds,
+// then the rectangles, already in the order region data keeps them.
+HRGN RegionFromPart(std::span<const MaskRect> rects) {
+  const size_t rectBytes = rects.size() * sizeof(RECT);
+  std::vector<uint8_t> block(kHeaderBytes + rectBytes);
+  RGNDATAHEADER header{};
+  header.dwSize = kHeaderBytes;
+  header.iType = RDH_RECTANGLES;
+  header.nCount = static_cast<DWORD>(rects.size());
+  header.nRgnSize = static_cast<DWORD>(rectBytes);
+  const MaskRect bounds = BoundsOf(rects);
+  header.rcBound = {bounds.left, bounds.top, bounds.right, bounds.bottom};
+  std::memcpy(block.data(), &header, kHeaderBytes);
+  for (size_t i = 0; i < rects.size(); ++i) {
+    const RECT rect{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
+    std::memcpy(block.data() + kHeaderBytes + i * sizeof(RECT), &rect, sizeof rect);
+  }
+  return ExtCreateRegion(nullptr, static_cast<DWORD>(block.size()),
+                         reinterpret_cast<const RGNDATA*>(block.data()));
+}
+
+bool UniteInto(GdiRegion& into, GdiRegion&& from) {
+  return CombineRgn(into.get(), into.get(), from.get(), RGN_OR) != ERROR;
+}
+
 }  // namespace
+
+HRGN RegionFromParts(const std::vector<MaskRectBatch>& batches) {
+  BalancedUnion<GdiRegion, decltype(&UniteInto)> whole(&UniteInto);
+  for (const std::span<const MaskRect> part : PartsOf(batches, kRectsPerPart)) {
+    GdiRegion region(RegionFromPart(part));
+    if (!region || !whole.Add(std::move(region))) return nullptr;
+  }
+  std::optional<GdiRegion> result = whole.Take();
+  if (!result) return CreateRectRgn(0, 0, 0, 0);
+  return result->release();
+}
+
+HRGN RegionFromRuns(const std::vector<MaskRectBatch>& batches) {
+  if (HRGN region = RegionFromParts(batches)) return region;
+  return RegionFromBatches(batches);
+}
 
 HRGN RegionFromBatches(const std::vector<MaskRectBatch>& batches) {
   HRGN result = nullptr;

@@ -16,7 +16,7 @@ bool RegionFromCornerColour(HWND control, HBITMAP bitmap) {
   view.width = width;
   view.height = height;
   view.stride = width * 4;
-  GdiRegion region(RegionFromBatches(
+  GdiRegion region(RegionFromRuns(
       CornerColourRuns(view, bounds.right - bounds.left, bounds.bottom - bounds.top)));
   if (!region || SetWindowRgn(control, region.get(), TRUE) == 0) return false;
   static_cast<void>(region.release());  // the window owns it now

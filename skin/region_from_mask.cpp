@@ -35,7 +35,7 @@ HRGN RegionFromMask(HBITMAP mask, COLORREF key, COLORREF tolerance) {
     view.height = info.bmHeight;
     view.stride = stride;
     view.bottomUp = true;
-    result = RegionFromBatches(MaskRuns(view, key, tolerance));
+    result = RegionFromRuns(MaskRuns(view, key, tolerance));
   }
   return result;
 }
