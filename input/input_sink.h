@@ -1,6 +1,6 @@
 #pragma once
-// The one way in which synthetic input, pauses and shell requests reach Windows, so that every
-// primitive can be run against a recording and its exact sequence checked.
+// The one way in which synthetic input, pauses, the clock and shell requests reach Windows, so that
+// every primitive can be run against a recording and its exact sequence checked.
 
 #include <cstdint>
 
@@ -30,6 +30,11 @@ class InputSink {
   // One mouse input without movement: kMouseEvent* flags and the data (X button or wheel delta).
   virtual void SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extra) = 0;
   virtual void Sleep(uint32_t milliseconds) = 0;
+  // The playback clock: microseconds since an arbitrary fixed origin, never going back. Macros
+  // are timed against it so that the time each injection takes does not add up along a macro.
+  virtual uint64_t NowMicroseconds() = 0;
+  // Returns once the clock has reached the deadline, at once when it has already passed.
+  virtual void SleepUntil(uint64_t deadlineMicroseconds) = 0;
   // Locks the workstation (LockWorkStation); the result is not looked at.
   virtual void LockWorkstation() = 0;
   // A request to the monitor's Shell automation object; nothing when there is none.

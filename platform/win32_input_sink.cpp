@@ -18,6 +18,9 @@ uint8_t Win32KeyboardLayout::VirtualKeyAt(uint16_t scanCode) const {
 }
 
 Win32InputSink::Win32InputSink(ShellWorker* shell) : shell_(shell) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);  // never fails on Windows XP and later
+  counterFrequency_ = static_cast<uint64_t>(frequency.QuadPart);
   preciseTimer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
                                          TIMER_ALL_ACCESS);
 }
@@ -63,6 +66,38 @@ void Win32InputSink::Sleep(uint32_t milliseconds) {
   timeBeginPeriod(1);
   ::Sleep(milliseconds);
   timeEndPeriod(1);
+}
+
+uint64_t Win32InputSink::NowMicroseconds() {
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  const auto ticks = static_cast<uint64_t>(counter.QuadPart);
+  // Whole seconds and the rest apart, so that the product cannot overflow.
+  return ticks / counterFrequency_ * 1000000 +
+         ticks % counterFrequency_ * 1000000 / counterFrequency_;
+}
+
+// The timer is set relative to now: its absolute time is the system clock, which can be set or
+// adjusted, while the deadline is on the performance counter. The high-resolution timer wakes
+// within a fraction of a millisecond without spinning. Without it, Sleep at 1 ms resolution may
+// end up to a millisecond early (it counts in whole ticks), so the rest is given away with Sleep(0)
+// until the deadline: never more than about a millisecond of yielding per wait.
+void Win32InputSink::SleepUntil(uint64_t deadlineMicroseconds) {
+  uint64_t now = NowMicroseconds();
+  if (now >= deadlineMicroseconds) return;
+  const uint64_t remaining = deadlineMicroseconds - now;
+  if (preciseTimer_ != nullptr) {
+    LARGE_INTEGER due;
+    due.QuadPart = -static_cast<LONGLONG>(remaining) * 10;  // relative, 100 ns units
+    if (SetWaitableTimer(preciseTimer_, &due, 0, nullptr, nullptr, FALSE)) {
+      WaitForSingleObject(preciseTimer_, INFINITE);
+      return;
+    }
+  }
+  timeBeginPeriod(1);
+  ::Sleep(static_cast<DWORD>(remaining / 1000));
+  timeEndPeriod(1);
+  while (NowMicroseconds() < deadlineMicroseconds) ::Sleep(0);
 }
 
 // Called directly rather than through a helper program found on the search path, which another

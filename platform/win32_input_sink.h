@@ -26,6 +26,9 @@ class Win32InputSink : public InputSink {
   void SendKey(uint8_t virtualKey, uint16_t scanCode, uint32_t flags) override;
   void SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extra) override;
   void Sleep(uint32_t milliseconds) override;
+  // The performance counter.
+  uint64_t NowMicroseconds() override;
+  void SleepUntil(uint64_t deadlineMicroseconds) override;
   void LockWorkstation() override;
   void Shell(ShellRequest request) override;
   const KeyboardLayout& Layout() const override { return layout_; }
@@ -33,5 +36,6 @@ class Win32InputSink : public InputSink {
  private:
   ShellWorker* shell_;
   Win32KeyboardLayout layout_;
+  uint64_t counterFrequency_ = 1;  // performance-counter ticks per second
   HANDLE preciseTimer_ = nullptr;  // null where high-resolution waitable timers do not exist
 };

@@ -14,6 +14,9 @@ constexpr std::size_t kPressedLimit = 1024;
 
 constexpr MouseExtraInfo kMouseExtra = MouseExtraInfo::kCurrentMessage;
 
+constexpr uint64_t kStepUs = uint64_t{kMacroRepeatStepMs} * 1000;
+constexpr uint64_t kHoldDelayUs = uint64_t{kMacroHoldDelayMs} * 1000;
+
 bool IsMouseCode(uint8_t code) {
   return code >= kKeyCodeMouseLeft && code <= kKeyCodeMouseX1;
 }
@@ -51,34 +54,29 @@ void MacroPlayer::AbandonStart() {
   playing_.store(false, std::memory_order_release);
 }
 
-bool MacroPlayer::Pause(InputSink& sink, uint32_t milliseconds) const {
-  while (milliseconds > 0) {
+bool MacroPlayer::WaitUntil(InputSink& sink, uint64_t& origin, uint64_t offset) const {
+  for (;;) {
+    const uint64_t now = sink.NowMicroseconds();
+    const uint64_t due = origin + offset;
+    if (now >= due) {
+      if (now - due > kStepUs) origin = now - offset;
+      return true;
+    }
     if (StopRequested()) return false;
-    const uint32_t step = std::min(milliseconds, kMacroRepeatStepMs);
-    sink.Sleep(step);
-    milliseconds -= step;
+    sink.SleepUntil(std::min(due, now + kStepUs));
   }
-  return true;
 }
 
 // A press followed by a long pause was a key held down: after the typematic delay the key-down is
-// sent again every step, as the keyboard's own repetition does (no release between repeats).
-void MacroPlayer::PlayKeyPress(InputSink& sink, uint8_t virtualKey, uint16_t scanCode,
-                               uint32_t pause) const {
-  if (pause <= kMacroHoldDelayMs) {
-    Pause(sink, pause);
-    return;
-  }
-  if (!Pause(sink, kMacroHoldDelayMs)) return;
-  uint32_t remaining = pause - kMacroHoldDelayMs;
-  while (remaining >= kMacroRepeatStepMs) {
-    if (StopRequested()) return;
+// sent again every step, as the keyboard's own repetition does (no release between repeats), each
+// on the playback's schedule; a step that would end after the release is not begun.
+void MacroPlayer::HoldKey(InputSink& sink, uint8_t virtualKey, uint16_t scanCode, uint64_t& origin,
+                          uint64_t pressedAt, uint64_t releaseAt) const {
+  for (uint64_t at = pressedAt + kHoldDelayUs; at + kStepUs <= releaseAt; at += kStepUs) {
+    if (!WaitUntil(sink, origin, at) || StopRequested()) return;
     sink.SendKey(virtualKey, scanCode, 0);
-    sink.Sleep(kMacroRepeatStepMs);
-    remaining -= kMacroRepeatStepMs;
   }
-  // The part of the pause shorter than a step, so the held key lasts as long as recorded.
-  Pause(sink, remaining);
+  WaitUntil(sink, origin, releaseAt);
 }
 
 // When a playback ends, stopped or not, what the macro pressed and has not released is released,
@@ -108,11 +106,17 @@ MacroPlaybackEnd MacroPlayer::Play(InputSink& sink) {
   pressed_.clear();
   pressed_.reserve(kMaxMacroEvents);
 
+  // Event times are offsets from the playback's start (`origin`): the sum of the pauses before
+  // them, in microseconds.
+  uint64_t origin = sink.NowMicroseconds();
+  uint64_t at = 0;
   bool stopped = false;
   for (int32_t pass = 0; pass < repeatCount_ && !stopped; ++pass) {
     for (int32_t j = 0; j < eventCount_; ++j) {
       const MacroEvent event = buffer_[static_cast<std::size_t>(j)];
-      const uint32_t pause = event.delay == 0 ? 1 : event.delay;
+      // This event is due at `eventAt`, the next one at `at`.
+      const uint64_t eventAt = at;
+      at += uint64_t{event.delay == 0 ? 1u : event.delay} * 1000;
       result.currentIndex = j;
       if (StopRequested()) {
         stopped = true;
@@ -129,29 +133,29 @@ MacroPlaybackEnd MacroPlayer::Play(InputSink& sink) {
           if (newest != pressed_.rend()) pressed_.erase(std::next(newest).base());
           sink.SendMouse(button.up, button.data, kMouseExtra);
         }
-        Pause(sink, pause);
+        WaitUntil(sink, origin, at);
       } else {
         const uint8_t key = PlayedVirtualKey(event.code, sink.Layout());
         if (key == 0) {
           // A code the key table does not know would send virtual key 0; it is skipped and only
           // its pause kept, so the rest of the macro keeps its timing.
-          Pause(sink, pause);
+          WaitUntil(sink, origin, at);
           continue;
         }
         const uint16_t scan = sink.Layout().ScanCodeOf(key);
         if (event.action == kMacroPress) {
           pressed_.push_back(event.code);
           sink.SendKey(key, scan, 0);
-          PlayKeyPress(sink, key, scan, pause);
+          HoldKey(sink, key, scan, origin, eventAt, at);
         } else if (event.action == kMacroRelease) {
           const auto newest = std::find(pressed_.rbegin(), pressed_.rend(), event.code);
           if (newest != pressed_.rend()) pressed_.erase(std::next(newest).base());
           sink.SendKey(key, scan, kKeyEventKeyUp);
-          Pause(sink, pause);
+          WaitUntil(sink, origin, at);
         } else {
           // Neither press nor release: a key-down here would never be released and leave the
           // key stuck, so the event is skipped and only its pause kept, as for a mouse button.
-          Pause(sink, pause);
+          WaitUntil(sink, origin, at);
         }
       }
       if (pressed_.size() > kPressedLimit) pressed_.erase(pressed_.begin());

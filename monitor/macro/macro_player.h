@@ -1,8 +1,9 @@
 #pragma once
 // Playback of one macro button's recorded keys and mouse buttons, and the start and stop protocol
 // between the monitor window's thread and the macro worker thread. The worker only waits for its
-// play message and calls Play; every decision lives here, against an InputSink whose Sleep is the
-// clock.
+// play message and calls Play; every decision lives here, against an InputSink whose clock times
+// the playback: each event is due at the playback's start plus the pauses recorded before it, so
+// the time injections take and the timer's errors do not add up along a macro.
 
 #include <array>
 #include <atomic>
@@ -15,7 +16,10 @@
 
 // A key held longer than this starts to repeat, as the keyboard's typematic delay does.
 inline constexpr uint32_t kMacroHoldDelayMs = 500;
-// The typematic step; also the longest single Sleep, so a stop is noticed within one step.
+// The typematic step; also the longest single wait, so a stop is noticed within one step. An
+// event found due later than this was held up (the thread not scheduled, the system suspended)
+// rather than mistimed: the rest of the macro is moved back by the delay instead of being played
+// in a burst to catch up.
 inline constexpr uint32_t kMacroRepeatStepMs = 33;
 // Between the releases of keys still held when a playback ends.
 inline constexpr uint32_t kMacroReleasePauseMs = 50;
@@ -55,9 +59,12 @@ class MacroPlayer {
 
  private:
   bool StopRequested() const { return stop_.load(std::memory_order_relaxed); }
-  // Sleeps in steps no longer than the repeat step; false when a stop cut it short.
-  bool Pause(InputSink& sink, uint32_t milliseconds) const;
-  void PlayKeyPress(InputSink& sink, uint8_t virtualKey, uint16_t scanCode, uint32_t pause) const;
+  // Waits until `origin` + `offset` (microseconds on the sink's clock) in steps no longer than
+  // the repeat step; false when a stop cut it short. Moves `origin` on after a hold-up.
+  bool WaitUntil(InputSink& sink, uint64_t& origin, uint64_t offset) const;
+  // The key pressed at `pressedAt` is held until `releaseAt` (offsets from `origin`).
+  void HoldKey(InputSink& sink, uint8_t virtualKey, uint16_t scanCode, uint64_t& origin,
+               uint64_t pressedAt, uint64_t releaseAt) const;
   void ReleaseHeld(InputSink& sink);
 
   // Written by the window thread only while playing_ is clear; read by the worker after it has

@@ -119,21 +119,30 @@ uint8_t TableKeyboardLayout::VirtualKeyAt(uint16_t scanCode) const {
 }
 
 void RecordingInput::Add(InputRecord record) {
-  record.time = now_;
+  record.time = now_ / 1000;
+  record.microseconds = now_;
   records_.push_back(std::move(record));
 }
 
 void RecordingInput::SendKey(uint8_t virtualKey, uint16_t scanCode, uint32_t flags) {
   Add(KeyRecord(virtualKey, scanCode, flags));
+  now_ += injectionCost_;
 }
 
 void RecordingInput::SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extra) {
   Add(MouseRecord(flags, data, extra));
+  now_ += injectionCost_;
 }
 
 void RecordingInput::Sleep(uint32_t milliseconds) {
   Add(SleepRecord(milliseconds));
-  now_ += milliseconds;
+  now_ += uint64_t{milliseconds} * 1000;
+}
+
+void RecordingInput::SleepUntil(uint64_t deadlineMicroseconds) {
+  if (deadlineMicroseconds <= now_) return;
+  Add(SleepRecord(static_cast<uint32_t>((deadlineMicroseconds - now_) / 1000)));
+  now_ = deadlineMicroseconds;
 }
 
 void RecordingInput::LockWorkstation() {

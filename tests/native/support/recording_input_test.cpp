@@ -41,6 +41,36 @@ TEST(RecordingInput, RecordsEveryCallInOrderWithTheVirtualClock) {
   EXPECT_EQ(in.Now(), 25u);  // clearing the records does not turn the clock back
 }
 
+TEST(RecordingInput, ClockInMicrosecondsWithInjectionCostAndDeadlines) {
+  RecordingInput in(UsLayout());
+  in.SetInjectionCost(250);
+  in.SendKey(0x41, 0x1E, 0);                                    // at 0, then 250
+  in.SleepUntil(100);                                           // passed: nothing
+  in.SleepUntil(3250);                                          // 3 ms
+  in.SendMouse(kMouseEventLeftDown, 0, MouseExtraInfo::kZero);  // at 3250, then 3500
+  in.SleepUntil(4000);                                          // 0.5 ms: 0 whole ms
+  in.Stall(1000);                                               // to 5000
+  in.Sleep(2);                                                  // to 7000
+  in.SendKey(0x41, 0x1E, kKeyEventKeyUp);                       // at 7000, then 7250
+  const std::vector<InputRecord> expected = {
+      KeyRecord(0x41, 0x1E, 0),
+      SleepRecord(3),
+      MouseRecord(kMouseEventLeftDown, 0, MouseExtraInfo::kZero),
+      SleepRecord(0),
+      SleepRecord(2),
+      KeyRecord(0x41, 0x1E, kKeyEventKeyUp),
+  };
+  EXPECT_TRUE(ExpectSequence(expected, in.Records()));
+  const uint64_t micros[] = {0, 250, 3250, 3500, 5000, 7000};
+  ASSERT_EQ(in.Records().size(), std::size(micros));
+  for (size_t i = 0; i < std::size(micros); ++i) {
+    EXPECT_EQ(in.Records()[i].microseconds, micros[i]) << "entry " << i;
+    EXPECT_EQ(in.Records()[i].time, micros[i] / 1000) << "entry " << i;
+  }
+  EXPECT_EQ(in.NowMicroseconds(), 7250u);
+  EXPECT_EQ(in.Now(), 7u);
+}
+
 TEST(RecordingInput, LayoutIsTheOneGiven) {
   RecordingInput in(input_test::FrenchLayout());
   EXPECT_EQ(in.Layout().VirtualKeyAt(0x10), 'A');

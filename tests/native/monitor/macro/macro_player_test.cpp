@@ -72,21 +72,30 @@ std::vector<InputRecord> MergeSleeps(const std::vector<InputRecord>& records) {
 }
 
 // A recording sink that, once its virtual clock has reached a given time, runs an action at the
-// end of a Sleep: the way a button press reaches the window thread while the worker sleeps.
+// end of a Sleep or SleepUntil: the way a button press reaches the window thread while the worker
+// sleeps.
 class TriggeringInput : public RecordingInput {
  public:
   TriggeringInput(uint64_t at, std::function<void()> action)
       : RecordingInput(UsLayout()), at_(at), action_(std::move(action)) {}
   void Sleep(uint32_t milliseconds) override {
     RecordingInput::Sleep(milliseconds);
+    FireWhenDue();
+  }
+  void SleepUntil(uint64_t deadlineMicroseconds) override {
+    RecordingInput::SleepUntil(deadlineMicroseconds);
+    FireWhenDue();
+  }
+  bool Fired() const { return fired_; }
+
+ private:
+  void FireWhenDue() {
     if (!fired_ && Now() >= at_) {
       fired_ = true;
       action_();
     }
   }
-  bool Fired() const { return fired_; }
 
- private:
   uint64_t at_;
   std::function<void()> action_;
   bool fired_ = false;
