@@ -54,18 +54,19 @@ void Win32InputSink::SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extr
 // timer resolution is raised to 1 ms only for the length of each pause, so that the system runs
 // at its usual resolution whenever the monitor is not performing input.
 void Win32InputSink::Sleep(uint32_t milliseconds) {
-  if (milliseconds == 0) return;
-  if (preciseTimer_ != nullptr) {
-    LARGE_INTEGER due;
-    due.QuadPart = -static_cast<LONGLONG>(milliseconds) * 10000;  // relative, 100 ns units
-    if (SetWaitableTimer(preciseTimer_, &due, 0, nullptr, nullptr, FALSE)) {
-      WaitForSingleObject(preciseTimer_, INFINITE);
-      return;
-    }
-  }
+  if (milliseconds == 0 || WaitOnPreciseTimer(uint64_t{milliseconds} * 1000)) return;
   timeBeginPeriod(1);
   ::Sleep(milliseconds);
   timeEndPeriod(1);
+}
+
+bool Win32InputSink::WaitOnPreciseTimer(uint64_t microseconds) {
+  if (preciseTimer_ == nullptr) return false;
+  LARGE_INTEGER due;
+  due.QuadPart = -static_cast<LONGLONG>(microseconds) * 10;  // relative, 100 ns units
+  if (!SetWaitableTimer(preciseTimer_, &due, 0, nullptr, nullptr, FALSE)) return false;
+  WaitForSingleObject(preciseTimer_, INFINITE);
+  return true;
 }
 
 uint64_t Win32InputSink::NowMicroseconds() {
@@ -86,14 +87,7 @@ void Win32InputSink::SleepUntil(uint64_t deadlineMicroseconds) {
   uint64_t now = NowMicroseconds();
   if (now >= deadlineMicroseconds) return;
   const uint64_t remaining = deadlineMicroseconds - now;
-  if (preciseTimer_ != nullptr) {
-    LARGE_INTEGER due;
-    due.QuadPart = -static_cast<LONGLONG>(remaining) * 10;  // relative, 100 ns units
-    if (SetWaitableTimer(preciseTimer_, &due, 0, nullptr, nullptr, FALSE)) {
-      WaitForSingleObject(preciseTimer_, INFINITE);
-      return;
-    }
-  }
+  if (WaitOnPreciseTimer(remaining)) return;
   timeBeginPeriod(1);
   ::Sleep(static_cast<DWORD>(remaining / 1000));
   timeEndPeriod(1);

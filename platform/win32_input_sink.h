@@ -34,6 +34,9 @@ class Win32InputSink : public InputSink {
   const KeyboardLayout& Layout() const override { return layout_; }
 
  private:
+  // Waits about this long on the high-resolution timer; false, at once, without one.
+  bool WaitOnPreciseTimer(uint64_t microseconds);
+
   ShellWorker* shell_;
   Win32KeyboardLayout layout_;
   uint64_t counterFrequency_ = 1;  // performance-counter ticks per second
