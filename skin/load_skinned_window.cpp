@@ -3,6 +3,7 @@
 #include "platform/win32_private_profile.h"
 #include "settings/ini_file.h"
 #include "skin/picture_loader.h"
+#include "ui/startup_trace.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
   const Text overName = ini.ReadString(screen, u"Over", u"");
   const Text downName = ini.ReadString(screen, u"Down", u"");
   const Text disableName = ini.ReadString(screen, u"Disable", u"");
+  TraceStartup("skin description read");
 
   PictureLoader(folder + maskName, description.mask);
   SkinStateImages images;
@@ -34,6 +36,7 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
   // A second decode rather than a shared handle: the state pictures die below, the background
   // lives as long as the window.
   description.size = PictureLoader(folder + normalName, description.background);
+  TraceStartup("pictures decoded");
 
   if (window != nullptr) {
     MoveWindow(window, 0, 0, description.size.cx, description.size.cy, TRUE);
@@ -47,6 +50,7 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
     description.entries.push_back(entry);
     if (control.create) control.create(entry, images);
   }
+  TraceStartup("controls created");
 
   DeleteBitmap(images.normal);
   DeleteBitmap(images.over);
