@@ -80,7 +80,15 @@ void SkinButton::OnSubclassed() {
   const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
   SendMessageW(handle(), BM_SETSTYLE, ((style & 0xFF) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
   SetWindowLongPtrW(handle(), GWL_STYLE, GetWindowLongPtrW(handle(), GWL_STYLE) & ~WS_TABSTOP);
+}
 
+HWND SkinButton::tooltip() {
+  CreateTooltip();
+  return tooltip_;
+}
+
+void SkinButton::CreateTooltip() {
+  if (tooltip_ != nullptr || handle() == nullptr) return;
   // The tooltip lives with the window; it stays inactive until the button has a caption.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
@@ -253,6 +261,9 @@ LRESULT SkinButton::OnDestroy(WPARAM, LPARAM) {
 }
 
 void SkinButton::SetTooltip(bool activate) {
+  // Without a caption there is nothing to show, and without a tooltip no tool to drop.
+  if (caption_.empty() && tooltip_ == nullptr) return;
+  CreateTooltip();
   if (tooltip_ == nullptr || handle() == nullptr) return;
   TOOLINFOW tool{};
   // The size common controls 5 and 6 both accept; the program runs without a manifest.

@@ -325,6 +325,43 @@ TEST_F(SkinButtonTest, TooltipIsRegisteredFromPreTranslationOnceTheButtonHasACap
   EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
+// The tooltip windows of the button's top-level window (a pop-up created for a child is owned by
+// the child's top-level window); the test's button is the only one there.
+int OwnedTooltips(HWND button) {
+  struct Count {
+    HWND owner;
+    int count;
+  } count{GetAncestor(button, GA_ROOT), 0};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* c = reinterpret_cast<Count*>(data);
+        wchar_t name[32] = {};
+        GetClassNameW(window, name, 32);
+        if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == c->owner) {
+          ++c->count;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.count;
+}
+
+TEST_F(SkinButtonTest, TooltipWindowIsCreatedOnlyForACaption) {
+  auto button = MakeButton({10, 10, 60, 40});
+  button->SetTooltip(true);
+  button->SetCaption(u"");
+  EXPECT_EQ(OwnedTooltips(button->handle()), 0);
+
+  button->SetCaption(u"Apply");
+  EXPECT_EQ(OwnedTooltips(button->handle()), 1);
+  button->SetCaption(u"Apply all");
+  button->SetCaption(u"");
+  button->SetCaption(u"Apply");
+  EXPECT_EQ(OwnedTooltips(button->handle()), 1);
+  EXPECT_EQ(SendMessageW(button->tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
 TEST_F(SkinButtonTest, DestroyingTheButtonTakesItsTooltipWithIt) {
   auto button = MakeButton({10, 10, 60, 40});
   HWND tooltip = button->tooltip();
