@@ -12,6 +12,12 @@ void DeleteBitmap(HBITMAP& bitmap) {
   bitmap = nullptr;
 }
 
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
+  return SIZE{info.bmWidth, info.bmHeight};
+}
+
 }  // namespace
 
 void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<SkinControl>& controls,
@@ -33,9 +39,11 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
   PictureLoader(folder + overName, images.over);
   PictureLoader(folder + downName, images.down);
   PictureLoader(folder + disableName, images.disable);
-  // A second decode rather than a shared handle: the state pictures die below, the background
-  // lives as long as the window.
-  description.size = PictureLoader(folder + normalName, description.background);
+  // The normal picture stays as the background, which lives as long as the window; nothing keeps
+  // it selected, so the buttons' looks can be cut from it meanwhile.
+  if (description.background != nullptr) DeleteObject(description.background);
+  description.background = images.normal;
+  description.size = BitmapSize(images.normal);
   TraceStartup("pictures decoded");
 
   if (window != nullptr) {
@@ -52,7 +60,6 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
   }
   TraceStartup("controls created");
 
-  DeleteBitmap(images.normal);
   DeleteBitmap(images.over);
   DeleteBitmap(images.down);
   DeleteBitmap(images.disable);

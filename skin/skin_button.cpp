@@ -83,7 +83,10 @@ void SkinButton::OnSubclassed() {
 }
 
 HWND SkinButton::tooltip() {
-  CreateTooltip();
+  if (tooltip_ == nullptr) {
+    CreateTooltip();
+    if (!caption_.empty()) SetTooltip(true);
+  }
   return tooltip_;
 }
 
@@ -261,9 +264,7 @@ LRESULT SkinButton::OnDestroy(WPARAM, LPARAM) {
 }
 
 void SkinButton::SetTooltip(bool activate) {
-  // Without a caption there is nothing to show, and without a tooltip no tool to drop.
-  if (caption_.empty() && tooltip_ == nullptr) return;
-  CreateTooltip();
+  // Without a tooltip yet, the first mouse message brings one (PreTranslateMessage).
   if (tooltip_ == nullptr || handle() == nullptr) return;
   TOOLINFOW tool{};
   // The size common controls 5 and 6 both accept; the program runs without a manifest.
@@ -287,6 +288,10 @@ void SkinButton::SetTooltip(bool activate) {
 }
 
 bool SkinButton::PreTranslateMessage(MSG& msg) {
+  // A tooltip only ever shows for the pointer, so it is made when the pointer first comes.
+  if (!caption_.empty() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
+    CreateTooltip();
+  }
   SetTooltip(true);
   if (tooltip_ != nullptr)
     SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));

@@ -59,12 +59,12 @@ class SkinButton : public Window {
   // Registers the button with its tooltip the first time it has a caption, updates the tip text
   // to the caption, and (de)activates the tooltip. An empty caption drops the tool instead.
   void SetTooltip(bool activate);
-  // The tooltip window, created on first need (an inactive one without tools until then): a
-  // window has dozens of buttons, most without a caption, and each tooltip is a top-level
-  // window that slows the window's opening.
+  // The tooltip window, created on first need: the pointer's first message to a button with a
+  // caption, or this call. A window has dozens of buttons, and a tooltip each, a top-level window,
+  // made at creation would slow the window's opening.
   HWND tooltip();
 
-  // Registers the tooltip on demand and relays the message to it.
+  // Creates and registers the tooltip on demand and relays the message to it.
   bool PreTranslateMessage(MSG& msg) override;
 
  protected:

@@ -347,19 +347,35 @@ int OwnedTooltips(HWND button) {
   return count.count;
 }
 
-TEST_F(SkinButtonTest, TooltipWindowIsCreatedOnlyForACaption) {
+TEST_F(SkinButtonTest, TooltipWindowComesWithThePointerOverACaptionedButton) {
   auto button = MakeButton({10, 10, 60, 40});
+  auto preTranslate = [&](UINT message) {
+    MSG msg{button->handle(), message, 0, MAKELPARAM(5, 5)};
+    button->PreTranslateMessage(msg);
+  };
   button->SetTooltip(true);
-  button->SetCaption(u"");
+  preTranslate(WM_MOUSEMOVE);  // no caption: nothing to show
+  button->SetCaption(u"Apply");
+  button->SetTooltip(true);
+  preTranslate(WM_PAINT);  // not the pointer
   EXPECT_EQ(OwnedTooltips(button->handle()), 0);
 
-  button->SetCaption(u"Apply");
-  EXPECT_EQ(OwnedTooltips(button->handle()), 1);
-  button->SetCaption(u"Apply all");
+  preTranslate(WM_MOUSEMOVE);
+  ASSERT_EQ(OwnedTooltips(button->handle()), 1);
+  EXPECT_EQ(SendMessageW(button->tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
   button->SetCaption(u"");
-  button->SetCaption(u"Apply");
+  button->SetCaption(u"Apply all");
+  preTranslate(WM_LBUTTONDOWN);
   EXPECT_EQ(OwnedTooltips(button->handle()), 1);
   EXPECT_EQ(SendMessageW(button->tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
+TEST_F(SkinButtonTest, AskingForTheTooltipOfACaptionedButtonRegistersIt) {
+  auto button = MakeButton({10, 10, 60, 40});
+  button->SetCaption(u"Apply");
+  HWND tooltip = button->tooltip();
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
 }
 
 TEST_F(SkinButtonTest, DestroyingTheButtonTakesItsTooltipWithIt) {
