@@ -1,13 +1,17 @@
 // Two figures of the configurator as a user meets it, each beside a minimal Win32 program in the
 // same run: from process start to its first painted main window, and from a click on Apply to
 // the end of the apply (which includes the running monitor's reload of the settings, since the
-// configurator waits for the monitor to handle its message). Prints medians; never fails.
+// configurator waits for the monitor to handle its message). Prints medians; never fails. The
+// configurator's starts run with its start-up trace on, and the median time of each stage since
+// process creation is printed beside the total.
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +26,7 @@
 #include "tests/windows_support/injection_observer.h"
 #include "tests/windows_support/monitor_process.h"
 #include "tests/windows_support/pump.h"
+#include "ui/startup_trace_line.h"
 
 namespace fs = std::filesystem;
 
@@ -68,13 +73,59 @@ double TimeToFirstPaint(const fs::path& exe, const wchar_t* title) {
   return shown ? elapsed : -1;
 }
 
-std::vector<double> Starts(const fs::path& exe, const wchar_t* title) {
+// The times of each stage over several traced starts, in the order of the first trace.
+struct StageTimes {
+  std::vector<std::string> names;
+  std::vector<std::vector<double>> times;
+
+  void Add(const std::vector<StartupStage>& stages) {
+    for (const StartupStage& stage : stages) {
+      size_t index = 0;
+      while (index < names.size() && names[index] != stage.name) ++index;
+      if (index == names.size()) {
+        names.push_back(stage.name);
+        times.emplace_back();
+      }
+      times[index].push_back(stage.milliseconds);
+    }
+  }
+};
+
+std::string FileText(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Starts `exe` kStarts times; with a `trace` file, each start writes its start-up trace there.
+std::vector<double> Starts(const fs::path& exe, const wchar_t* title,
+                           const fs::path* trace = nullptr, StageTimes* stages = nullptr) {
+  SetEnvironmentVariableW(L"OPTION_STARTUP_TRACE", trace != nullptr ? trace->c_str() : nullptr);
   std::vector<double> times;
   for (int i = 0; i < kStarts; ++i) {
+    std::error_code ignored;
+    if (trace != nullptr) fs::remove(*trace, ignored);
     const double t = TimeToFirstPaint(exe, title);
     if (t >= 0) times.push_back(t);
+    if (t >= 0 && trace != nullptr && stages != nullptr) {
+      stages->Add(ParseStartupTrace(FileText(*trace)));
+    }
   }
+  SetEnvironmentVariableW(L"OPTION_STARTUP_TRACE", nullptr);
   return times;
+}
+
+void ReportStages(const StageTimes& stages, double baselineMedian) {
+  std::printf(
+      "  configurator stages, median ms since process creation (and x the minimal window):\n");
+  for (size_t i = 0; i < stages.names.size(); ++i) {
+    const double median = Quantile(stages.times[i], 0.5);
+    std::printf("    %-28s n=%-3zu %9.1f ms", stages.names[i].c_str(), stages.times[i].size(),
+                median);
+    if (baselineMedian > 0) std::printf("   %5.2f x", median / baselineMedian);
+    std::printf("\n");
+  }
 }
 
 // Milliseconds of one BM_CLICK on `button`: the click's handling runs inside the call.
@@ -106,10 +157,13 @@ int main() {
   // Start without a monitor: the configurator reads the settings files.
   TempDir alone;
   LayOutConfigurator(alone.path());
+  const fs::path trace = alone.path() / "startup_trace.txt";
+  StageTimes stages;
   const SampleSummary start =
-      Summarise(Starts(alone.path() / "Option.exe", Wide(kConfiguratorTitle)));
+      Summarise(Starts(alone.path() / "Option.exe", Wide(kConfiguratorTitle), &trace, &stages));
   const SampleSummary startBaseline = Summarise(Starts(minimal, L"MinimalBenchWindow"));
   Report("process start to the first painted window", start, startBaseline);
+  ReportStages(stages, startBaseline.median);
 
   // Apply beside a running monitor.
   MonitorProcess monitor;

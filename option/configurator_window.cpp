@@ -22,6 +22,7 @@
 #include "settings/catalogue.h"
 #include "settings/language_strings.h"
 #include "skin/slider_messages.h"
+#include "ui/startup_trace.h"
 
 using namespace main_keys;
 
@@ -150,6 +151,7 @@ LRESULT ConfiguratorWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
   programFolder_ = ProgramFolder();
   // The captions are language strings, so the library comes before the controls.
   LoadLanguageLibrary(programFolder_);
+  TraceStartup("language library loaded");
   macros_ = MakeMacroLibraryStore(programFolder_);
   model_ = std::make_unique<ConfiguratorModel>(blockSource_, *macros_, SystemSettingsContext());
   if (SkinnedDialog::OnCreate(wParam, lParam) == -1) return -1;
@@ -168,8 +170,10 @@ void ConfiguratorWindow::InitDialog() {
   SetWindowTextW(handle(), Wide(kConfiguratorTitle));
 
   model_->Start();
+  TraceStartup("settings read");
   assignmentDialogs_.macroManager.Bind(handle(), macros_.get(), &model_->edited(), &selected_);
   RefreshMainWindow();
+  TraceStartup("window created");
 }
 
 // --- commands ------------------------------------------------------------------------------------
@@ -470,6 +474,7 @@ LRESULT ConfiguratorWindow::OnPaint(WPARAM, LPARAM) {
     }
   }
   EndPaint(handle(), &ps);
+  FinishStartupTrace("first paint done");
   return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "option/configurator_window.h"
 #include "skin/menu_frame_hook.h"
 #include "ui/gdiplus_session.h"
+#include "ui/startup_trace.h"
 
 OptionApp::~OptionApp() {
   ExitInstance();
@@ -31,6 +32,7 @@ bool OptionApp::InitInstance() {
   menuHookInstalled_ = InstallMenuFrameHook();
   // GDI+ starts once for the whole run (the session ends it when the process ends).
   GdiplusReady();
+  TraceStartup("GDI+ started");
 
   auto window = std::make_unique<ConfiguratorWindow>();
   window->DoModal(nullptr);

@@ -3,12 +3,19 @@
 #include "platform/win32_private_profile.h"
 #include "settings/ini_file.h"
 #include "skin/picture_loader.h"
+#include "ui/startup_trace.h"
 
 namespace {
 
 void DeleteBitmap(HBITMAP& bitmap) {
   if (bitmap != nullptr) DeleteObject(bitmap);
   bitmap = nullptr;
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
+  return SIZE{info.bmWidth, info.bmHeight};
 }
 
 }  // namespace
@@ -24,6 +31,7 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
   const Text overName = ini.ReadString(screen, u"Over", u"");
   const Text downName = ini.ReadString(screen, u"Down", u"");
   const Text disableName = ini.ReadString(screen, u"Disable", u"");
+  TraceStartup("skin description read");
 
   PictureLoader(folder + maskName, description.mask);
   SkinStateImages images;
@@ -31,9 +39,12 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
   PictureLoader(folder + overName, images.over);
   PictureLoader(folder + downName, images.down);
   PictureLoader(folder + disableName, images.disable);
-  // A second decode rather than a shared handle: the state pictures die below, the background
-  // lives as long as the window.
-  description.size = PictureLoader(folder + normalName, description.background);
+  // The normal picture stays as the background, which lives as long as the window; nothing keeps
+  // it selected, so the buttons' looks can be cut from it meanwhile.
+  if (description.background != nullptr) DeleteObject(description.background);
+  description.background = images.normal;
+  description.size = BitmapSize(images.normal);
+  TraceStartup("pictures decoded");
 
   if (window != nullptr) {
     MoveWindow(window, 0, 0, description.size.cx, description.size.cy, TRUE);
@@ -47,8 +58,8 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
     description.entries.push_back(entry);
     if (control.create) control.create(entry, images);
   }
+  TraceStartup("controls created");
 
-  DeleteBitmap(images.normal);
   DeleteBitmap(images.over);
   DeleteBitmap(images.down);
   DeleteBitmap(images.disable);

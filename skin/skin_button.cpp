@@ -80,7 +80,18 @@ void SkinButton::OnSubclassed() {
   const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
   SendMessageW(handle(), BM_SETSTYLE, ((style & 0xFF) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
   SetWindowLongPtrW(handle(), GWL_STYLE, GetWindowLongPtrW(handle(), GWL_STYLE) & ~WS_TABSTOP);
+}
 
+HWND SkinButton::tooltip() {
+  if (tooltip_ == nullptr) {
+    CreateTooltip();
+    if (!caption_.empty()) SetTooltip(true);
+  }
+  return tooltip_;
+}
+
+void SkinButton::CreateTooltip() {
+  if (tooltip_ != nullptr || handle() == nullptr) return;
   // The tooltip lives with the window; it stays inactive until the button has a caption.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
@@ -253,6 +264,7 @@ LRESULT SkinButton::OnDestroy(WPARAM, LPARAM) {
 }
 
 void SkinButton::SetTooltip(bool activate) {
+  // Without a tooltip yet, the first mouse message brings one (PreTranslateMessage).
   if (tooltip_ == nullptr || handle() == nullptr) return;
   TOOLINFOW tool{};
   // The size common controls 5 and 6 both accept; the program runs without a manifest.
@@ -276,6 +288,10 @@ void SkinButton::SetTooltip(bool activate) {
 }
 
 bool SkinButton::PreTranslateMessage(MSG& msg) {
+  // A tooltip only ever shows for the pointer, so it is made when the pointer first comes.
+  if (!caption_.empty() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
+    CreateTooltip();
+  }
   SetTooltip(true);
   if (tooltip_ != nullptr)
     SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));

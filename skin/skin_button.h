@@ -59,9 +59,12 @@ class SkinButton : public Window {
   // Registers the button with its tooltip the first time it has a caption, updates the tip text
   // to the caption, and (de)activates the tooltip. An empty caption drops the tool instead.
   void SetTooltip(bool activate);
-  HWND tooltip() const { return tooltip_; }
+  // The tooltip window, created on first need: the pointer's first message to a button with a
+  // caption, or this call. A window has dozens of buttons, and a tooltip each, a top-level window,
+  // made at creation would slow the window's opening.
+  HWND tooltip();
 
-  // Registers the tooltip on demand and relays the message to it.
+  // Creates and registers the tooltip on demand and relays the message to it.
   bool PreTranslateMessage(MSG& msg) override;
 
  protected:
@@ -86,6 +89,7 @@ class SkinButton : public Window {
   void DrawCaption(HDC target, const RECT& client, uint32_t argb) const;
   void DeleteLooks();
   HWND OwnerOrParent() const;
+  void CreateTooltip();
 
   GdiBitmap looks_[4];  // indexed by ButtonPicture
   bool checked_ = false;

@@ -3,6 +3,7 @@
 #include "skin/load_skinned_window.h"
 #include "skin/region_from_mask.h"
 #include "ui/bitmap_copy.h"
+#include "ui/startup_trace.h"
 
 const MessageRoute<SkinnedWindow> SkinnedWindow::kRoutes[] = {
     {WM_CREATE, &SkinnedWindow::OnCreate},
@@ -34,6 +35,7 @@ LRESULT SkinnedWindow::OnCreate(WPARAM, LPARAM) {
     DeleteObject(region_);  // not taken by the system: still ours
     region_ = nullptr;
   }
+  TraceStartup("region built");
   return 0;
 }
 

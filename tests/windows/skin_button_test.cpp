@@ -325,6 +325,59 @@ TEST_F(SkinButtonTest, TooltipIsRegisteredFromPreTranslationOnceTheButtonHasACap
   EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
+// The tooltip windows of the button's top-level window (a pop-up created for a child is owned by
+// the child's top-level window); the test's button is the only one there.
+int OwnedTooltips(HWND button) {
+  struct Count {
+    HWND owner;
+    int count;
+  } count{GetAncestor(button, GA_ROOT), 0};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* c = reinterpret_cast<Count*>(data);
+        wchar_t name[32] = {};
+        GetClassNameW(window, name, 32);
+        if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == c->owner) {
+          ++c->count;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.count;
+}
+
+TEST_F(SkinButtonTest, TooltipWindowComesWithThePointerOverACaptionedButton) {
+  auto button = MakeButton({10, 10, 60, 40});
+  auto preTranslate = [&](UINT message) {
+    MSG msg{button->handle(), message, 0, MAKELPARAM(5, 5)};
+    button->PreTranslateMessage(msg);
+  };
+  button->SetTooltip(true);
+  preTranslate(WM_MOUSEMOVE);  // no caption: nothing to show
+  button->SetCaption(u"Apply");
+  button->SetTooltip(true);
+  preTranslate(WM_PAINT);  // not the pointer
+  EXPECT_EQ(OwnedTooltips(button->handle()), 0);
+
+  preTranslate(WM_MOUSEMOVE);
+  ASSERT_EQ(OwnedTooltips(button->handle()), 1);
+  EXPECT_EQ(SendMessageW(button->tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+  button->SetCaption(u"");
+  button->SetCaption(u"Apply all");
+  preTranslate(WM_LBUTTONDOWN);
+  EXPECT_EQ(OwnedTooltips(button->handle()), 1);
+  EXPECT_EQ(SendMessageW(button->tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
+TEST_F(SkinButtonTest, AskingForTheTooltipOfACaptionedButtonRegistersIt) {
+  auto button = MakeButton({10, 10, 60, 40});
+  button->SetCaption(u"Apply");
+  HWND tooltip = button->tooltip();
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
 TEST_F(SkinButtonTest, DestroyingTheButtonTakesItsTooltipWithIt) {
   auto button = MakeButton({10, 10, 60, 40});
   HWND tooltip = button->tooltip();
