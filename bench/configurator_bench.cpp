@@ -17,6 +17,7 @@
 
 #include "base/file_paths.h"
 #include "base/wide.h"
+#include "bench/bench_launch.h"
 #include "bench/bench_stats.h"
 #include "bridge/identities.h"
 #include "platform/module_folder.h"
@@ -35,19 +36,6 @@ namespace {
 constexpr int kStarts = 10;
 constexpr int kApplies = 30;
 constexpr int kApplyKey = 14;  // the apply button's place in the main window's description
-
-HANDLE Launch(const fs::path& exe) {
-  std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      exe.parent_path().wstring().c_str(), &startup, &info)) {
-    return nullptr;
-  }
-  CloseHandle(info.hThread);
-  return info.hProcess;
-}
 
 // A window counts as painted once it is visible and nothing of it waits to be painted.
 bool Painted(HWND window) {

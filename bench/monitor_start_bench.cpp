@@ -17,6 +17,7 @@
 
 #include "base/file_paths.h"
 #include "base/wide.h"
+#include "bench/bench_launch.h"
 #include "bench/bench_stats.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
@@ -42,19 +43,6 @@ struct StartFigures {
   std::vector<double> privateCommitKib;
   std::vector<double> workingSetKib;
 };
-
-HANDLE Launch(const fs::path& exe) {
-  std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      exe.parent_path().wstring().c_str(), &startup, &info)) {
-    return nullptr;
-  }
-  CloseHandle(info.hThread);
-  return info.hProcess;
-}
 
 // Polls every millisecond (the test pump's 20 ms would blur the figures), keeping this thread's
 // messages flowing.
