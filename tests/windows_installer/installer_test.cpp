@@ -1,0 +1,147 @@
+// The installer as a user runs it, in a Wine prefix made afresh for this program (see
+// scripts/installer-suite.sh): a silent install, the monitor started by the logon command it
+// registers, an upgrade over the running monitor, a silent uninstall, and the pages of an
+// interactive install. The tests build on one another and run in this order.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "installer_names.h"
+#include "tests/windows_installer/installer_pages.h"
+#include "tests/windows_installer/installer_session.h"
+#include "tests/windows_support/pump.h"
+
+namespace {
+
+const std::string kKeptSettings = "[Kept]\r\nvalue=survives upgrade and uninstall\r\n";
+
+std::wstring Quoted(const std::wstring& path) {
+  return L"\"" + path + L"\"";
+}
+
+std::wstring SettingsMarker() {
+  return DefaultInstallFolder() + L"\\config\\kept.ini";
+}
+
+bool ProcessEnded(HANDLE process) {
+  return WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+}
+
+class InstallerTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(FileExists(SetupPath())) << "INSTALLER_SETUP not found"; }
+};
+
+TEST_F(InstallerTest, SilentInstallLaysOutTheProgramsAndRegistersThem) {
+  const std::wstring folder = DefaultInstallFolder();
+  ASSERT_FALSE(FolderExists(folder)) << "the prefix is not fresh";
+
+  ASSERT_EQ(RunToEnd(Quoted(SetupPath()) + L" /S"), 0u);
+
+  for (const wchar_t* file : {L"Monitor.exe", L"Option.exe", L"KBHook.dll", L"lan.dll",
+                              L"Uninstall.exe", L"skins\\skin_main.ini"}) {
+    EXPECT_TRUE(FileExists(folder + L"\\" + file)) << file;
+  }
+  EXPECT_TRUE(FolderExists(folder + L"\\config"));
+  EXPECT_TRUE(FileExists(ShortcutPath()));
+
+  EXPECT_EQ(ReadUserText(kRunKey, kRunValue), Quoted(folder + L"\\Monitor.exe"));
+  struct Expected {
+    const wchar_t* name;
+    std::wstring text;
+  };
+  const Expected entry[] = {
+      {L"DisplayName", kProductName}, {L"DisplayVersion", kProductVersion},
+      {L"Publisher", kPublisher},     {L"DisplayIcon", folder + L"\\Monitor.exe,0"},
+      {L"InstallLocation", folder},   {L"UninstallString", Quoted(folder + L"\\Uninstall.exe")},
+  };
+  for (const Expected& value : entry) {
+    EXPECT_EQ(ReadUserText(kUninstallKey, value.name), value.text) << value.name;
+  }
+  // In KiB: the programs, libraries and skin together are well over a megabyte.
+  EXPECT_GT(ReadUserNumber(kUninstallKey, L"EstimatedSize").value_or(0), 1024u);
+
+  // The one version number reaches the programs' own version resources.
+  for (const wchar_t* program : {L"Monitor.exe", L"Option.exe"}) {
+    EXPECT_EQ(FileVersionText(folder + L"\\" + program, L"ProductVersion"), kProductVersionDotted)
+        << program;
+  }
+
+  // A silent install starts nothing.
+  EXPECT_FALSE(WaitForMonitor(true, 3000));
+}
+
+TEST_F(InstallerTest, LogonCommandStartsTheMonitor) {
+  const auto command = ReadUserText(kRunKey, kRunValue);
+  ASSERT_TRUE(command.has_value());
+  // At logon the command runs from wherever the shell is, not from the installation folder.
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  HANDLE monitor = StartProcess(*command, windows);
+  ASSERT_NE(monitor, nullptr);
+  EXPECT_TRUE(WaitForMonitor(true));
+  CloseHandle(monitor);
+}
+
+TEST_F(InstallerTest, UpgradeOverARunningMonitorKeepsSettingsAndRestartsIt) {
+  ASSERT_TRUE(WaitForMonitor(true, 1000)) << "the monitor of the previous test is not running";
+  ASSERT_TRUE(WriteWholeFile(SettingsMarker(), kKeptSettings));
+  HANDLE before = OpenMonitorProcess();
+  ASSERT_NE(before, nullptr);
+
+  ASSERT_EQ(RunToEnd(Quoted(SetupPath()) + L" /S"), 0u);
+
+  EXPECT_TRUE(ProcessEnded(before)) << "the old monitor was not asked to exit";
+  EXPECT_TRUE(WaitForMonitor(true)) << "the monitor was not started again";
+  EXPECT_EQ(ReadWholeFile(SettingsMarker()), kKeptSettings);
+  CloseHandle(before);
+}
+
+TEST_F(InstallerTest, SilentUninstallRemovesAllButTheSettings) {
+  const std::wstring folder = DefaultInstallFolder();
+  HANDLE monitor = OpenMonitorProcess();
+  ASSERT_NE(monitor, nullptr) << "the monitor of the previous test is not running";
+  const auto uninstall = ReadUserText(kUninstallKey, L"UninstallString");
+  ASSERT_TRUE(uninstall.has_value());
+
+  ASSERT_EQ(RunToEnd(*uninstall + L" /S"), 0u);
+  // The uninstaller runs on from a copy of itself, so that it can remove its own file.
+  // The settings are the folder config\ and config.ini, which the monitor writes at its start.
+  EXPECT_TRUE(PumpUntil([&] { return ListFolder(folder) == L"config config.ini"; }, 60000))
+      << "left: " << testing::PrintToString(ListFolder(folder));
+
+  EXPECT_TRUE(ProcessEnded(monitor)) << "the monitor was not asked to exit";
+  EXPECT_EQ(ReadWholeFile(SettingsMarker()), kKeptSettings);
+  EXPECT_FALSE(ReadUserText(kRunKey, kRunValue).has_value());
+  EXPECT_FALSE(UserKeyExists(kUninstallKey));
+  EXPECT_FALSE(FileExists(ShortcutPath()));
+  CloseHandle(monitor);
+}
+
+// The pages a user sees, saved as pictures; the last page's offer starts the monitor.
+TEST_F(InstallerTest, InteractiveInstallShowsItsPagesAndStartsTheMonitorAtTheEnd) {
+  SetupPages setup(Quoted(SetupPath()));
+  ASSERT_TRUE(setup.Started());
+  ASSERT_TRUE(setup.WaitForPage(L"Next >")) << "no welcome page";
+  setup.SavePicture("installer_1_welcome");
+  ASSERT_TRUE(setup.Press(SetupPages::kNextButton));
+  ASSERT_TRUE(setup.WaitForPage(L"Install")) << "no folder page";
+  setup.SavePicture("installer_2_folder");
+  ASSERT_TRUE(setup.Press(SetupPages::kNextButton));
+  ASSERT_TRUE(setup.WaitForPage(L"Finish")) << "no finish page";
+  setup.SavePicture("installer_3_finish");
+  EXPECT_FALSE(WaitForMonitor(true, 1000)) << "started before the user said so";
+  ASSERT_TRUE(setup.Press(SetupPages::kNextButton));
+  EXPECT_TRUE(setup.WaitForEnd());
+  EXPECT_TRUE(WaitForMonitor(true)) << "the finish page's offer did not start the monitor";
+
+  // Leaves the prefix as the uninstall above did.
+  const auto uninstall = ReadUserText(kUninstallKey, L"UninstallString");
+  ASSERT_TRUE(uninstall.has_value());
+  EXPECT_EQ(RunToEnd(*uninstall + L" /S"), 0u);
+  EXPECT_TRUE(WaitForMonitor(false));
+}
+
+}  // namespace
