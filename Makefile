@@ -48,7 +48,7 @@ run: deps win
 	bash scripts/run.sh
 
 # Figures for speed and timing: printed, never judged.
-bench: deps win
+bench: deps win dist
 	bash scripts/bench.sh
 
 format:

@@ -30,7 +30,7 @@ if(MAKENSIS)
     COMMAND ${CMAKE_COMMAND} -E rm -f ${PORTABLE_ZIP}
     COMMAND ${CMAKE_COMMAND} -E chdir ${DIST_STAGE}
             ${CMAKE_COMMAND} -E tar cf ${PORTABLE_ZIP} --format=zip ${PRODUCT_NAME}
-    DEPENDS Monitor Option KBHook lan default_skin program_icon
+    DEPENDS Monitor Option KBHook lan default_skin program_icon installer_picture
             ${CMAKE_BINARY_DIR}/installer/setup.nsi ${PROJECT_SOURCE_DIR}/cmake/install.cmake
     COMMENT "Installer and portable archive in ${DIST_DIR}"
     VERBATIM)

@@ -20,6 +20,7 @@ set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 set(PROGRAM_ICON ${GENERATED_DIR}/program.ico)
+set(INSTALLER_PICTURE ${GENERATED_DIR}/installer_side.bmp)
 set(SKIN_DIR ${CMAKE_BINARY_DIR}/bin/skins)
 set(OPTION_PICTURES_DIR ${GENERATED_DIR}/option)
 set(OPTION_PICTURES submenu_arrow.ico event_delay.bmp event_key_up.bmp event_key_down.bmp

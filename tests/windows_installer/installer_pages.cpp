@@ -13,6 +13,7 @@ struct WindowSearch {
   HWND found;
 };
 
+// Top-level windows come in z-order, so a question comes before the page it was asked over.
 BOOL CALLBACK MatchVisibleDialog(HWND window, LPARAM lParam) {
   auto* search = reinterpret_cast<WindowSearch*>(lParam);
   DWORD processId = 0;
@@ -59,6 +60,10 @@ bool SetupPages::WaitForPage(const std::wstring& nextText, DWORD timeoutMs) {
         return next != nullptr && IsWindowEnabled(next) && TextWithoutAccelerator(next) == nextText;
       },
       timeoutMs);
+}
+
+bool SetupPages::WaitForQuestion(int buttonId, DWORD timeoutMs) {
+  return PumpUntil([&] { return GetDlgItem(Window(), buttonId) != nullptr; }, timeoutMs);
 }
 
 bool SetupPages::Press(int buttonId) {

@@ -19,6 +19,9 @@ class SetupPages {
   // Waits until the setup's window shows a page whose Next button reads `nextText` (without its
   // accelerator mark) and can be pressed.
   bool WaitForPage(const std::wstring& nextText, DWORD timeoutMs = 60000);
+  // Waits until the setup shows a question whose answers include the button `buttonId`.
+  bool WaitForQuestion(int buttonId, DWORD timeoutMs = 60000);
+  // Presses a button of the setup's frontmost window: its page, or its question.
   bool Press(int buttonId);
   // Saves the window as <screenshots>\<name>.png.
   void SavePicture(const std::string& name) const;

@@ -1,7 +1,7 @@
 // The installer as a user runs it, in a Wine prefix made afresh for this program (see
 // scripts/installer-suite.sh): a silent install, the monitor started by the logon command it
 // registers, an upgrade over the running monitor, a silent uninstall, and the pages of an
-// interactive install. The tests build on one another and run in this order.
+// interactive install and uninstall. The tests build on one another and run in this order.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -120,7 +120,8 @@ TEST_F(InstallerTest, SilentUninstallRemovesAllButTheSettings) {
   CloseHandle(monitor);
 }
 
-// The pages a user sees, saved as pictures; the last page's offer starts the monitor.
+// The pages a user sees, saved as pictures, over the settings the silent uninstall kept; the last
+// page's offer starts the monitor.
 TEST_F(InstallerTest, InteractiveInstallShowsItsPagesAndStartsTheMonitorAtTheEnd) {
   SetupPages setup(Quoted(SetupPath()));
   ASSERT_TRUE(setup.Started());
@@ -136,12 +137,35 @@ TEST_F(InstallerTest, InteractiveInstallShowsItsPagesAndStartsTheMonitorAtTheEnd
   ASSERT_TRUE(setup.Press(SetupPages::kNextButton));
   EXPECT_TRUE(setup.WaitForEnd());
   EXPECT_TRUE(WaitForMonitor(true)) << "the finish page's offer did not start the monitor";
+}
 
-  // Leaves the prefix as the uninstall above did.
+// The uninstaller as a user runs it from the list of installed apps, answering that the settings
+// need not be kept. It runs in place (_?=), so that its end can be waited for; that leaves its own
+// file, which it otherwise removes from a copy of itself.
+TEST_F(InstallerTest, InteractiveUninstallCanRemoveTheSettingsToo) {
+  const std::wstring folder = DefaultInstallFolder();
+  ASSERT_TRUE(WaitForMonitor(true, 1000)) << "the monitor of the previous test is not running";
+  ASSERT_TRUE(FileExists(SettingsMarker())) << "the settings kept by the silent uninstall are gone";
   const auto uninstall = ReadUserText(kUninstallKey, L"UninstallString");
   ASSERT_TRUE(uninstall.has_value());
-  EXPECT_EQ(RunToEnd(*uninstall + L" /S"), 0u);
+
+  SetupPages uninstaller(*uninstall + L" _?=" + folder);
+  ASSERT_TRUE(uninstaller.Started());
+  ASSERT_TRUE(uninstaller.WaitForPage(L"Uninstall")) << "no confirmation page";
+  uninstaller.SavePicture("uninstaller_1_confirm");
+  ASSERT_TRUE(uninstaller.Press(SetupPages::kNextButton));
+  ASSERT_TRUE(uninstaller.WaitForQuestion(IDNO)) << "the settings were not asked about";
+  uninstaller.SavePicture("uninstaller_2_keep_settings");
+  ASSERT_TRUE(uninstaller.Press(IDNO));
+  ASSERT_TRUE(uninstaller.WaitForPage(L"Close"));
+  ASSERT_TRUE(uninstaller.Press(SetupPages::kNextButton));
+  EXPECT_TRUE(uninstaller.WaitForEnd());
+
   EXPECT_TRUE(WaitForMonitor(false));
+  EXPECT_EQ(ListFolder(folder), L"Uninstall.exe");
+  EXPECT_FALSE(UserKeyExists(kUninstallKey));
+  DeleteFileW((folder + L"\\Uninstall.exe").c_str());
+  RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
