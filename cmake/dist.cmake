@@ -15,6 +15,7 @@ function(read_identity header name out)
 endfunction()
 read_identity(${PROJECT_SOURCE_DIR}/bridge/identities.h kMonitorWindowClass MONITOR_WINDOW_CLASS)
 read_identity(${PROJECT_SOURCE_DIR}/bridge/identities.h kMonitorTitle MONITOR_TITLE)
+read_identity(${PROJECT_SOURCE_DIR}/bridge/identities.h kConfiguratorTitle CONFIGURATOR_TITLE)
 read_identity(${PROJECT_SOURCE_DIR}/bridge/messages.h kCmdExitMonitor CMD_EXIT_MONITOR)
 
 set(DIST_STAGE_FOLDER ${DIST_STAGE}/${PRODUCT_NAME})

@@ -158,6 +158,10 @@ bool WaitForMonitor(bool present, DWORD timeoutMs) {
   return PumpUntil([present] { return (MonitorWindow() != nullptr) == present; }, timeoutMs);
 }
 
+HWND ConfiguratorWindow() {
+  return FindWindowW(nullptr, Wide(kConfiguratorTitle));
+}
+
 HANDLE OpenMonitorProcess() {
   HWND window = MonitorWindow();
   if (window == nullptr) return nullptr;

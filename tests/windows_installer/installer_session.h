@@ -39,5 +39,7 @@ std::wstring FileVersionText(const std::wstring& path, const wchar_t* name);
 HWND MonitorWindow();
 // Waits until a monitor's window exists (or, with `present` false, until none does).
 bool WaitForMonitor(bool present, DWORD timeoutMs = 30000);
+// The configurator's main window; null when none is open.
+HWND ConfiguratorWindow();
 // The running monitor's process, opened for waiting; null when none runs.
 HANDLE OpenMonitorProcess();

@@ -99,6 +99,30 @@ TEST_F(InstallerTest, UpgradeOverARunningMonitorKeepsSettingsAndRestartsIt) {
   CloseHandle(before);
 }
 
+// An open configurator may hold changes not yet applied, and its file cannot be replaced: a silent
+// setup, which cannot ask for it to be closed, changes nothing and says so by its exit code.
+TEST_F(InstallerTest, SilentSetupLeavesAnOpenConfiguratorAndTheMonitorAlone) {
+  const std::wstring folder = DefaultInstallFolder();
+  HANDLE monitor = OpenMonitorProcess();
+  ASSERT_NE(monitor, nullptr) << "the monitor of the previous test is not running";
+  HANDLE configurator = StartProcess(Quoted(folder + L"\\Option.exe"), folder);
+  ASSERT_NE(configurator, nullptr);
+  ASSERT_TRUE(PumpUntil([] { return ConfiguratorWindow() != nullptr; }, 60000));
+
+  const auto exitCode = RunToEnd(Quoted(SetupPath()) + L" /S");
+  ASSERT_TRUE(exitCode.has_value());
+  EXPECT_NE(*exitCode, 0u);
+  EXPECT_FALSE(ProcessEnded(monitor)) << "the monitor was stopped although nothing was installed";
+  EXPECT_FALSE(ProcessEnded(configurator));
+
+  PostMessageW(ConfiguratorWindow(), WM_CLOSE, 0, 0);
+  if (!PumpUntil([configurator] { return ProcessEnded(configurator); }, 30000)) {
+    TerminateProcess(configurator, 1);
+  }
+  CloseHandle(configurator);
+  CloseHandle(monitor);
+}
+
 TEST_F(InstallerTest, SilentUninstallRemovesAllButTheSettings) {
   const std::wstring folder = DefaultInstallFolder();
   HANDLE monitor = OpenMonitorProcess();
