@@ -98,7 +98,7 @@ configure_file(windows_installer/installer_names.h.in ${GENERATED_DIR}/tests/ins
   @ONLY)
 add_executable(installer_tests windows_installer/installer_test.cpp
   windows_installer/installer_session.cpp windows_installer/installer_pages.cpp
-  windows_support/start_mark.cpp ${PICTURE_SAVING})
+  support/temp_dir.cpp windows_support/start_mark.cpp ${PICTURE_SAVING})
 target_include_directories(installer_tests PRIVATE ${GENERATED_DIR}/tests)
 target_link_libraries(installer_tests PRIVATE base_lib bridge_lib gtest_main version shell32 ole32)
 add_test(NAME wine.installer.lifecycle

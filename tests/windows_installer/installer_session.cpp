@@ -3,7 +3,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "base/wide.h"
@@ -91,49 +91,16 @@ bool UserKeyExists(const wchar_t* key) {
   return true;
 }
 
-bool FileExists(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-bool FolderExists(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 std::wstring ListFolder(const std::wstring& folder) {
   std::vector<std::wstring> names;
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name != L"." && name != L"..") names.push_back(name);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    names.push_back(entry.path().filename().wstring());
   }
   std::sort(names.begin(), names.end());
   std::wstring joined;
   for (const std::wstring& name : names) joined += (joined.empty() ? L"" : L" ") + name;
   return joined;
-}
-
-std::string ReadWholeFile(const std::wstring& path) {
-  std::string bytes;
-  if (FILE* file = _wfopen(path.c_str(), L"rb")) {
-    char chunk[4096];
-    size_t n = 0;
-    while ((n = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
-    fclose(file);
-  }
-  return bytes;
-}
-
-bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-  FILE* file = _wfopen(path.c_str(), L"wb");
-  if (file == nullptr) return false;
-  const bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return fclose(file) == 0 && written;
 }
 
 std::wstring FileVersionText(const std::wstring& path, const wchar_t* name) {

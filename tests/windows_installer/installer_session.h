@@ -26,12 +26,8 @@ std::optional<std::wstring> ReadUserText(const wchar_t* key, const wchar_t* name
 std::optional<DWORD> ReadUserNumber(const wchar_t* key, const wchar_t* name);
 bool UserKeyExists(const wchar_t* key);
 
-bool FileExists(const std::wstring& path);
-bool FolderExists(const std::wstring& path);
-// The names in a folder, sorted, without "." and "..".
+// The names in a folder, sorted, without "." and ".."; empty when there is no such folder.
 std::wstring ListFolder(const std::wstring& folder);
-std::string ReadWholeFile(const std::wstring& path);
-bool WriteWholeFile(const std::wstring& path, const std::string& bytes);
 // A version resource's string value of a file ("ProductVersion", ...), empty when missing.
 std::wstring FileVersionText(const std::wstring& path, const wchar_t* name);
 

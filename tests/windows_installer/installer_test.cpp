@@ -6,12 +6,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 
 #include "installer_names.h"
+#include "tests/support/temp_dir.h"
 #include "tests/windows_installer/installer_pages.h"
 #include "tests/windows_installer/installer_session.h"
 #include "tests/windows_support/pump.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -34,21 +38,23 @@ bool ProcessEnded(HANDLE process) {
 
 class InstallerTest : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(FileExists(SetupPath())) << "INSTALLER_SETUP not found"; }
+  void SetUp() override {
+    ASSERT_TRUE(fs::is_regular_file(SetupPath())) << "INSTALLER_SETUP not found";
+  }
 };
 
 TEST_F(InstallerTest, SilentInstallLaysOutTheProgramsAndRegistersThem) {
   const std::wstring folder = DefaultInstallFolder();
-  ASSERT_FALSE(FolderExists(folder)) << "the prefix is not fresh";
+  ASSERT_FALSE(fs::is_directory(folder)) << "the prefix is not fresh";
 
   ASSERT_EQ(RunToEnd(Quoted(SetupPath()) + L" /S"), 0u);
 
   for (const wchar_t* file : {L"Monitor.exe", L"Option.exe", L"KBHook.dll", L"lan.dll",
                               L"Uninstall.exe", L"skins\\skin_main.ini"}) {
-    EXPECT_TRUE(FileExists(folder + L"\\" + file)) << file;
+    EXPECT_TRUE(fs::is_regular_file(folder + L"\\" + file)) << file;
   }
-  EXPECT_TRUE(FolderExists(folder + L"\\config"));
-  EXPECT_TRUE(FileExists(ShortcutPath()));
+  EXPECT_TRUE(fs::is_directory(folder + L"\\config"));
+  EXPECT_TRUE(fs::is_regular_file(ShortcutPath()));
 
   EXPECT_EQ(ReadUserText(kRunKey, kRunValue), Quoted(folder + L"\\Monitor.exe"));
   struct Expected {
@@ -90,7 +96,8 @@ TEST_F(InstallerTest, LogonCommandStartsTheMonitor) {
 
 TEST_F(InstallerTest, UpgradeOverARunningMonitorKeepsSettingsAndRestartsIt) {
   ASSERT_TRUE(WaitForMonitor(true, 1000)) << "the monitor of the previous test is not running";
-  ASSERT_TRUE(WriteWholeFile(SettingsMarker(), kKeptSettings));
+  WriteFileBytes(SettingsMarker(), kKeptSettings);
+  ASSERT_EQ(ReadFileBytes(SettingsMarker()), kKeptSettings);
   HANDLE before = OpenMonitorProcess();
   ASSERT_NE(before, nullptr);
 
@@ -98,7 +105,7 @@ TEST_F(InstallerTest, UpgradeOverARunningMonitorKeepsSettingsAndRestartsIt) {
 
   EXPECT_TRUE(ProcessEnded(before)) << "the old monitor was not asked to exit";
   EXPECT_TRUE(WaitForMonitor(true)) << "the monitor was not started again";
-  EXPECT_EQ(ReadWholeFile(SettingsMarker()), kKeptSettings);
+  EXPECT_EQ(ReadFileBytes(SettingsMarker()), kKeptSettings);
   CloseHandle(before);
 }
 
@@ -138,10 +145,10 @@ TEST_F(InstallerTest, SilentUninstallRemovesAllButTheSettings) {
       << "left: " << testing::PrintToString(ListFolder(folder));
 
   EXPECT_TRUE(ProcessEnded(monitor)) << "the monitor was not asked to exit";
-  EXPECT_EQ(ReadWholeFile(SettingsMarker()), kKeptSettings);
+  EXPECT_EQ(ReadFileBytes(SettingsMarker()), kKeptSettings);
   EXPECT_FALSE(ReadUserText(kRunKey, kRunValue).has_value());
   EXPECT_FALSE(UserKeyExists(kUninstallKey));
-  EXPECT_FALSE(FileExists(ShortcutPath()));
+  EXPECT_FALSE(fs::is_regular_file(ShortcutPath()));
   CloseHandle(monitor);
 }
 
@@ -170,7 +177,8 @@ TEST_F(InstallerTest, InteractiveInstallShowsItsPagesAndStartsTheMonitorAtTheEnd
 TEST_F(InstallerTest, InteractiveUninstallCanRemoveTheSettingsToo) {
   const std::wstring folder = DefaultInstallFolder();
   ASSERT_TRUE(WaitForMonitor(true, 1000)) << "the monitor of the previous test is not running";
-  ASSERT_TRUE(FileExists(SettingsMarker())) << "the settings kept by the silent uninstall are gone";
+  ASSERT_TRUE(fs::is_regular_file(SettingsMarker()))
+      << "the settings kept by the silent uninstall are gone";
   const auto uninstall = ReadUserText(kUninstallKey, L"UninstallString");
   ASSERT_TRUE(uninstall.has_value());
 
