@@ -15,7 +15,9 @@ all: build
 deps:
 	@bash scripts/install-deps.sh
 
-build: deps native sanitize win dist
+# The installer after the Windows build, in the same build folder: never two builds of it at once.
+build: deps native sanitize win
+	cmake --build $(WIN) -j $(JOBS) --target dist
 
 native:
 	cmake -S . -B $(NATIVE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug
