@@ -6,6 +6,8 @@ inline constexpr char16_t kConfiguratorTitle[] = u"MOSUE DRIVER R305T";
 inline constexpr char16_t kConfiguratorMutex[] = u"VR-604_Gaming_Mouse_Normal_configure";
 inline constexpr char16_t kMonitorTitle[] = u"Amber Crane_Gaming_Mouse_Normal_Monitor";
 inline constexpr char16_t kMonitorMutex[] = u"VR-604_HidHost_Mutex";
+// The monitor's window class: the installer finds the running monitor by class and title.
+inline constexpr char16_t kMonitorWindowClass[] = u"GamingMouseMonitorWindow";
 
 // The shared settings block and its mutex.
 inline constexpr char16_t kSharedBlockName[] = u"VR-604-ShareData";

@@ -25,8 +25,6 @@ Text g_programFolder;
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"GamingMouseMonitorWindow";
-
 HWND FindConfigurator() {
   return FindWindowW(nullptr, Wide(kConfiguratorTitle));
 }
@@ -59,13 +57,13 @@ bool MonitorWindow::Create(HINSTANCE instance, bool openConfigurator) {
   WNDCLASSW wc{};
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
-  wc.lpszClassName = kWindowClass;
+  wc.lpszClassName = Wide(kMonitorWindowClass);
   RegisterClassW(&wc);
   // Broadcast by a new task bar, after Explorer restarted, which knows no icons yet.
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   // Pop-up, never shown; found by its title alone.
-  CreateWindowExW(0, kWindowClass, Wide(kMonitorTitle), WS_POPUP, 100, 100, 100, 100, nullptr,
-                  nullptr, instance, this);
+  CreateWindowExW(0, Wide(kMonitorWindowClass), Wide(kMonitorTitle), WS_POPUP, 100, 100, 100, 100,
+                  nullptr, nullptr, instance, this);
   return window_ != nullptr;
 }
 

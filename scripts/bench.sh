@@ -10,4 +10,6 @@ for exe in build/win/bin/*_bench.exe; do
   echo "=== $(basename "$exe" .exe) ==="
   xvfb-run -a -s "-screen 0 1280x800x24" wine "$exe" || status=1
 done
+echo "=== installer_times ==="
+bash bench/installer_times.sh || status=1
 exit "$status"

@@ -4,12 +4,14 @@ set -euo pipefail
 
 # Each is used: the builds (cmake, ninja, the compilers, GoogleTest natively and as sources for
 # the Windows build), the sanitizer and fuzzer runtime, the format check, Wine on a virtual display
-# with the font that stands in for Arial, and the scripts that draw the skin.
+# with the font that stands in for Arial, the scripts that draw the skin, and NSIS for the
+# installer.
 PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
   googletest libgtest-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth fonts-liberation python3
+  nsis
 )
 
 missing=()

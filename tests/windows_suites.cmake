@@ -89,3 +89,24 @@ add_executable(launch_marker windows_monitor/launch_marker.cpp)
 # Loaded into the monitor by a message hook, to watch its button events from outside.
 add_library(message_spy SHARED windows_monitor/message_spy.cpp)
 set_target_properties(message_spy PROPERTIES PREFIX "")
+
+# The installer (make dist) as a user runs it: one program whose tests build on one another, in a
+# Wine prefix made afresh for each run on a display of its own (scripts/installer-suite.sh), so
+# that what it installs and registers never meets the other suites. Its pages' pictures go to
+# <build>/screenshots.
+configure_file(windows_installer/installer_names.h.in ${GENERATED_DIR}/tests/installer_names.h
+  @ONLY)
+add_executable(installer_tests windows_installer/installer_test.cpp
+  windows_installer/installer_session.cpp windows_installer/installer_pages.cpp
+  support/temp_dir.cpp windows_support/start_mark.cpp ${PICTURE_SAVING})
+target_include_directories(installer_tests PRIVATE ${GENERATED_DIR}/tests)
+target_link_libraries(installer_tests PRIVATE base_lib bridge_lib gtest_main version shell32 ole32)
+add_test(NAME wine.installer.lifecycle
+  COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/installer-suite.sh $<TARGET_FILE:installer_tests>
+          ${SETUP_FILE})
+set_tests_properties(wine.installer.lifecycle PROPERTIES TIMEOUT 600)
+
+# Waits for the configurator's window to be painted and saves its picture (scripts/run.sh).
+add_executable(configurator_picture windows_support/configurator_picture.cpp ${PICTURE_SAVING})
+target_link_options(configurator_picture PRIVATE -municode)
+target_link_libraries(configurator_picture PRIVATE bridge_lib gdi32 user32)

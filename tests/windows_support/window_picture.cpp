@@ -68,9 +68,10 @@ std::wstring ScreenshotFolder() {
   return path + L"\\screenshots";
 }
 
-std::wstring SaveWindowPicture(HWND window, const std::string& name) {
-  int width = 0, height = 0;
-  const std::vector<uint8_t> pixels = CaptureWindowPixels(window, width, height);
+namespace {
+
+std::wstring SavePixels(const std::vector<uint8_t>& pixels, int width, int height,
+                        const std::string& name) {
   if (pixels.empty()) return {};
   const std::vector<uint8_t> png = EncodePng(pixels.data(), width, height);
   std::wstring path = ScreenshotFolder();
@@ -84,4 +85,51 @@ std::wstring SaveWindowPicture(HWND window, const std::string& name) {
                   written == png.size();
   CloseHandle(file);
   return ok ? path : std::wstring();
+}
+
+}  // namespace
+
+std::wstring SaveWindowPicture(HWND window, const std::string& name) {
+  int width = 0, height = 0;
+  const std::vector<uint8_t> pixels = CaptureWindowPixels(window, width, height);
+  return SavePixels(pixels, width, height, name);
+}
+
+std::vector<uint8_t> CaptureScreenPixels(HWND window, int& width, int& height) {
+  RECT bounds{};
+  if (!GetWindowRect(window, &bounds)) return {};
+  width = bounds.right - bounds.left;
+  height = bounds.bottom - bounds.top;
+  if (width <= 0 || height <= 0) return {};
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::vector<uint8_t> pixels;
+  if (section != nullptr && bits != nullptr) {
+    HGDIOBJ old = SelectObject(memory, section);
+    if (BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY)) {
+      GdiFlush();
+      const auto* begin = static_cast<const uint8_t*>(bits);
+      pixels.assign(begin, begin + static_cast<size_t>(width) * height * 4);
+    }
+    SelectObject(memory, old);
+  }
+  if (section != nullptr) DeleteObject(section);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+std::wstring SaveScreenPicture(HWND window, const std::string& name) {
+  int width = 0, height = 0;
+  const std::vector<uint8_t> pixels = CaptureScreenPixels(window, width, height);
+  return SavePixels(pixels, width, height, name);
 }

@@ -17,3 +17,11 @@ std::wstring ScreenshotFolder();
 
 // Writes <ScreenshotFolder()>\<name>.png. The path written, or empty when nothing was written.
 std::wstring SaveWindowPicture(HWND window, const std::string& name);
+
+// What the screen shows where the window is, for another process's window, which PrintWindow
+// cannot reach; the window must be on top. Empty on failure.
+std::vector<uint8_t> CaptureScreenPixels(HWND window, int& width, int& height);
+
+// Writes the screen's picture of the window as <ScreenshotFolder()>\<name>.png. The path
+// written, or empty when nothing was written.
+std::wstring SaveScreenPicture(HWND window, const std::string& name);
