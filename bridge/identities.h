@@ -10,3 +10,8 @@ inline constexpr char16_t kMonitorMutex[] = u"VR-604_HidHost_Mutex";
 // The shared settings block and its mutex.
 inline constexpr char16_t kSharedBlockName[] = u"VR-604-ShareData";
 inline constexpr char16_t kSharedBlockMutex[] = u"VR-604-ShareData-Mutex-Object";
+
+// A registered message (RegisterWindowMessageW) about the profile the monitor acts on. Sent to the
+// monitor, it answers that slot + 1 (0: none); posted by the monitor to the configurator at every
+// change, wParam holds that slot.
+inline constexpr char16_t kActiveProfileMessageName[] = u"GamingMouse.ActiveProfile";
