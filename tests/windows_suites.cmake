@@ -83,8 +83,9 @@ file(GLOB MONITOR_TEST_SOURCES CONFIGURE_DEPENDS windows_monitor/*_test.cpp)
 add_wine_suite(monitor_tests DESKTOP PREFIX "wine.monitor."
   SOURCES ${MONITOR_TEST_SOURCES} ${MONITOR_DRIVING}
   LIBRARIES monitor_lib
-  DEPENDS Monitor KBHook lan live_settings_probe launch_marker message_spy)
+  DEPENDS Monitor KBHook lan live_settings_probe launch_marker message_spy front_window)
 add_executable(live_settings_probe windows_monitor/live_settings_probe.cpp)
+add_executable(front_window WIN32 windows_monitor/front_window.cpp)
 add_executable(launch_marker windows_monitor/launch_marker.cpp)
 # Loaded into the monitor by a message hook, to watch its button events from outside.
 add_library(message_spy SHARED windows_monitor/message_spy.cpp)

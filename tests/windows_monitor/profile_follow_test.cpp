@@ -1,0 +1,182 @@
+// A real monitor follows the program in front: a copy of a window program under the name that
+// profile 3 gives its game comes to the front, and the simulated mouse's buttons, the pointer
+// settings and the holds follow. Wine raises no foreground event by itself: a case that needs one
+// raises it as the system would, the others rely on the check at every button report.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/file_paths.h"
+#include "base/wide.h"
+#include "platform/module_folder.h"
+#include "settings/catalogue.h"
+#include "settings/profile_defaults.h"
+#include "settings/profile_file.h"
+#include "tests/windows_support/injection_observer.h"
+#include "tests/windows_support/live_settings.h"
+#include "tests/windows_support/monitor_process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kExtra1 = 3;
+constexpr int kExtra2 = 4;
+constexpr uint8_t kUsageB = 0x05;
+constexpr UINT kGameDoubleClick = 730;
+
+ProfileSettings Profile(int slot) {
+  ProfileSettings p;
+  std::memset(&p, 0, sizeof p);
+  SetProfileDefaults(p, slot);
+  return p;
+}
+
+std::string Keys(const std::vector<ObservedInput>& seen) {
+  std::string text;
+  for (const ObservedInput& s : seen) {
+    text += (s.key ? "key " : "mouse ") + std::to_string(s.code) + (s.up ? " up; " : " down; ");
+  }
+  return text;
+}
+
+std::string KeyTaps(std::initializer_list<DWORD> keys) {
+  std::vector<ObservedInput> taps;
+  for (DWORD vk : keys) {
+    taps.push_back({true, vk, false});
+    taps.push_back({true, vk, true});
+  }
+  return Keys(taps);
+}
+
+LRESULT CALLBACK PlainWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return DefWindowProcW(w, m, wp, lp);
+}
+
+class ProfileFollowTest : public ::testing::TestWithParam<bool> {
+ protected:
+  // Slot 0, the chosen one: extra button 1 types F1, extra button 2 holds B. Slot 3 names the
+  // game: extra button 1 mutes, extra button 2 types F2, and its double-click time differs.
+  void SetUp() override {
+    const fs::path game = monitor_.folder().path() / "race.exe";
+    fs::copy_file(ToFilesystemPath(ProgramFolder()) / "front_window.exe", game);
+    wchar_t longPath[MAX_PATH] = {};
+    ASSERT_NE(GetLongPathNameW(game.wstring().c_str(), longPath, MAX_PATH), 0u);
+
+    ProfileSettings chosen = Profile(0);
+    chosen.MacroKeyInfo[kExtra1].functionCode = 85;
+    chosen.MacroKeyInfo[kExtra2].functionCode = 45;
+    chosen.MacroKeyInfo[kExtra2].events[0] = {kUsageB, 0x01, 0};
+    monitor_.WriteCurrentProfile(chosen);
+    ProfileSettings racing = Profile(3);
+    CopyToField(racing.GameFile, reinterpret_cast<const char16_t*>(longPath));
+    racing.DbleClickSpeed = static_cast<int32_t>(kGameDoubleClick);
+    racing.MacroKeyInfo[kExtra1].functionCode = 30;
+    racing.MacroKeyInfo[kExtra2].functionCode = 85;
+    ASSERT_TRUE(SaveProfile(racing, SlotFilePath(monitor_.installFolder(), 3)));
+
+    ASSERT_TRUE(monitor_.Start());
+    chosenDoubleClick_ = ReadLiveSettings().doubleClick;
+    ASSERT_NE(chosenDoubleClick_, kGameDoubleClick);
+
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PlainWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"FollowTestOwnWindow";
+    RegisterClassW(&wc);
+    own_ = CreateWindowExW(0, wc.lpszClassName, L"own", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                           nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(own_, nullptr);
+
+    std::wstring commandLine = L"\"" + game.wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(CreateProcessW(game.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                               0, nullptr, nullptr, &startup, &info));
+    CloseHandle(info.hThread);
+    gameProcess_ = info.hProcess;
+    ASSERT_TRUE(PumpUntil([this] { return GameWindow() != nullptr; }, 10000));
+    ASSERT_TRUE(observer_.installed());
+  }
+
+  void TearDown() override {
+    if (HWND w = GameWindow()) PostMessageW(w, WM_CLOSE, 0, 0);
+    if (gameProcess_ != nullptr) {
+      if (WaitForSingleObject(gameProcess_, 5000) != WAIT_OBJECT_0)
+        TerminateProcess(gameProcess_, 1);
+      CloseHandle(gameProcess_);
+    }
+    if (own_ != nullptr) DestroyWindow(own_);
+    monitor_.Exit();
+  }
+
+  HWND GameWindow() const { return FindWindowW(L"FollowedFrontWindow", nullptr); }
+
+  // Brings a window to the front; with the parameter set, raises the event the system raises.
+  void BringToFront(HWND window) {
+    SetForegroundWindow(window);
+    ASSERT_TRUE(PumpUntil([window] { return GetForegroundWindow() == window; }, 5000));
+    if (GetParam()) NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, window, OBJID_WINDOW, CHILDID_SELF);
+  }
+
+  void Click(int button) {
+    const DWORD which = button == kExtra1 ? XBUTTON1 : XBUTTON2;
+    SimulateMouse(MOUSEEVENTF_XDOWN, which);
+    SimulateMouse(MOUSEEVENTF_XUP, which);
+  }
+
+  bool DoubleClickBecomes(UINT value) {
+    return PumpUntil([value] { return ReadLiveSettings().doubleClick == value; }, 10000);
+  }
+
+  MonitorProcess monitor_;
+  InjectionObserver observer_;
+  HWND own_ = nullptr;
+  HANDLE gameProcess_ = nullptr;
+  UINT chosenDoubleClick_ = 0;
+};
+
+TEST_P(ProfileFollowTest, ButtonsAndPointerFollowTheProgramInFront) {
+  BringToFront(GameWindow());
+  // The event alone switches the pointer settings, before any button.
+  if (GetParam()) EXPECT_TRUE(DoubleClickBecomes(kGameDoubleClick));
+  observer_.Clear();
+  Click(kExtra1);
+  ASSERT_TRUE(observer_.WaitFor(2)) << Keys(observer_.seen());
+  EXPECT_EQ(Keys(observer_.seen()), KeyTaps({VK_VOLUME_MUTE}));
+  EXPECT_TRUE(DoubleClickBecomes(kGameDoubleClick));
+
+  BringToFront(own_);
+  observer_.Clear();
+  Click(kExtra1);
+  ASSERT_TRUE(observer_.WaitFor(2)) << Keys(observer_.seen());
+  EXPECT_EQ(Keys(observer_.seen()), KeyTaps({VK_F1}));
+  EXPECT_TRUE(DoubleClickBecomes(chosenDoubleClick_));
+}
+
+// B held in the chosen profile; the game comes to the front, where the button types F2: the
+// switch lets B go, and the button's own release then sends nothing more.
+TEST_P(ProfileFollowTest, AButtonHeldAcrossASwitchLeavesNothingPressed) {
+  BringToFront(own_);
+  observer_.Clear();
+  SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON2);
+  ASSERT_TRUE(observer_.WaitFor(1)) << Keys(observer_.seen());
+  BringToFront(GameWindow());
+  if (GetParam()) EXPECT_TRUE(observer_.WaitFor(2)) << Keys(observer_.seen());
+  SimulateMouse(MOUSEEVENTF_XUP, XBUTTON2);
+  observer_.Idle(800);
+  EXPECT_EQ(Keys(observer_.seen()), KeyTaps({'B'}));
+}
+
+INSTANTIATE_TEST_SUITE_P(ForegroundEvent, ProfileFollowTest, ::testing::Bool(),
+                         [](const auto& info) {
+                           return std::string(info.param ? "EventRaised" : "NoEvent");
+                         });
+
+}  // namespace
