@@ -138,6 +138,7 @@ LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
   following_ =
       std::make_unique<ProfileFollowing>(window_, kMsgForegroundChanged, kTimerProfileNotice);
   following_->Start(g_monitorSettings);
+  TellConfiguratorActiveSlot();
   if (openConfigurator_) PostMessageW(window_, kMsgShowConfigurator, 0, 0);
   if (!WriteMonitorStarted(settings)) OutputDebugStringW(L"config.ini could not be written\n");
   ApplyCurrentPointerSettings();
@@ -223,12 +224,16 @@ void MonitorWindow::CompleteSwitch(const FollowStep& step, bool automatic) {
   if (step.switched) {
     // A reload applies the pointer settings itself, switch or not.
     if (automatic) ApplyCurrentPointerSettings();
-    if (HWND configurator = FindConfigurator()) {
-      PostMessageW(configurator, activeProfileMessage_,
-                   static_cast<WPARAM>(static_cast<uint32_t>(step.activeSlot)), 0);
-    }
+    TellConfiguratorActiveSlot();
   }
   following_->Tell(step, g_monitorSettings, automatic);
+}
+
+void MonitorWindow::TellConfiguratorActiveSlot() {
+  HWND configurator = FindConfigurator();
+  if (configurator == nullptr || !following_) return;
+  PostMessageW(configurator, activeProfileMessage_,
+               static_cast<WPARAM>(static_cast<uint32_t>(following_->ActiveSlot())), 0);
 }
 
 LRESULT MonitorWindow::OnForegroundChanged(WPARAM, LPARAM) {

@@ -61,6 +61,8 @@ class MonitorWindow {
   [[nodiscard]] FollowStep FollowForeground();
   // After a step: pointer settings (for an automatic switch), tray and configurator learn of it.
   void CompleteSwitch(const FollowStep& step, bool automatic);
+  // Posts the active slot to a running configurator, which marks that slot's button.
+  void TellConfiguratorActiveSlot();
 
   HWND window_ = nullptr;
   HINSTANCE instance_ = nullptr;

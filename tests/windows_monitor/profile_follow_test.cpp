@@ -13,6 +13,7 @@
 
 #include "base/file_paths.h"
 #include "base/wide.h"
+#include "bridge/identities.h"
 #include "platform/module_folder.h"
 #include "settings/catalogue.h"
 #include "settings/profile_defaults.h"
@@ -131,6 +132,14 @@ class ProfileFollowTest : public ::testing::TestWithParam<bool> {
     SimulateMouse(MOUSEEVENTF_XUP, which);
   }
 
+  // What the monitor answers the configurator's question: the active slot + 1.
+  LRESULT ActiveSlotAnswer() const {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(monitor_.window(), RegisterWindowMessageW(Wide(kActiveProfileMessageName)),
+                        0, 0, SMTO_NORMAL, 5000, &answer);
+    return static_cast<LRESULT>(answer);
+  }
+
   bool DoubleClickBecomes(UINT value) {
     return PumpUntil([value] { return ReadLiveSettings().doubleClick == value; }, 10000);
   }
@@ -151,6 +160,7 @@ TEST_P(ProfileFollowTest, ButtonsAndPointerFollowTheProgramInFront) {
   ASSERT_TRUE(observer_.WaitFor(2)) << Keys(observer_.seen());
   EXPECT_EQ(Keys(observer_.seen()), KeyTaps({VK_VOLUME_MUTE}));
   EXPECT_TRUE(DoubleClickBecomes(kGameDoubleClick));
+  EXPECT_EQ(ActiveSlotAnswer(), 4);
 
   BringToFront(own_);
   observer_.Clear();
@@ -158,6 +168,7 @@ TEST_P(ProfileFollowTest, ButtonsAndPointerFollowTheProgramInFront) {
   ASSERT_TRUE(observer_.WaitFor(2)) << Keys(observer_.seen());
   EXPECT_EQ(Keys(observer_.seen()), KeyTaps({VK_F1}));
   EXPECT_TRUE(DoubleClickBecomes(chosenDoubleClick_));
+  EXPECT_EQ(ActiveSlotAnswer(), 1);
 }
 
 // B held in the chosen profile; the game comes to the front, where the button types F2: the
