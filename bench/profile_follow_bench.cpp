@@ -126,7 +126,7 @@ class Bench {
   void EventSwitches(std::vector<double>& switches, std::vector<double>& rounds) const {
     for (int i = 0; i < kSwitches; ++i) {
       const bool toGame = i % 2 == 0;
-      const LRESULT expected = toGame ? 4 : 1;
+      const LRESULT expected = toGame ? 4 : 0;  // slot 3 + 1, or the chosen profile
       if (!BringToFront(Window(toGame))) continue;
       const LONGLONG start = CounterNow();
       RaiseEvent(Window(toGame));

@@ -233,7 +233,8 @@ void MonitorWindow::TellConfiguratorActiveSlot() {
   HWND configurator = FindConfigurator();
   if (configurator == nullptr || !following_) return;
   PostMessageW(configurator, activeProfileMessage_,
-               static_cast<WPARAM>(static_cast<uint32_t>(following_->ActiveSlot())), 0);
+               static_cast<WPARAM>(static_cast<uint32_t>(following_->ActiveSlot())),
+               following_->ByProgram() ? 1 : 0);
 }
 
 LRESULT MonitorWindow::OnForegroundChanged(WPARAM, LPARAM) {
@@ -242,7 +243,8 @@ LRESULT MonitorWindow::OnForegroundChanged(WPARAM, LPARAM) {
 }
 
 LRESULT MonitorWindow::OnActiveProfileQuestion(WPARAM, LPARAM) {
-  const int32_t slot = following_ ? following_->ActiveSlot() : g_monitorSettings.CurrentProfile;
+  if (!following_ || !following_->ByProgram()) return 0;
+  const int32_t slot = following_->ActiveSlot();
   return IsValidProfileIndex(slot) ? slot + 1 : 0;
 }
 

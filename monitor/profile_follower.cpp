@@ -29,8 +29,9 @@ FollowStep ProfileFollower::Follow(const SharedSettingsBlock& settings) {
   step.previousSlot = activeSlot_;
   // The match is made every time from the cached path: it costs five comparisons, and a reload
   // that renamed a program or changed the chosen profile takes effect at once.
-  step.activeSlot = ActiveSlotFor(settings, imagePath_);
-  step.byProgram = imagePath_.has_value() && SlotNamingProgram(settings, *imagePath_).has_value();
+  const ActiveSlotChoice choice = ChooseActiveSlot(settings, imagePath_);
+  step.activeSlot = choice.slot;
+  step.byProgram = choice.byProgram;
   step.program = imagePath_.value_or(Text());
   step.switched = started_ && step.activeSlot != activeSlot_;
 

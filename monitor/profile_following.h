@@ -31,6 +31,7 @@ class ProfileFollowing {
   // names a slot.
   const ProfileSettings* ActiveProfile(const SharedSettingsBlock& settings) const;
   int32_t ActiveSlot() const { return follower_.ActiveSlot(); }
+  bool ByProgram() const { return follower_.ByProgram(); }
 
   // After a step: the tip follows the active profile; an automatic switch is announced (paced),
   // an elevated program in front warned about once.

@@ -35,11 +35,12 @@ std::optional<int32_t> SlotNamingProgram(const SharedSettingsBlock& settings, Te
   return std::nullopt;
 }
 
-int32_t ActiveSlotFor(const SharedSettingsBlock& settings, const std::optional<Text>& imagePath) {
+ActiveSlotChoice ChooseActiveSlot(const SharedSettingsBlock& settings,
+                                  const std::optional<Text>& imagePath) {
   if (imagePath) {
-    if (const auto slot = SlotNamingProgram(settings, *imagePath)) return *slot;
+    if (const auto slot = SlotNamingProgram(settings, *imagePath)) return {*slot, true};
   }
-  return settings.CurrentProfile;
+  return {settings.CurrentProfile, false};
 }
 
 TextView ProgramFileName(TextView imagePath) {

@@ -20,8 +20,12 @@
 // The slot to act on: the one the program in front names, else the user's chosen one
 // (CurrentProfile as stored, which may be outside the slots). No path (the process is gone or
 // could not be asked) means the chosen one.
-[[nodiscard]] int32_t ActiveSlotFor(const SharedSettingsBlock& settings,
-                                    const std::optional<Text>& imagePath);
+struct ActiveSlotChoice {
+  int32_t slot;
+  bool byProgram;  // the program in front named it
+};
+[[nodiscard]] ActiveSlotChoice ChooseActiveSlot(const SharedSettingsBlock& settings,
+                                                const std::optional<Text>& imagePath);
 
 // The file name of a path, for the user's eyes ("game.exe").
 [[nodiscard]] TextView ProgramFileName(TextView imagePath);

@@ -1,5 +1,5 @@
-// The main window's mark on the slot the monitor acts on while the program in front chose another
-// profile than the checked one. The window asks the monitor when it opens and when the monitor
+// The main window's mark on the slot the monitor acts on while the program in front chose it and
+// it is not the checked one. The window asks the monitor when it opens and when the monitor
 // starts; the monitor posts every later change.
 
 #include "base/wide.h"
@@ -25,8 +25,8 @@ void ConfiguratorWindow::AskActiveSlot() {
   }
 }
 
-LRESULT ConfiguratorWindow::OnActiveSlotNotice(WPARAM wParam, LPARAM) {
-  monitorActiveSlot_ = SlotFromMonitorNotice(wParam);
+LRESULT ConfiguratorWindow::OnActiveSlotNotice(WPARAM wParam, LPARAM lParam) {
+  monitorActiveSlot_ = SlotFromMonitorNotice(wParam, static_cast<int64_t>(lParam));
   RefreshSlotMarks();
   return 0;
 }

@@ -116,7 +116,7 @@ class ConfiguratorWindow : public SkinnedDialog {
   HICON icon_ = nullptr;
   int selected_ = 0;
   UINT activeSlotMessage_ = 0;                // registered: the monitor's active slot
-  std::optional<int32_t> monitorActiveSlot_;  // none: no monitor, or it acts on no slot
+  std::optional<int32_t> monitorActiveSlot_;  // chosen by the program in front; else none
 
   std::array<SkinButton, main_keys::kKeyLimit> buttons_;  // only the button keys are made
   std::array<TextLabel, kProfileCount> labels_;

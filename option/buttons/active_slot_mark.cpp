@@ -7,8 +7,8 @@ std::optional<int32_t> SlotFromMonitorAnswer(uint64_t answer) {
   return static_cast<int32_t>(answer - 1);
 }
 
-std::optional<int32_t> SlotFromMonitorNotice(uint64_t wParam) {
-  if (wParam >= static_cast<uint64_t>(kProfileCount)) return std::nullopt;
+std::optional<int32_t> SlotFromMonitorNotice(uint64_t wParam, int64_t lParam) {
+  if (lParam != 1 || wParam >= static_cast<uint64_t>(kProfileCount)) return std::nullopt;
   return static_cast<int32_t>(wParam);
 }
 

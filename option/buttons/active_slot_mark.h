@@ -11,10 +11,12 @@
 // A dot drawn over the slot button's picture (and its tooltip).
 inline constexpr char16_t kActiveSlotMark[] = u"\u25CF";
 
-// The monitor's answer to the question: slot + 1, 0 when it acts on none; anything else none.
+// The slot the program in front chose, from the monitor's answer to the question (slot + 1, 0
+// while it acts on the chosen profile); anything else none.
 [[nodiscard]] std::optional<int32_t> SlotFromMonitorAnswer(uint64_t answer);
-// The slot a posted notice names (its wParam); outside 0 to 4 none.
-[[nodiscard]] std::optional<int32_t> SlotFromMonitorNotice(uint64_t wParam);
+// The same from a posted notice: its wParam names the slot, its lParam is 1 when the program in
+// front chose it; a slot outside 0 to 4 or any other lParam gives none.
+[[nodiscard]] std::optional<int32_t> SlotFromMonitorNotice(uint64_t wParam, int64_t lParam);
 
 // The caption of one slot button: the mark on the active slot when it is not the checked one,
 // nothing otherwise.

@@ -62,7 +62,9 @@ TEST(ProgramProfileMatch, PicksTheSlotOfTheProgramInFront) {
     for (int slot = 0; slot < kProfileCount; ++slot) {
       CopyToField(settings->profiles[slot].GameFile, c.gameFiles[slot]);
     }
-    EXPECT_EQ(ActiveSlotFor(*settings, c.imagePath), c.expectedSlot) << c.name;
+    const ActiveSlotChoice choice = ChooseActiveSlot(*settings, c.imagePath);
+    EXPECT_EQ(choice.slot, c.expectedSlot) << c.name;
+    EXPECT_EQ(choice.byProgram, c.imagePath && c.expectedSlot != c.chosen) << c.name;
   }
 }
 
@@ -71,8 +73,8 @@ TEST(ProgramProfileMatch, AFullFieldWithoutTerminatorIsReadWithinIt) {
   settings->CurrentProfile = 0;
   Text path(500, u'x');
   std::copy(path.begin(), path.end(), settings->profiles[4].GameFile);
-  EXPECT_EQ(ActiveSlotFor(*settings, path), 4);
-  EXPECT_EQ(ActiveSlotFor(*settings, path + u"x"), 0);
+  EXPECT_EQ(ChooseActiveSlot(*settings, path).slot, 4);
+  EXPECT_EQ(ChooseActiveSlot(*settings, path + u"x").slot, 0);
 }
 
 }  // namespace

@@ -23,7 +23,11 @@ TEST(ActiveSlotMark, MonitorValuesAreBoundedToTheSlots) {
   };
   for (const auto& row : rows) {
     EXPECT_EQ(SlotFromMonitorAnswer(row.value), row.fromAnswer) << row.value;
-    EXPECT_EQ(SlotFromMonitorNotice(row.value), row.fromNotice) << row.value;
+    EXPECT_EQ(SlotFromMonitorNotice(row.value, 1), row.fromNotice) << row.value;
+    // Only a slot the program in front chose is marked.
+    for (int64_t lParam : {int64_t{0}, int64_t{2}, int64_t{-1}}) {
+      EXPECT_EQ(SlotFromMonitorNotice(row.value, lParam), std::nullopt) << row.value;
+    }
   }
 }
 
