@@ -34,7 +34,8 @@ endfunction()
 
 set(PICTURE_SAVING windows_support/png_writer.cpp windows_support/window_picture.cpp)
 set(MONITOR_DRIVING windows_support/monitor_process.cpp windows_support/injection_observer.cpp
-  windows_support/process_handles.cpp windows_support/live_settings.cpp support/temp_dir.cpp)
+  windows_support/process_handles.cpp windows_support/live_settings.cpp support/temp_dir.cpp
+  windows_support/followed_program.cpp)
 
 # KBHook under injected input, each test in its own process; and the real input sink, seen by
 # low-level hooks.
@@ -75,7 +76,7 @@ file(GLOB OPTION_TEST_SOURCES CONFIGURE_DEPENDS windows_option/*.cpp)
 add_wine_suite(option_tests DESKTOP PREFIX "wine.option."
   SOURCES ${OPTION_TEST_SOURCES} ${MONITOR_DRIVING} ${PICTURE_SAVING}
   LIBRARIES option_lib monitor_lib
-  DEPENDS Option Monitor KBHook lan default_skin live_settings_probe)
+  DEPENDS Option Monitor KBHook lan default_skin live_settings_probe front_window)
 
 # The monitor as a real process, driven from outside. Its hooks see every injected event, so one
 # monitor at a time.

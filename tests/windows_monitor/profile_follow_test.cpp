@@ -7,24 +7,20 @@
 #include <windows.h>
 
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "base/file_paths.h"
 #include "base/wide.h"
 #include "bridge/identities.h"
-#include "platform/module_folder.h"
 #include "settings/catalogue.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
+#include "tests/windows_support/followed_program.h"
 #include "tests/windows_support/injection_observer.h"
 #include "tests/windows_support/live_settings.h"
 #include "tests/windows_support/monitor_process.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kExtra1 = 3;
 constexpr int kExtra2 = 4;
@@ -64,10 +60,17 @@ class ProfileFollowTest : public ::testing::TestWithParam<bool> {
   // Slot 0, the chosen one: extra button 1 types F1, extra button 2 holds B. Slot 3 names the
   // game: extra button 1 mutes, extra button 2 types F2, and its double-click time differs.
   void SetUp() override {
-    const fs::path game = monitor_.folder().path() / "race.exe";
-    fs::copy_file(ToFilesystemPath(ProgramFolder()) / "front_window.exe", game);
-    wchar_t longPath[MAX_PATH] = {};
-    ASSERT_NE(GetLongPathNameW(game.wstring().c_str(), longPath, MAX_PATH), 0u);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PlainWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"FollowTestOwnWindow";
+    RegisterClassW(&wc);
+    own_ = CreateWindowExW(0, wc.lpszClassName, L"own", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                           nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(own_, nullptr);
+    ASSERT_TRUE(game_.Start(monitor_.folder().path() / "race.exe"));
+    // The monitor starts with this test's window in front, on the chosen profile.
+    ASSERT_TRUE(::BringToFront(own_, false));
 
     ProfileSettings chosen = Profile(0);
     chosen.MacroKeyInfo[kExtra1].functionCode = 85;
@@ -75,7 +78,7 @@ class ProfileFollowTest : public ::testing::TestWithParam<bool> {
     chosen.MacroKeyInfo[kExtra2].events[0] = {kUsageB, 0x01, 0};
     monitor_.WriteCurrentProfile(chosen);
     ProfileSettings racing = Profile(3);
-    CopyToField(racing.GameFile, reinterpret_cast<const char16_t*>(longPath));
+    CopyToField(racing.GameFile, game_.path());
     racing.DbleClickSpeed = static_cast<int32_t>(kGameDoubleClick);
     racing.MacroKeyInfo[kExtra1].functionCode = 30;
     racing.MacroKeyInfo[kExtra2].functionCode = 85;
@@ -85,46 +88,18 @@ class ProfileFollowTest : public ::testing::TestWithParam<bool> {
     chosenDoubleClick_ = ReadLiveSettings().doubleClick;
     ASSERT_NE(chosenDoubleClick_, kGameDoubleClick);
 
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PlainWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"FollowTestOwnWindow";
-    RegisterClassW(&wc);
-    own_ = CreateWindowExW(0, wc.lpszClassName, L"own", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
-                           nullptr, nullptr, wc.hInstance, nullptr);
-    ASSERT_NE(own_, nullptr);
-
-    std::wstring commandLine = L"\"" + game.wstring() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    ASSERT_TRUE(CreateProcessW(game.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                               0, nullptr, nullptr, &startup, &info));
-    CloseHandle(info.hThread);
-    gameProcess_ = info.hProcess;
-    ASSERT_TRUE(PumpUntil([this] { return GameWindow() != nullptr; }, 10000));
     ASSERT_TRUE(observer_.installed());
   }
 
   void TearDown() override {
-    if (HWND w = GameWindow()) PostMessageW(w, WM_CLOSE, 0, 0);
-    if (gameProcess_ != nullptr) {
-      if (WaitForSingleObject(gameProcess_, 5000) != WAIT_OBJECT_0)
-        TerminateProcess(gameProcess_, 1);
-      CloseHandle(gameProcess_);
-    }
     if (own_ != nullptr) DestroyWindow(own_);
     monitor_.Exit();
   }
 
-  HWND GameWindow() const { return FindWindowW(L"FollowedFrontWindow", nullptr); }
+  HWND GameWindow() const { return game_.window(); }
 
-  // Brings a window to the front; with the parameter set, raises the event the system raises.
-  void BringToFront(HWND window) {
-    SetForegroundWindow(window);
-    ASSERT_TRUE(PumpUntil([window] { return GetForegroundWindow() == window; }, 5000));
-    if (GetParam()) NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, window, OBJID_WINDOW, CHILDID_SELF);
-  }
+  // With the parameter set, the change raises the event the system raises.
+  void BringToFront(HWND window) { ASSERT_TRUE(::BringToFront(window, GetParam())); }
 
   void Click(int button) {
     const DWORD which = button == kExtra1 ? XBUTTON1 : XBUTTON2;
@@ -146,9 +121,9 @@ class ProfileFollowTest : public ::testing::TestWithParam<bool> {
   }
 
   MonitorProcess monitor_;
+  FollowedProgram game_;
   InjectionObserver observer_;
   HWND own_ = nullptr;
-  HANDLE gameProcess_ = nullptr;
   UINT chosenDoubleClick_ = 0;
 };
 
