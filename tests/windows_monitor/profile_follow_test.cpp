@@ -7,12 +7,16 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/wide.h"
 #include "bridge/identities.h"
+#include "bridge/shared_block.h"
+#include "platform/win32_private_profile.h"
 #include "settings/catalogue.h"
+#include "settings/ini_file.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
 #include "tests/windows_support/followed_program.h"
@@ -137,6 +141,15 @@ TEST_P(ProfileFollowTest, ButtonsAndPointerFollowTheProgramInFront) {
   EXPECT_EQ(Keys(observer_.seen()), KeyTaps({VK_VOLUME_MUTE}));
   EXPECT_TRUE(DoubleClickBecomes(kGameDoubleClick));
   EXPECT_EQ(ActiveSlotAnswer(), 4);
+  // The user's choice stays theirs: neither the block nor config.ini follow the program.
+  SharedBlock block;
+  auto image = std::make_unique<SharedSettingsBlock>();
+  ASSERT_TRUE(block.OpenLock() && block.OpenBlock() && block.Read(*image));
+  EXPECT_EQ(image->CurrentProfile, 0);
+  Win32PrivateProfile ini;
+  EXPECT_EQ(IniFile(ConfigIniPath(monitor_.installFolder()), ini)
+                .ReadInt(u"Setting", u"CurrentProfile", -1),
+            0);
 
   BringToFront(own_);
   observer_.Clear();
