@@ -27,7 +27,6 @@ void ProfileFollowing::Start(const SharedSettingsBlock& settings) {
       .elevatedMessage = LanguageString(IDS_NOTICE_ELEVATED_MESSAGE),
   };
   Tell(follower_.Follow(settings), settings, false);
-  RefreshTip(settings);
   if (!hook_.Install(window_, foregroundMessage_)) {
     OutputDebugStringW(L"foreground event hook unavailable; buttons still follow the window\n");
   }
@@ -45,13 +44,12 @@ void ProfileFollowing::RefreshTip(const SharedSettingsBlock& settings) {
 
 void ProfileFollowing::Tell(const FollowStep& step, const SharedSettingsBlock& settings,
                             bool automatic) {
-  if (step.switched) {
-    RefreshTip(settings);
-    if (automatic) {
-      const TextView program = step.byProgram ? TextView(step.program) : TextView();
-      Pace(pacer_.Offer(SwitchNotice(patterns_, settings, step.activeSlot, program),
-                        GetTickCount64()));
-    }
+  // A reload may have renamed the active profile even without a switch.
+  if (step.switched || !automatic) RefreshTip(settings);
+  if (step.switched && automatic) {
+    const TextView program = step.byProgram ? TextView(step.program) : TextView();
+    Pace(pacer_.Offer(SwitchNotice(patterns_, settings, step.activeSlot, program),
+                      GetTickCount64()));
   }
   // After the switch notice, which it would otherwise replace: this one matters more.
   if (step.warnElevated) {

@@ -33,8 +33,8 @@ class ProfileFollowing {
   int32_t ActiveSlot() const { return follower_.ActiveSlot(); }
   bool ByProgram() const { return follower_.ByProgram(); }
 
-  // After a step: the tip follows the active profile; an automatic switch is announced (paced),
-  // an elevated program in front warned about once.
+  // After a step: the tip follows the active profile (and every reload, `automatic` false); an
+  // automatic switch is announced (paced), an elevated program in front warned about once.
   void Tell(const FollowStep& step, const SharedSettingsBlock& settings, bool automatic);
   // The tip as it is now, for an icon added again.
   void RefreshTip(const SharedSettingsBlock& settings);

@@ -11,6 +11,8 @@ namespace {
 
 // A monitor that does not answer at once is busy or hung: the window opens without the mark.
 constexpr UINT kAnswerTimeoutMs = 200;
+constexpr float kMarkFontPixels = 10.0f;
+constexpr uint32_t kMarkColour = 0xFFE8202C;  // opaque; the red of the checked slot
 
 }  // namespace
 
@@ -35,6 +37,11 @@ void ConfiguratorWindow::RefreshSlotMarks() {
   for (int32_t slot = 0; slot < kProfileCount; ++slot) {
     SkinButton& button = buttons_[main_keys::kFirstSlot + slot];
     const TextView mark = SlotButtonMark(slot, model_->currentSlot(), monitorActiveSlot_);
-    if (button.caption() != mark) button.SetCaption(mark);
+    if (button.caption() == mark) continue;
+    // Beside the slot's number rather than over it, in the skin's red, whatever the button's state.
+    button.SetCaptionMode(kCaptionModeGlyphIndent);
+    button.SetFontSize(kMarkFontPixels);
+    button.SetCaptionColours({kMarkColour, kMarkColour, kMarkColour, kMarkColour});
+    button.SetCaption(mark);
   }
 }
