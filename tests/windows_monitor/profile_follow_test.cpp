@@ -1,5 +1,5 @@
 // A real monitor follows the program in front: a copy of a window program under the name that
-// profile 3 gives its game comes to the front, and the simulated mouse's buttons, the pointer
+// slot 3 gives its game comes to the front, and the simulated mouse's buttons, the pointer
 // settings and the holds follow. Wine raises no foreground event by itself: a case that needs one
 // raises it as the system would, the others rely on the check at every button report.
 
@@ -62,7 +62,7 @@ LRESULT CALLBACK PlainWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 class ProfileFollowTest : public ::testing::TestWithParam<bool> {
  protected:
   // Slot 0, the chosen one: extra button 1 types F1, extra button 2 holds B. Slot 3 names the
-  // game: extra button 1 mutes, extra button 2 types F2, and its double-click time differs.
+  // game: extra button 1 mutes, extra button 2 types F1, and its double-click time differs.
   void SetUp() override {
     WNDCLASSW wc{};
     wc.lpfnWndProc = PlainWindowProc;
@@ -160,7 +160,7 @@ TEST_P(ProfileFollowTest, ButtonsAndPointerFollowTheProgramInFront) {
   EXPECT_EQ(ActiveSlotAnswer(), 0);
 }
 
-// B held in the chosen profile; the game comes to the front, where the button types F2: the
+// B held in the chosen profile; the game comes to the front, where the button types F1: the
 // switch lets B go, and the button's own release then sends nothing more.
 TEST_P(ProfileFollowTest, AButtonHeldAcrossASwitchLeavesNothingPressed) {
   BringToFront(own_);
