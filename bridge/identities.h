@@ -12,3 +12,9 @@ inline constexpr char16_t kMonitorWindowClass[] = u"GamingMouseMonitorWindow";
 // The shared settings block and its mutex.
 inline constexpr char16_t kSharedBlockName[] = u"VR-604-ShareData";
 inline constexpr char16_t kSharedBlockMutex[] = u"VR-604-ShareData-Mutex-Object";
+
+// A registered message (RegisterWindowMessageW) about the profile the monitor acts on because the
+// program in front names it. Sent to the monitor, it answers that slot + 1, or 0 while the monitor
+// acts on the chosen profile. Posted by the monitor to the configurator at every change: wParam the
+// slot it acts on, lParam 1 when the program in front chose it, else 0.
+inline constexpr char16_t kActiveProfileMessageName[] = u"GamingMouse.ActiveProfile";

@@ -23,6 +23,8 @@ inline constexpr uint32_t kMsgButtonEvent = 1325;  // wParam button index, lPara
 inline constexpr uint32_t kMsgCentrePointer = 1326;
 inline constexpr uint32_t kMsgMacroPlay = 1616;    // thread message to the macro worker
 inline constexpr uint32_t kMsgMouseReport = 5121;  // from the hook library
+// The foreground event hook: another window came to the front.
+inline constexpr uint32_t kMsgForegroundChanged = 5122;
 
 // WM_COMMAND ids of the monitor's tray menu; 6001 also comes from a second monitor instance.
 inline constexpr uint32_t kCmdShowConfigurator = 6001;
@@ -31,3 +33,5 @@ inline constexpr uint32_t kCmdExitMonitor = 6002;
 // The monitor's window timers.
 inline constexpr uint32_t kTimerWindowSwitch = 100;
 inline constexpr uint32_t kTimerAutoFire = 200;
+// A switch notice waits for the end of the tray's quiet second.
+inline constexpr uint32_t kTimerProfileNotice = 300;

@@ -164,6 +164,17 @@
 #define IDS_IMPORT_LAUNCH_ALLOW 1108
 #define IDS_IMPORT_LAUNCH_REMOVE 1109
 
+/* Monitor tray: the active profile in the tip, the notice of a switch made by the program in
+ * front, and the warning about a program that runs as administrator. Each %s stands for the next
+ * argument in the order the comment names them. */
+#define IDS_TRAY_TIP_PROFILE 1110            /* profile */
+#define IDS_TRAY_TIP_PROFILE_BY_PROGRAM 1111 /* profile, program */
+#define IDS_NOTICE_PROFILE_TITLE 1112
+#define IDS_NOTICE_PROFILE_BY_PROGRAM 1113 /* program, profile */
+#define IDS_NOTICE_PROFILE_CHOSEN 1114     /* profile */
+#define IDS_NOTICE_ELEVATED_TITLE 1115
+#define IDS_NOTICE_ELEVATED_MESSAGE 1116 /* program */
+
 #ifdef __cplusplus
 #include <cstdint>
 
@@ -295,6 +306,13 @@ inline constexpr std::uint16_t kAllStringIds[] = {
     IDS_IMPORT_LAUNCH_MESSAGE,
     IDS_IMPORT_LAUNCH_ALLOW,
     IDS_IMPORT_LAUNCH_REMOVE,
+    IDS_TRAY_TIP_PROFILE,
+    IDS_TRAY_TIP_PROFILE_BY_PROGRAM,
+    IDS_NOTICE_PROFILE_TITLE,
+    IDS_NOTICE_PROFILE_BY_PROGRAM,
+    IDS_NOTICE_PROFILE_CHOSEN,
+    IDS_NOTICE_ELEVATED_TITLE,
+    IDS_NOTICE_ELEVATED_MESSAGE,
 };
 #endif /* __cplusplus */
 

@@ -39,7 +39,10 @@ std::optional<ButtonEvent> TranslateMouseReport(uint64_t mouseMessage, int64_t d
 }
 
 const ButtonAssignment* AssignmentForButton(const SharedSettingsBlock& settings, int64_t index) {
-  const ProfileSettings* profile = CurrentProfileOrNull(settings);
+  return AssignmentForButton(CurrentProfileOrNull(settings), index);
+}
+
+const ButtonAssignment* AssignmentForButton(const ProfileSettings* profile, int64_t index) {
   if (profile == nullptr || index < 0 || index >= kButtonCount) return nullptr;
   return &profile->MacroKeyInfo[index];
 }

@@ -21,6 +21,8 @@ std::optional<ButtonEvent> TranslateMouseReport(uint64_t mouseMessage, int64_t d
 // The assignment a button event addresses in the current profile, or null when the index is
 // outside 0 to 14 or the current profile index outside 0 to 4.
 const ButtonAssignment* AssignmentForButton(const SharedSettingsBlock& settings, int64_t index);
+// The same in a given profile; null for a null profile or an index outside 0 to 14.
+const ButtonAssignment* AssignmentForButton(const ProfileSettings* profile, int64_t index);
 
 // Kinds other than press, release and wheel address nothing either.
 std::optional<ButtonEventKind> ButtonEventKindFrom(int64_t value);

@@ -43,6 +43,7 @@ const MonitorWindow::Route MonitorWindow::kRoutes[] = {
     {kMsgCentrePointer, &MonitorWindow::OnCentrePointer},
     {kMsgTrayNotify, &MonitorWindow::OnTrayNotify},
     {kMsgShowConfigurator, &MonitorWindow::OnShowConfigurator},
+    {kMsgForegroundChanged, &MonitorWindow::OnForegroundChanged},
 };
 
 MonitorWindow::MonitorWindow() : mouseKey_(SystemRegistry()) {}
@@ -61,6 +62,7 @@ bool MonitorWindow::Create(HINSTANCE instance, bool openConfigurator) {
   RegisterClassW(&wc);
   // Broadcast by a new task bar, after Explorer restarted, which knows no icons yet.
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  activeProfileMessage_ = RegisterWindowMessageW(Wide(kActiveProfileMessageName));
   // Pop-up, never shown; found by its title alone.
   CreateWindowExW(0, Wide(kMonitorWindowClass), Wide(kMonitorTitle), WS_POPUP, 100, 100, 100, 100,
                   nullptr, nullptr, instance, this);
@@ -77,7 +79,11 @@ LRESULT CALLBACK MonitorWindow::WindowProc(HWND window, UINT message, WPARAM wPa
   }
   if (self != nullptr && self->running_ && message == self->taskbarCreated_ && message != 0) {
     AddTrayIcon(window, self->instance_);
+    if (self->following_) self->following_->RefreshTip(g_monitorSettings);
     return 0;
+  }
+  if (self != nullptr && self->running_ && message == self->activeProfileMessage_ && message != 0) {
+    return self->OnActiveProfileQuestion(wParam, lParam);
   }
   if (self != nullptr) {
     for (const Route& route : kRoutes) {
@@ -127,6 +133,10 @@ LRESULT MonitorWindow::OnCreate(WPARAM, LPARAM) {
   sharedBlock_.Write(g_monitorSettings);
   if (HWND configurator = FindConfigurator()) PostMessageW(configurator, kMsgMonitorStarted, 0, 0);
   AddTrayIcon(window_, instance_);
+  following_ =
+      std::make_unique<ProfileFollowing>(window_, kMsgForegroundChanged, kTimerProfileNotice);
+  following_->Start(g_monitorSettings);
+  TellConfiguratorActiveSlot();
   if (openConfigurator_) PostMessageW(window_, kMsgShowConfigurator, 0, 0);
   if (!WriteMonitorStarted(settings)) OutputDebugStringW(L"config.ini could not be written\n");
   ApplyCurrentPointerSettings();
@@ -144,12 +154,17 @@ LRESULT MonitorWindow::OnDestroy(WPARAM, LPARAM) {
     hookLibrary_.Remove();
     // Nothing the monitor pressed stays down after it: held buttons and keys, auto-fire, Alt.
     if (dispatcher_) dispatcher_->ReleaseAll();
+    // A program's pointer settings do not outlast the monitor: the session keeps the chosen ones.
+    if (following_ && following_->ActiveSlot() != g_monitorSettings.CurrentProfile) {
+      ApplyPointerSettings(CurrentProfileOrNull(g_monitorSettings), mouseKey_);
+    }
     // The configurator never outlives the monitor.
     if (HWND configurator = FindConfigurator()) PostMessageW(configurator, WM_CLOSE, 0, 0);
     Sleep(1000);
   }
   // A playing macro is asked to stop first, so that shutdown does not wait for all its repeats.
   if (macroWorker_) macroWorker_->Stop();
+  following_.reset();
   dispatcher_.reset();
   actions_.reset();
   inputSink_.reset();  // it hands calls to the shell worker, stopped below
@@ -185,7 +200,50 @@ void MonitorWindow::RegisterSessionNotification() {
 }
 
 void MonitorWindow::ApplyCurrentPointerSettings() {
-  ApplyPointerSettings(CurrentProfileOrNull(g_monitorSettings), mouseKey_);
+  ApplyPointerSettings(ActiveProfile(), mouseKey_);
+}
+
+const ProfileSettings* MonitorWindow::ActiveProfile() const {
+  return following_ ? following_->ActiveProfile(g_monitorSettings)
+                    : CurrentProfileOrNull(g_monitorSettings);
+}
+
+FollowStep MonitorWindow::FollowForeground() {
+  if (!following_) return {};
+  const FollowStep step = following_->Follow(g_monitorSettings);
+  // Exactly as a reload lets go of the old assignments, except for a button held with the very
+  // same assignment in both profiles: its own release ends it.
+  if (step.switched && dispatcher_) dispatcher_->ReleaseHoldsChangedBy(ActiveProfile());
+  return step;
+}
+
+void MonitorWindow::CompleteSwitch(const FollowStep& step, bool automatic) {
+  if (!following_) return;
+  if (step.switched) {
+    // A reload applies the pointer settings itself, switch or not.
+    if (automatic) ApplyCurrentPointerSettings();
+    TellConfiguratorActiveSlot();
+  }
+  following_->Tell(step, g_monitorSettings, automatic);
+}
+
+void MonitorWindow::TellConfiguratorActiveSlot() {
+  HWND configurator = FindConfigurator();
+  if (configurator == nullptr || !following_) return;
+  PostMessageW(configurator, activeProfileMessage_,
+               static_cast<WPARAM>(static_cast<uint32_t>(following_->ActiveSlot())),
+               following_->ByProgram() ? 1 : 0);
+}
+
+LRESULT MonitorWindow::OnForegroundChanged(WPARAM, LPARAM) {
+  CompleteSwitch(FollowForeground(), true);
+  return 0;
+}
+
+LRESULT MonitorWindow::OnActiveProfileQuestion(WPARAM, LPARAM) {
+  if (!following_ || !following_->ByProgram()) return 0;
+  const int32_t slot = following_->ActiveSlot();
+  return IsValidProfileIndex(slot) ? slot + 1 : 0;
 }
 
 LRESULT MonitorWindow::OnCommand(WPARAM wParam, LPARAM) {
@@ -209,7 +267,11 @@ LRESULT MonitorWindow::OnSettingsChanged(WPARAM, LPARAM) {
   // Files are not read here: the shared block is the only channel from the configurator.
   sharedBlock_.Read(g_monitorSettings);
   BoundCurrentProfile(g_monitorSettings);
+  // The new settings may name other programs or another chosen profile; the user's own change is
+  // not announced as an automatic one.
+  const FollowStep step = FollowForeground();
   ApplyCurrentPointerSettings();
+  CompleteSwitch(step, false);
   return 0;
 }
 
@@ -226,14 +288,20 @@ LRESULT MonitorWindow::OnMouseReport(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MonitorWindow::OnButtonEvent(WPARAM wParam, LPARAM lParam) {
+  // The window in front decides the profile before the assignment is chosen, so that a button
+  // never acts on a stale one even when a foreground event was missed (or never raised).
+  const FollowStep step = FollowForeground();
   if (dispatcher_) {
-    dispatcher_->DispatchButtonEvent(g_monitorSettings, static_cast<int64_t>(wParam),
+    dispatcher_->DispatchButtonEvent(ActiveProfile(), static_cast<int64_t>(wParam),
                                      static_cast<int64_t>(lParam));
   }
+  // The pointer settings and the tray after the button's function: they must not delay it.
+  CompleteSwitch(step, true);
   return 1;
 }
 
 LRESULT MonitorWindow::OnTimer(WPARAM wParam, LPARAM lParam) {
+  if (wParam == kTimerProfileNotice && following_) following_->OnNoticeTimer();
   if (dispatcher_) dispatcher_->OnTimer(static_cast<uint32_t>(wParam));
   return DefWindowProcW(window_, WM_TIMER, wParam, lParam);
 }

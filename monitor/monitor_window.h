@@ -13,6 +13,7 @@
 #include "monitor/hook_library.h"
 #include "monitor/keyboard_hook.h"
 #include "monitor/macro_worker.h"
+#include "monitor/profile_following.h"
 #include "monitor/win32_monitor_actions.h"
 #include "platform/shell_worker.h"
 #include "platform/win32_input_sink.h"
@@ -49,15 +50,26 @@ class MonitorWindow {
   LRESULT OnCentrePointer(WPARAM, LPARAM);
   LRESULT OnTrayNotify(WPARAM, LPARAM);
   LRESULT OnShowConfigurator(WPARAM, LPARAM);
+  LRESULT OnForegroundChanged(WPARAM, LPARAM);
+  LRESULT OnActiveProfileQuestion(WPARAM, LPARAM);
 
   void RegisterSessionNotification();
   void ApplyCurrentPointerSettings();
+  // The profile the monitor acts on: the program in front's, else the chosen one.
+  const ProfileSettings* ActiveProfile() const;
+  // Follows the window in front; a switch first ends what the old profile's buttons hold.
+  [[nodiscard]] FollowStep FollowForeground();
+  // After a step: pointer settings (for an automatic switch), tray and configurator learn of it.
+  void CompleteSwitch(const FollowStep& step, bool automatic);
+  // Posts the active slot to a running configurator, which marks that slot's button.
+  void TellConfiguratorActiveSlot();
 
   HWND window_ = nullptr;
   HINSTANCE instance_ = nullptr;
   bool openConfigurator_ = false;
-  bool running_ = false;     // start-up completed
-  UINT taskbarCreated_ = 0;  // registered message: the icon is to be added again
+  bool running_ = false;           // start-up completed
+  UINT taskbarCreated_ = 0;        // registered message: the icon is to be added again
+  UINT activeProfileMessage_ = 0;  // registered message: the active slot, asked or told
   Text configIniPath_;
   HMODULE wtsapi_ = nullptr;
   ShellWorker shellWorker_;  // shell calls, off this thread
@@ -69,4 +81,5 @@ class MonitorWindow {
   std::unique_ptr<MacroWorker> macroWorker_;
   std::unique_ptr<Win32MonitorActions> actions_;
   std::unique_ptr<ButtonDispatcher> dispatcher_;
+  std::unique_ptr<ProfileFollowing> following_;
 };

@@ -28,6 +28,14 @@ void BringForward(HWND window) {
   SetActiveWindow(window);
 }
 
+// The tray's text fields are fixed arrays; a longer text is cut to fit.
+template <size_t N>
+void CopyCut(wchar_t (&field)[N], TextView text) {
+  const size_t n = std::min(text.size(), N - 1);
+  std::copy_n(text.data(), n, field);
+  field[n] = 0;
+}
+
 void ShowMenu(HWND owner) {
   SetForegroundWindow(GetLastActivePopup(owner));
   HMENU menu = CreatePopupMenu();
@@ -52,12 +60,24 @@ void AddTrayIcon(HWND owner, HINSTANCE instance) {
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kMsgTrayNotify;
   data.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconResource));
-  // The tip field holds 127 characters; a longer text is cut there.
-  const Text tip = LanguageString(IDS_TRAY_TOOLTIP);
-  const size_t n = std::min(tip.size(), std::size(data.szTip) - 1);
-  std::copy_n(tip.data(), n, data.szTip);
-  data.szTip[n] = 0;
+  CopyCut(data.szTip, LanguageString(IDS_TRAY_TOOLTIP));
   Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void SetTrayTip(HWND owner, TextView tip) {
+  NOTIFYICONDATAW data = IconData(owner);
+  data.uFlags = NIF_TIP;
+  CopyCut(data.szTip, tip);
+  Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void ShowTrayNotice(HWND owner, TextView title, TextView text) {
+  NOTIFYICONDATAW data = IconData(owner);
+  data.uFlags = NIF_INFO;
+  data.dwInfoFlags = NIIF_INFO;
+  CopyCut(data.szInfoTitle, title);
+  CopyCut(data.szInfo, text);
+  Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void RemoveTrayIcon(HWND owner) {

@@ -58,6 +58,10 @@ const MessageRoute<ConfiguratorWindow> ConfiguratorWindow::kRoutes[] = {
 };
 
 bool ConfiguratorWindow::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == activeSlotMessage_ && message != 0) {
+    result = OnActiveSlotNotice(wParam, lParam);
+    return true;
+  }
   return Route(this, kRoutes, message, wParam, lParam, result) ||
          SkinnedDialog::RouteMessage(message, wParam, lParam, result);
 }
@@ -172,6 +176,8 @@ void ConfiguratorWindow::InitDialog() {
   model_->Start();
   TraceStartup("settings read");
   assignmentDialogs_.macroManager.Bind(handle(), macros_.get(), &model_->edited(), &selected_);
+  activeSlotMessage_ = RegisterWindowMessageW(Wide(kActiveProfileMessageName));
+  AskActiveSlot();
   RefreshMainWindow();
   TraceStartup("window created");
 }
@@ -333,6 +339,7 @@ void ConfiguratorWindow::RefreshMainWindow() {
   for (int slot = 0; slot < kProfileCount; ++slot) {
     buttons_[kFirstSlot + slot].SetChecked(slot == model_->currentSlot());
   }
+  RefreshSlotMarks();
   RefreshProfileLabels();
   selected_ = 0;
   RefreshButtonArea();

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "option/apply_targets_win32.h"
 #include "option/assignment_dialogs_win32.h"
@@ -65,6 +66,7 @@ class ConfiguratorWindow : public SkinnedDialog {
   LRESULT OnApplyFinished(WPARAM wParam, LPARAM lParam);
   LRESULT OnDeviceValuesChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnIgnored(WPARAM wParam, LPARAM lParam);
+  LRESULT OnActiveSlotNotice(WPARAM wParam, LPARAM lParam);
 
   // Creators of the controls, by kind.
   SkinControl Button(int key, uint16_t captionId = 0, int32_t captionMode = kDefaultCaptionMode);
@@ -79,6 +81,9 @@ class ConfiguratorWindow : public SkinnedDialog {
   void RefreshButtonArea();
   void RefreshOrientation();
   void RefreshSliders();
+  // The mark on the slot the monitor acts on; AskActiveSlot asks the running monitor first.
+  void RefreshSlotMarks();
+  void AskActiveSlot();
 
   void SelectSlot(int slot);
   void SelectButton(int index);
@@ -110,6 +115,8 @@ class ConfiguratorWindow : public SkinnedDialog {
   Text programFolder_;
   HICON icon_ = nullptr;
   int selected_ = 0;
+  UINT activeSlotMessage_ = 0;                // registered: the monitor's active slot
+  std::optional<int32_t> monitorActiveSlot_;  // chosen by the program in front; else none
 
   std::array<SkinButton, main_keys::kKeyLimit> buttons_;  // only the button keys are made
   std::array<TextLabel, kProfileCount> labels_;

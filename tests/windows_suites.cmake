@@ -34,7 +34,8 @@ endfunction()
 
 set(PICTURE_SAVING windows_support/png_writer.cpp windows_support/window_picture.cpp)
 set(MONITOR_DRIVING windows_support/monitor_process.cpp windows_support/injection_observer.cpp
-  windows_support/process_handles.cpp windows_support/live_settings.cpp support/temp_dir.cpp)
+  windows_support/process_handles.cpp windows_support/live_settings.cpp support/temp_dir.cpp
+  windows_support/followed_program.cpp)
 
 # KBHook under injected input, each test in its own process; and the real input sink, seen by
 # low-level hooks.
@@ -75,7 +76,7 @@ file(GLOB OPTION_TEST_SOURCES CONFIGURE_DEPENDS windows_option/*.cpp)
 add_wine_suite(option_tests DESKTOP PREFIX "wine.option."
   SOURCES ${OPTION_TEST_SOURCES} ${MONITOR_DRIVING} ${PICTURE_SAVING}
   LIBRARIES option_lib monitor_lib
-  DEPENDS Option Monitor KBHook lan default_skin live_settings_probe)
+  DEPENDS Option Monitor KBHook lan default_skin live_settings_probe front_window)
 
 # The monitor as a real process, driven from outside. Its hooks see every injected event, so one
 # monitor at a time.
@@ -83,8 +84,9 @@ file(GLOB MONITOR_TEST_SOURCES CONFIGURE_DEPENDS windows_monitor/*_test.cpp)
 add_wine_suite(monitor_tests DESKTOP PREFIX "wine.monitor."
   SOURCES ${MONITOR_TEST_SOURCES} ${MONITOR_DRIVING}
   LIBRARIES monitor_lib
-  DEPENDS Monitor KBHook lan live_settings_probe launch_marker message_spy)
+  DEPENDS Monitor KBHook lan live_settings_probe launch_marker message_spy front_window)
 add_executable(live_settings_probe windows_monitor/live_settings_probe.cpp)
+add_executable(front_window WIN32 windows_monitor/front_window.cpp)
 add_executable(launch_marker windows_monitor/launch_marker.cpp)
 # Loaded into the monitor by a message hook, to watch its button events from outside.
 add_library(message_spy SHARED windows_monitor/message_spy.cpp)

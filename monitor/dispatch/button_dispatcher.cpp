@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -285,10 +286,15 @@ const FunctionRow* FindFunctionRow(uint8_t code) {
 
 void ButtonDispatcher::DispatchButtonEvent(const SharedSettingsBlock& settings, int64_t index,
                                            int64_t kind) {
+  DispatchButtonEvent(CurrentProfileOrNull(settings), index, kind);
+}
+
+void ButtonDispatcher::DispatchButtonEvent(const ProfileSettings* profile, int64_t index,
+                                           int64_t kind) {
   const std::optional<ButtonEventKind> eventKind = ButtonEventKindFrom(kind);
   if (!eventKind || index < 0 || index >= kButtonCount) return;
   const auto button = static_cast<int32_t>(index);
-  const ButtonAssignment* assignment = AssignmentForButton(settings, index);
+  const ButtonAssignment* assignment = AssignmentForButton(profile, index);
   if (index == 13 || index == 14) {
     const FunctionRow* row = assignment ? FindFunctionRow(assignment->functionCode) : nullptr;
     if (row != nullptr && row->wheel != nullptr) {
@@ -346,6 +352,20 @@ void ButtonDispatcher::ReleaseAll() {
     const int32_t index = pressOrder_.back();
     EndHold(index);
     // The button is still down: its release, when it comes, has nothing left to end.
+    hold_[index] = Hold::kEndedEarly;
+  }
+}
+
+void ButtonDispatcher::ReleaseHoldsChangedBy(const ProfileSettings* next) {
+  // Newest first, as ReleaseAll; the order is taken before any hold ends.
+  const std::vector<int32_t> holding(pressOrder_.rbegin(), pressOrder_.rend());
+  for (const int32_t index : holding) {
+    const ButtonAssignment* nextAssignment = AssignmentForButton(next, index);
+    if (nextAssignment != nullptr &&
+        std::memcmp(nextAssignment, &held_[index].assignment, sizeof(ButtonAssignment)) == 0) {
+      continue;
+    }
+    EndHold(index);
     hold_[index] = Hold::kEndedEarly;
   }
 }

@@ -56,10 +56,19 @@ class ButtonDispatcher {
   // A release whose press held nothing (or whose hold ReleaseAll already ended) never runs a
   // holding row's release cell, so no stray key or button goes up.
   void DispatchButtonEvent(const SharedSettingsBlock& settings, int64_t index, int64_t kind);
+  // The same on a given profile: the one the monitor acts on, which the program in front may have
+  // chosen. Null (no valid profile) performs nothing but the releases of held presses.
+  void DispatchButtonEvent(const ProfileSettings* profile, int64_t index, int64_t kind);
 
   // Ends every hold of the ledger, newest first: held buttons and keys go up, auto-fire and
   // window switching stop (Alt goes up). On every reload and at exit.
   void ReleaseAll();
+
+  // A switch to the profile `next` (null: none) while buttons may be held: ends, newest first,
+  // every hold whose button does something else in `next`. A hold whose button has the very same
+  // assignment there stays, and its own release ends it: a drag that brought a window to the
+  // front is not cut short by the switch that window caused.
+  void ReleaseHoldsChangedBy(const ProfileSettings* next);
 
   // Whether a press holds something now, for tests and diagnostics.
   bool Holding() const { return !pressOrder_.empty(); }

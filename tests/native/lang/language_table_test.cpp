@@ -311,6 +311,7 @@ TEST(LanguageIdList, HoldsEveryIdTheProgramsRead) {
       {"key names", 1098, 1104},
       {"save failed", 1105, 1105},
       {"import launch question", 1106, 1109},
+      {"tray: active profile, its notices", 1110, 1116},
   };
   const std::set<uint16_t> listed(std::begin(kAllStringIds), std::end(kAllStringIds));
   size_t total = 0;

@@ -223,3 +223,30 @@ TEST_F(DispatchEntry, KeyCombinationPressIsEndedByTheRelease) {
 }
 
 }  // namespace
+
+// A switch to another profile ends the holds whose button does something else there, newest
+// first; a hold with the same assignment in both stays until its own release.
+TEST_F(DispatchEntry, SwitchEndsOnlyTheHoldsTheNextProfileChanges) {
+  ProfileSettings& from = settings_->profiles[0];
+  ProfileSettings& to = settings_->profiles[3];
+  from.MacroKeyInfo[1].functionCode = 2;
+  to.MacroKeyInfo[1].functionCode = 2;  // right stays right
+  to.MacroKeyInfo[3].functionCode = 3;  // left becomes middle
+  for (int64_t button : {0, 1, 3}) Dispatch(button, 1);
+  input_.Clear();
+  dispatcher_.ReleaseHoldsChangedBy(&to);
+  EXPECT_TRUE(ExpectSequence(Seq{MouseRecord(0x4, 0, kNone)}, input_.Records()));
+  EXPECT_TRUE(dispatcher_.Holding());
+  input_.Clear();
+  for (int64_t button : {0, 1, 3}) dispatcher_.DispatchButtonEvent(&to, button, 2);
+  // Button 0 (left in both) and the right button end now; button 3 ended with the switch.
+  EXPECT_TRUE(ExpectSequence(Seq{MouseRecord(0x4, 0, kNone), MouseRecord(0x10, 0, kNone)},
+                             input_.Records()));
+  EXPECT_FALSE(dispatcher_.Holding());
+
+  Dispatch(3, 1);
+  input_.Clear();
+  dispatcher_.ReleaseHoldsChangedBy(nullptr);  // no profile: everything ends
+  EXPECT_TRUE(ExpectSequence(kLeftUp, input_.Records()));
+  EXPECT_FALSE(dispatcher_.Holding());
+}

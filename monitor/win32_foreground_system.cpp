@@ -1,0 +1,70 @@
+#include "monitor/win32_foreground_system.h"
+
+#include <windows.h>
+
+#include <array>
+
+namespace {
+
+// Owns one handle; every path of these short look-ups closes it.
+class ScopedHandle {
+ public:
+  explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
+  ~ScopedHandle() {
+    if (handle_ != nullptr) CloseHandle(handle_);
+  }
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+Elevation TokenElevationOf(HANDLE process) {
+  HANDLE rawToken = nullptr;
+  // An elevated process's token may refuse a non-elevated asker: unknown, never a guess.
+  if (!OpenProcessToken(process, TOKEN_QUERY, &rawToken)) return Elevation::kUnknown;
+  const ScopedHandle token(rawToken);
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  if (!GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size)) {
+    return Elevation::kUnknown;
+  }
+  return elevation.TokenIsElevated != 0 ? Elevation::kElevated : Elevation::kNotElevated;
+}
+
+}  // namespace
+
+ForegroundWindow Win32ForegroundSystem::Foreground() {
+  HWND window = GetForegroundWindow();
+  if (window == nullptr) return {};
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return {static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)),
+          static_cast<uint32_t>(processId)};
+}
+
+std::optional<Text> Win32ForegroundSystem::ImagePath(uint32_t processId) {
+  // Limited information is all that an elevated or protected process grants everyone.
+  const ScopedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  if (process.get() == nullptr) return std::nullopt;
+  // A GameFile holds at most 499 characters: a longer path names no profile anyway.
+  std::array<wchar_t, 1024> path{};
+  DWORD length = static_cast<DWORD>(path.size());
+  if (!QueryFullProcessImageNameW(process.get(), 0, path.data(), &length) ||
+      length >= path.size()) {
+    return std::nullopt;
+  }
+  return Text(reinterpret_cast<const char16_t*>(path.data()), length);
+}
+
+Elevation Win32ForegroundSystem::ProcessElevation(uint32_t processId) {
+  const ScopedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  if (process.get() == nullptr) return Elevation::kUnknown;
+  return TokenElevationOf(process.get());
+}
+
+bool CurrentProcessElevated() {
+  return TokenElevationOf(GetCurrentProcess()) == Elevation::kElevated;
+}
