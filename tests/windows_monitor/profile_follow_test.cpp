@@ -134,7 +134,9 @@ class ProfileFollowTest : public ::testing::TestWithParam<bool> {
 TEST_P(ProfileFollowTest, ButtonsAndPointerFollowTheProgramInFront) {
   BringToFront(GameWindow());
   // The event alone switches the pointer settings, before any button.
-  if (GetParam()) EXPECT_TRUE(DoubleClickBecomes(kGameDoubleClick));
+  if (GetParam()) {
+    EXPECT_TRUE(DoubleClickBecomes(kGameDoubleClick));
+  }
   observer_.Clear();
   Click(kExtra1);
   ASSERT_TRUE(observer_.WaitFor(2)) << Keys(observer_.seen());
@@ -168,15 +170,17 @@ TEST_P(ProfileFollowTest, AButtonHeldAcrossASwitchLeavesNothingPressed) {
   SimulateMouse(MOUSEEVENTF_XDOWN, XBUTTON2);
   ASSERT_TRUE(observer_.WaitFor(1)) << Keys(observer_.seen());
   BringToFront(GameWindow());
-  if (GetParam()) EXPECT_TRUE(observer_.WaitFor(2)) << Keys(observer_.seen());
+  if (GetParam()) {
+    EXPECT_TRUE(observer_.WaitFor(2)) << Keys(observer_.seen());
+  }
   SimulateMouse(MOUSEEVENTF_XUP, XBUTTON2);
   observer_.Idle(800);
   EXPECT_EQ(Keys(observer_.seen()), KeyTaps({'B'}));
 }
 
 INSTANTIATE_TEST_SUITE_P(ForegroundEvent, ProfileFollowTest, ::testing::Bool(),
-                         [](const auto& info) {
-                           return std::string(info.param ? "EventRaised" : "NoEvent");
+                         [](const ::testing::TestParamInfo<bool>& raised) {
+                           return std::string(raised.param ? "EventRaised" : "NoEvent");
                          });
 
 }  // namespace
