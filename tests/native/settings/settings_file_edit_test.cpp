@@ -77,18 +77,17 @@ TEST(SettingsFileEdit, AFileAlreadyHoldingTheTextIsNotWrittenAgain) {
     bool committed;
     int writes;
   } rows[] = {
-      {"same text", "[Setting]\r\nKeep=1\r\n", true, 1, WrittenFileLook::kAsBefore, false, true,
-       0},
-      {"same text, read-only", "[Setting]\r\nKeep=1\r\n", true, 1, WrittenFileLook::kAsBefore,
-       true, false, 0},
-      {"same text, hidden look asked", "[Setting]\r\nKeep=1\r\n", true, 1,
-       WrittenFileLook::kHidden, false, true, 1},
-      {"same keys in an ANSI file", "[Setting]\r\nKeep=1\r\n", false, 1,
-       WrittenFileLook::kAsBefore, false, true, 1},
-      {"changed value", "[Setting]\r\nKeep=1\r\n", true, 2, WrittenFileLook::kAsBefore, false,
-       true, 1},
-      {"changed value, read-only", "[Setting]\r\nKeep=1\r\n", true, 2,
-       WrittenFileLook::kAsBefore, true, false, 1},
+      {"same text", "[Setting]\r\nKeep=1\r\n", true, 1, WrittenFileLook::kAsBefore, false, true, 0},
+      {"same text, read-only", "[Setting]\r\nKeep=1\r\n", true, 1, WrittenFileLook::kAsBefore, true,
+       false, 0},
+      {"same text, hidden look asked", "[Setting]\r\nKeep=1\r\n", true, 1, WrittenFileLook::kHidden,
+       false, true, 1},
+      {"same keys in an ANSI file", "[Setting]\r\nKeep=1\r\n", false, 1, WrittenFileLook::kAsBefore,
+       false, true, 1},
+      {"changed value", "[Setting]\r\nKeep=1\r\n", true, 2, WrittenFileLook::kAsBefore, false, true,
+       1},
+      {"changed value, read-only", "[Setting]\r\nKeep=1\r\n", true, 2, WrittenFileLook::kAsBefore,
+       true, false, 1},
       {"no file", nullptr, true, 1, WrittenFileLook::kAsBefore, false, true, 1},
   };
   for (const auto& r : rows) {
