@@ -181,10 +181,12 @@ void IniText::Set(const Text& section, const Text& key, const Text& value) {
       ReplaceLines(lines_.size(), lines_.size(), added);
     }
   } else if (where.key != kNone) {
-    // The line keeps the key as the file spells it and its own line break.
+    // The line keeps the key as the file spells it and its own line break. A line that already
+    // reads so stays (an apply sets every key of a file, and most keep their values).
     const IniLine& line = lines_[where.key];
-    const Text replacement = Text(NameOf(text_, line)) + u"=" + Text(value_text) +
-                             text_.substr(line.end, line.next - line.end);
+    Text replacement = Text(NameOf(text_, line)) + u"=" + Text(value_text);
+    if (TextView(text_).substr(line.begin, line.end - line.begin) == replacement) return;
+    replacement.append(text_, line.end, line.next - line.end);
     ReplaceLines(where.key, where.key + 1, replacement);
   } else if (unended(where.last)) {
     ReplaceLines(where.last, where.last + 1,

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "tests/windows/skin_control_host.h"
+#include "ui/enable_repaint.h"
 #include "ui/message_loop.h"
 
 namespace {
@@ -384,6 +385,61 @@ TEST_F(SkinButtonTest, DestroyingTheButtonTakesItsTooltipWithIt) {
   ASSERT_TRUE(IsWindow(tooltip));
   button.reset();
   EXPECT_FALSE(IsWindow(tooltip));
+}
+
+// The WM_DRAWITEM messages a host receives on this thread, and the last one's item state.
+struct DrawCount {
+  HWND host = nullptr;
+  int draws = 0;
+  UINT lastState = 0;
+};
+DrawCount g_drawCount;
+
+LRESULT CALLBACK CountDraws(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->message == WM_DRAWITEM && sent->hwnd == g_drawCount.host) {
+    ++g_drawCount.draws;
+    g_drawCount.lastState = reinterpret_cast<const DRAWITEMSTRUCT*>(sent->lParam)->itemState;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Enabling or disabling paints the new look once, before returning, even for the focused button
+// (which draws itself again on losing the focus); a hidden button stays hidden and unpainted.
+TEST_F(SkinButtonTest, EnableAndRepaintDrawsTheNewLookOnce) {
+  const struct {
+    const char* what;
+    bool shown;
+    bool focused;
+    bool enable;
+    int draws;
+  } rows[] = {
+      {"disable", true, false, false, 1},
+      {"disable the focused button", true, true, false, 1},
+      {"enable", true, false, true, 1},
+      {"disable a hidden button", false, false, false, 0},
+      {"enable a hidden button", false, false, true, 0},
+  };
+  for (const auto& r : rows) {
+    auto button = MakeButton({10, 10, 60, 40});
+    button->SetCaption(u"Apply");
+    HWND window = button->handle();
+    EnableWindow(window, r.enable ? FALSE : TRUE);
+    if (!r.shown) ShowWindow(window, SW_HIDE);
+    if (r.focused) SetFocus(window);
+    UpdateWindow(host_->handle());
+    g_drawCount = DrawCount{host_->handle()};
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountDraws, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    EnableAndRepaint(window, r.enable);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(g_drawCount.draws, r.draws) << r.what;
+    if (r.draws > 0) {
+      EXPECT_EQ((g_drawCount.lastState & ODS_DISABLED) != 0, !r.enable) << r.what;
+    }
+    EXPECT_EQ(IsWindowEnabled(window) != FALSE, r.enable) << r.what;
+    EXPECT_EQ((GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0, r.shown) << r.what;
+  }
 }
 
 TEST_F(SkinButtonTest, ScreenshotOfButtonsInTheirStates) {

@@ -38,11 +38,16 @@ TEST(IniText, EditsInARowAgreeWithEditsOnTextsReadAfresh) {
     const char16_t* key;
     const char16_t* value;
   } edits[] = {
-      {u"a", u"k", u"1"},          {u"A", u"n", u"new"},   {u"b", u"x", u"2"},
+      {u"a", u"k", u"1"},
+      {u"A", u"n", u"new"},
+      {u"b", u"x", u"2"},
       {u"a", u"k", u"two\r\nz=3"},  // a value with a line break writes a line of its own
-      {u"a", u"z", u"4"},          {u"c", u"\nq", u"5"},  // a key starting with LF after a lone CR
-                                                          // would join the two
-      {u"a", u"tail", u"6\r"},     {u"a", u"after", u"7"}, {u" b ", u"X", u""},
+      {u"a", u"z", u"4"},
+      {u"c", u"\nq", u"5"},  // a key starting with LF after a lone CR
+                             // would join the two
+      {u"a", u"tail", u"6\r"},
+      {u"a", u"after", u"7"},
+      {u" b ", u"X", u""},
       {u"a", u"k", u"8"},
   };
   const struct {
