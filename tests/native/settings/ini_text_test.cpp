@@ -90,6 +90,8 @@ TEST(IniText, EditsInARowWriteWhatTheSystemWrites) {
       {"CR-only lines, no last break", u"[b]\rk=0\r[a]\rx=0",
        u"[b]\rk=3\r[a]\rx=0\r\nk=1\r\nn=2\r\n"},
       {"lone CR ends the file", u"[a]\r", u"[a]\rk=1\r\nn=2\r\n[b]\r\nk=3\r\n"},
+      {"same values, one spaced", u"[a]\r\n K = 1 \r\nn=2\n[b]\rk=3",
+       u"[a]\r\nK=1\r\nn=2\n[b]\rk=3"},
   };
   for (const auto& r : rows) {
     IniText ini = IniText::FromBytes(Utf16Bytes(r.before));
