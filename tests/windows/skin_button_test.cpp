@@ -387,6 +387,65 @@ TEST_F(SkinButtonTest, DestroyingTheButtonTakesItsTooltipWithIt) {
   EXPECT_FALSE(IsWindow(tooltip));
 }
 
+// A captioned look is composed once and kept; whatever changes between two paints of the same
+// button, the second shows exactly what a new button set up the same way shows.
+TEST_F(SkinButtonTest, AKeptCaptionedLookNeverOutlivesWhatItWasDrawnFrom) {
+  struct Setup {
+    const char16_t* caption = u"Apply";
+    int32_t mode = 2;
+    float fontSize = 12.0f;
+    uint32_t normalColour = 0xFFFFFFFF;
+    bool hover = false;
+    bool disabled = false;
+    int width = 80;
+    COLORREF pictures = kNormal;
+  };
+  const struct {
+    const char* what;
+    Setup after;
+  } rows[] = {
+      {"nothing changed", {}},
+      {"another caption", {u"OK"}},
+      {"another placement", {u"Apply", 1}},
+      {"another font size", {u"Apply", 2, 16.0f}},
+      {"another colour", {u"Apply", 2, 12.0f, 0xFF00FF00}},
+      {"another state", {u"Apply", 2, 12.0f, 0xFFFFFFFF, true}},
+      {"disabled", {u"Apply", 2, 12.0f, 0xFFFFFFFF, false, true}},
+      {"another size", {u"Apply", 2, 12.0f, 0xFFFFFFFF, false, false, 96}},
+      {"other pictures", {u"Apply", 2, 12.0f, 0xFFFFFFFF, false, false, 80, RGB(20, 90, 160)}},
+  };
+  auto apply = [](SkinButton& button, const Setup& s) {
+    SetWindowPos(button.handle(), nullptr, 0, 0, s.width, 24, SWP_NOMOVE | SWP_NOZORDER);
+    const RECT rect{10, 140, 10 + s.width, 164};
+    const HBITMAP picture = SolidPicture(kImageWidth, kImageHeight, s.pictures, -1, -1, kMark);
+    button.SetImages(rect, picture, picture, picture, picture);
+    DeleteObject(picture);
+    button.SetCaption(s.caption);
+    button.SetCaptionMode(s.mode);
+    button.SetFontSize(s.fontSize);
+    button.SetCaptionColours({s.normalColour, 0xFFFFFF00, 0xFF00FFFF, 0xFF303030});
+    button.SetHover(s.hover);
+    EnableWindow(button.handle(), s.disabled ? FALSE : TRUE);
+  };
+  for (const auto& r : rows) {
+    auto kept = MakeButton({10, 140, 90, 164}, false);
+    apply(*kept, Setup{});
+    const Pixels first = PrintClient(kept->handle());
+    EXPECT_EQ(PrintClient(kept->handle()).values, first.values) << r.what;
+    apply(*kept, r.after);
+    const Pixels again = PrintClient(kept->handle());
+
+    auto fresh = MakeButton({10, 140, 90, 164}, false);
+    apply(*fresh, r.after);
+    const Pixels expected = PrintClient(fresh->handle());
+    ASSERT_EQ(again.width, expected.width) << r.what;
+    EXPECT_EQ(again.values, expected.values) << r.what;
+    if (std::string(r.what) != "nothing changed") {
+      EXPECT_NE(again.values, first.values) << r.what << ": the change shows";
+    }
+  }
+}
+
 // The WM_DRAWITEM messages a host receives on this thread, and the last one's item state.
 struct DrawCount {
   HWND host = nullptr;
