@@ -34,6 +34,10 @@ class FileStore {
   // `path` is as it was and the temporary file is gone. A read-only target is refused.
   [[nodiscard]] virtual bool WriteWhole(const Text& path, std::string_view bytes,
                                         WrittenFileLook look) = 0;
+
+  // False when WriteWhole would refuse `path` for what is there: a read-only file or a folder. A
+  // missing file may be replaced (whether its folder takes a new file shows only when writing).
+  [[nodiscard]] virtual bool MayReplace(const Text& path) = 0;
 };
 
 // The temporary file a whole write fills before it replaces `path`.

@@ -24,6 +24,14 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// What WriteWhole refuses to replace: anything but a regular file, or one without write
+// permission for its owner.
+bool Refused(const fs::file_status& status) {
+  if (!fs::exists(status)) return false;
+  return !fs::is_regular_file(status) ||
+         (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
 }  // namespace
 
 FileReadResult HostFileStore::Read(const Text& path, std::string& bytes) {
@@ -44,9 +52,8 @@ bool HostFileStore::WriteWhole(const Text& path, std::string_view bytes, Written
   const fs::path temporary = ToFilesystemPath(WholeWriteTemporaryPath(path));
   std::error_code error;
   const fs::file_status status = fs::status(target, error);
-  if (fs::exists(status) && !fs::is_regular_file(status)) return false;
+  if (Refused(status)) return false;
   const fs::perms perms = status.permissions();
-  if (fs::exists(status) && (perms & fs::perms::owner_write) == fs::perms::none) return false;
 
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
@@ -64,6 +71,11 @@ bool HostFileStore::WriteWhole(const Text& path, std::string_view bytes, Written
     return false;
   }
   return true;
+}
+
+bool HostFileStore::MayReplace(const Text& path) {
+  std::error_code error;
+  return !Refused(fs::status(ToFilesystemPath(path), error));
 }
 
 FileStore& SystemFileStore() {

@@ -8,4 +8,5 @@ class HostFileStore : public FileStore {
  public:
   FileReadResult Read(const Text& path, std::string& bytes) override;
   bool WriteWhole(const Text& path, std::string_view bytes, WrittenFileLook look) override;
+  bool MayReplace(const Text& path) override;
 };

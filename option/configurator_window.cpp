@@ -22,6 +22,7 @@
 #include "settings/catalogue.h"
 #include "settings/language_strings.h"
 #include "skin/slider_messages.h"
+#include "ui/enable_repaint.h"
 #include "ui/startup_trace.h"
 
 using namespace main_keys;
@@ -410,8 +411,7 @@ void ConfiguratorWindow::SetBusy(bool busy) {
   for (int key : {kOk, kApply}) {
     HWND button = buttons_[key].handle();
     if (button == nullptr) continue;
-    EnableWindow(button, busy ? FALSE : TRUE);
-    RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EnableAndRepaint(button, !busy);
   }
 }
 

@@ -9,6 +9,12 @@ namespace {
 constexpr DWORD kLookAttributes =
     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
+constexpr DWORD kRefusedAttributes = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY;
+
+bool Refused(DWORD attributes) {
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kRefusedAttributes) != 0;
+}
+
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = bytes.size() > 1u << 20 ? 1u << 20 : static_cast<DWORD>(bytes.size());
@@ -62,7 +68,7 @@ bool Win32FileStore::WriteWhole(const Text& path, std::string_view bytes, Writte
   const std::wstring temporary(Wide(WholeWriteTemporaryPath(path)));
   const DWORD old = GetFileAttributesW(target.c_str());
   const bool existed = old != INVALID_FILE_ATTRIBUTES;
-  if (existed && (old & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) return false;
+  if (Refused(old)) return false;
   DWORD attributes = existed ? old & kLookAttributes : 0;
   if (look == WrittenFileLook::kHidden) attributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN;
   if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
@@ -79,6 +85,10 @@ bool Win32FileStore::WriteWhole(const Text& path, std::string_view bytes, Writte
   SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(temporary.c_str());
   return false;
+}
+
+bool Win32FileStore::MayReplace(const Text& path) {
+  return !Refused(GetFileAttributesW(Wide(path)));
 }
 
 FileStore& SystemFileStore() {

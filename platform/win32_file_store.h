@@ -7,4 +7,5 @@ class Win32FileStore : public FileStore {
  public:
   FileReadResult Read(const Text& path, std::string& bytes) override;
   bool WriteWhole(const Text& path, std::string_view bytes, WrittenFileLook look) override;
+  bool MayReplace(const Text& path) override;
 };

@@ -12,41 +12,48 @@ TextView UpToNul(TextView text) {
   return text.substr(0, text.find(u'\0'));
 }
 
-enum class LineKind { kBlank, kComment, kSection, kKey, kOther };
+using Kind = IniLine::Kind;
 
-// One line of a document: positions index the document's text; name and value view into it.
-struct Line {
-  size_t begin = 0;
-  size_t end = 0;   // end of the content, before the line break
-  size_t next = 0;  // start of the following line; equals `end` only on a last line without break
-  LineKind kind = LineKind::kBlank;
-  TextView name;   // section or key name, trimmed
-  TextView value;  // key value, trimmed
-};
+TextView NameOf(TextView text, const IniLine& line) {
+  return text.substr(line.begin + line.nameAt, line.nameSize);
+}
 
-void Classify(TextView text, Line& line) {
+TextView ValueOf(TextView text, const IniLine& line) {
+  return text.substr(line.begin + line.valueAt, line.valueSize);
+}
+
+// `part`'s place inside the line starting at `begin`, as offsets into the line.
+void Place(TextView text, size_t begin, TextView part, size_t& at, size_t& size) {
+  at = static_cast<size_t>(part.data() - text.data()) - begin;
+  size = part.size();
+}
+
+void Classify(TextView text, IniLine& line) {
   TextView content = TrimProfileSpace(text.substr(line.begin, line.end - line.begin));
   if (content.empty()) {
-    line.kind = LineKind::kBlank;
+    line.kind = Kind::kBlank;
   } else if (content.front() == u';') {
-    line.kind = LineKind::kComment;
+    line.kind = Kind::kComment;
   } else if (size_t close = content.rfind(u']');
              content.front() == u'[' && close != TextView::npos) {
     // Up to the last ']'; a '[' line without one is read as any other line.
-    line.kind = LineKind::kSection;
-    line.name = UpToNul(TrimProfileSpace(content.substr(1, close - 1)));
+    line.kind = Kind::kSection;
+    Place(text, line.begin, UpToNul(TrimProfileSpace(content.substr(1, close - 1))), line.nameAt,
+          line.nameSize);
   } else if (size_t equals = content.find(u'='); equals != TextView::npos) {
-    line.kind = LineKind::kKey;
-    line.name = UpToNul(TrimProfileSpace(content.substr(0, equals)));
-    line.value = UpToNul(TrimProfileSpace(content.substr(equals + 1)));
+    line.kind = Kind::kKey;
+    Place(text, line.begin, UpToNul(TrimProfileSpace(content.substr(0, equals))), line.nameAt,
+          line.nameSize);
+    Place(text, line.begin, UpToNul(TrimProfileSpace(content.substr(equals + 1))), line.valueAt,
+          line.valueSize);
   } else {
-    line.kind = LineKind::kOther;
+    line.kind = Kind::kOther;
   }
 }
 
 // The line starting at `pos`; CR LF, a lone CR and a lone LF each end a line.
-Line ReadLine(TextView text, size_t pos) {
-  Line line;
+IniLine ReadLine(TextView text, size_t pos) {
+  IniLine line;
   line.begin = pos;
   line.end = text.find_first_of(u"\r\n", pos);
   if (line.end == TextView::npos) line.end = text.size();
@@ -60,40 +67,53 @@ Line ReadLine(TextView text, size_t pos) {
   return line;
 }
 
-// Where a key is, or would go. Only the first section of a name counts, and the first key of a
-// name in it; lines before any section belong to none.
+// The lines of text[from, to), read from `from`; false when the last of them runs past `to`.
+bool ReadLines(TextView text, size_t from, size_t to, std::vector<IniLine>& lines) {
+  size_t pos = from;
+  while (pos < to) {
+    lines.push_back(ReadLine(text, pos));
+    pos = lines.back().next;
+  }
+  return pos == to;
+}
+
+constexpr size_t kNone = static_cast<size_t>(-1);
+
+// Where a key is, or would go, as line indices. Only the first section of a name counts, and the
+// first key of a name in it; lines before any section belong to none.
 struct Location {
   bool section_found = false;
-  std::optional<Line> key;
-  Line last;  // the section's last line that is neither blank nor a comment (else its header)
+  size_t key = kNone;
+  size_t last = kNone;  // the section's last line that is neither blank nor a comment (else its
+                        // header)
 };
 
-Location Locate(TextView text, TextView section, TextView key) {
+Location Locate(TextView text, const std::vector<IniLine>& lines, TextView section, TextView key) {
   Location where;
   bool inside = false;
-  for (size_t pos = 0; pos < text.size();) {
-    Line line = ReadLine(text, pos);
-    pos = line.next;
-    if (line.kind == LineKind::kSection) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const IniLine& line = lines[i];
+    if (line.kind == Kind::kSection) {
       if (inside) break;
-      inside = EqualsIgnoreCase(line.name, section);
+      inside = EqualsIgnoreCase(NameOf(text, line), section);
       if (inside) {
         where.section_found = true;
-        where.last = line;
+        where.last = i;
       }
-    } else if (inside && line.kind == LineKind::kKey && EqualsIgnoreCase(line.name, key)) {
-      where.key = line;
+    } else if (inside && line.kind == Kind::kKey && EqualsIgnoreCase(NameOf(text, line), key)) {
+      where.key = i;
       break;
-    } else if (inside && line.kind != LineKind::kBlank && line.kind != LineKind::kComment) {
-      where.last = line;
+    } else if (inside && line.kind != Kind::kBlank && line.kind != Kind::kComment) {
+      where.last = i;
     }
   }
   return where;
 }
 
 // Names are looked up as zero-terminated and trimmed, as the system does.
-Location Locate(TextView text, const Text& section, const Text& key) {
-  return Locate(text, TrimProfileSpace(UpToNul(section)), TrimProfileSpace(UpToNul(key)));
+Location Locate(TextView text, const std::vector<IniLine>& lines, const Text& section,
+                const Text& key) {
+  return Locate(text, lines, TrimProfileSpace(UpToNul(section)), TrimProfileSpace(UpToNul(key)));
 }
 
 Text KeyLine(TextView key, TextView value) {
@@ -117,6 +137,7 @@ IniText IniText::FromBytes(std::string_view bytes) {
   } else {
     ini.text_ = AnsiToText(std::string(bytes));
   }
+  ini.IndexLines();
   return ini;
 }
 
@@ -133,32 +154,77 @@ std::string IniText::ToBytes(IniEncoding encoding) const {
 }
 
 std::optional<Text> IniText::Find(const Text& section, const Text& key) const {
-  Location where = Locate(text_, section, key);
-  if (!where.key) return std::nullopt;
-  return Text(where.key->value);
+  const Location where = Locate(text_, lines_, section, key);
+  if (where.key == kNone) return std::nullopt;
+  return Text(ValueOf(text_, lines_[where.key]));
 }
 
 void IniText::Set(const Text& section, const Text& key, const Text& value) {
   const TextView section_name = UpToNul(section);
   const TextView key_name = UpToNul(key);
   const TextView value_text = UpToNul(value);
-  Text& text = text_;
-  const Location where = Locate(text, section, key);
+  const Location where = Locate(text_, lines_, section, key);
+  // A last line without a line break gets one before anything follows it.
+  auto unended = [this](size_t line) {
+    return line + 1 == lines_.size() && lines_[line].next == lines_[line].end;
+  };
+  auto content = [this](size_t line) {
+    return Text(text_, lines_[line].begin, lines_[line].end - lines_[line].begin);
+  };
   if (!where.section_found) {
-    if (!text.empty() && text.back() != u'\r' && text.back() != u'\n') text += kLineBreak;
-    text += u"[" + Text(section_name) + u"]" + kLineBreak + KeyLine(key_name, value_text);
-  } else if (where.key) {
-    // The line keeps the key as the file spells it and its own line break.
-    Text replacement = Text(where.key->name) + u"=" + Text(value_text);
-    text.replace(where.key->begin, where.key->end - where.key->begin, replacement);
+    const Text added =
+        u"[" + Text(section_name) + u"]" + kLineBreak + KeyLine(key_name, value_text);
+    if (!lines_.empty() && unended(lines_.size() - 1)) {
+      const size_t last = lines_.size() - 1;
+      ReplaceLines(last, last + 1, content(last) + kLineBreak + added);
+    } else {
+      ReplaceLines(lines_.size(), lines_.size(), added);
+    }
+  } else if (where.key != kNone) {
+    // The line keeps the key as the file spells it and its own line break. A line that already
+    // reads so stays (an apply sets every key of a file, and most keep their values).
+    const IniLine& line = lines_[where.key];
+    Text replacement = Text(NameOf(text_, line)) + u"=" + Text(value_text);
+    if (TextView(text_).substr(line.begin, line.end - line.begin) == replacement) return;
+    replacement.append(text_, line.end, line.next - line.end);
+    ReplaceLines(where.key, where.key + 1, replacement);
+  } else if (unended(where.last)) {
+    ReplaceLines(where.last, where.last + 1,
+                 content(where.last) + kLineBreak + KeyLine(key_name, value_text));
   } else {
     // A new key follows the section's last line of substance, ahead of trailing blank lines and
     // comments (which usually introduce the next section).
-    const Line& last = where.last;
-    Text insertion = last.next == last.end ? Text(kLineBreak) : Text();
-    insertion += KeyLine(key_name, value_text);
-    text.insert(last.next, insertion);
+    ReplaceLines(where.last + 1, where.last + 1, KeyLine(key_name, value_text));
   }
+}
+
+void IniText::ReplaceLines(size_t first, size_t end, const Text& with) {
+  const size_t from = first < lines_.size() ? lines_[first].begin : text_.size();
+  const size_t to = end > first ? lines_[end - 1].next : from;
+  text_.replace(from, to - from, with);
+  std::vector<IniLine> added;
+  // The new lines must end where the old ones did, and the line before them must still end where
+  // they begin (a lone CR before a new LF would join them): otherwise everything is read again.
+  const bool aligned =
+      ReadLines(text_, from, from + with.size(), added) &&
+      (first == 0 || ReadLine(text_, lines_[first - 1].begin).next == lines_[first - 1].next);
+  if (!aligned) {
+    IndexLines();
+    return;
+  }
+  for (size_t i = end; i < lines_.size(); ++i) {
+    lines_[i].begin = lines_[i].begin - to + from + with.size();
+    lines_[i].end = lines_[i].end - to + from + with.size();
+    lines_[i].next = lines_[i].next - to + from + with.size();
+  }
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(first),
+               lines_.begin() + static_cast<std::ptrdiff_t>(end));
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(first), added.begin(), added.end());
+}
+
+void IniText::IndexLines() {
+  lines_.clear();
+  (void)ReadLines(text_, 0, text_.size(), lines_);
 }
 
 void IniText::RemoveKeys(const Text& section) {
@@ -167,17 +233,16 @@ void IniText::RemoveKeys(const Text& section) {
   kept.reserve(text_.size());
   bool inside = false;
   bool seen = false;
-  for (size_t pos = 0; pos < text_.size();) {
-    const Line line = ReadLine(text_, pos);
-    pos = line.next;
-    if (line.kind == LineKind::kSection) {
-      inside = !seen && EqualsIgnoreCase(line.name, wanted);
+  for (const IniLine& line : lines_) {
+    if (line.kind == Kind::kSection) {
+      inside = !seen && EqualsIgnoreCase(NameOf(text_, line), wanted);
       seen = seen || inside;
     }
-    if (inside && line.kind == LineKind::kKey) continue;
+    if (inside && line.kind == Kind::kKey) continue;
     kept.append(text_, line.begin, line.next - line.begin);
   }
   text_ = std::move(kept);
+  IndexLines();
 }
 
 Text StructHex(const void* buffer, uint32_t size) {

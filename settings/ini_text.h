@@ -11,10 +11,25 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/text.h"
 
 enum class IniEncoding : uint8_t { kAnsi, kUtf16 };
+
+// One line of an IniText as the system reads it: where it lies in the text, and where its name and
+// value lie inside it.
+struct IniLine {
+  enum class Kind : uint8_t { kBlank, kComment, kSection, kKey, kOther };
+  size_t begin = 0;
+  size_t end = 0;   // end of the content, before the line break
+  size_t next = 0;  // start of the following line; equals `end` only on a last line without break
+  Kind kind = Kind::kBlank;
+  size_t nameAt = 0;  // section or key name, trimmed; offsets from `begin`
+  size_t nameSize = 0;
+  size_t valueAt = 0;  // key value, trimmed
+  size_t valueSize = 0;
+};
 
 class IniText {
  public:
@@ -40,8 +55,15 @@ class IniText {
   void RemoveKeys(const Text& section);
 
  private:
+  // Puts `with` in the place of lines [first, end) (at the end of the text when `first` is past
+  // the last line) and reads only the new lines again, so that a run of edits (a whole profile's
+  // keys) costs no parse of the whole text per key.
+  void ReplaceLines(size_t first, size_t end, const Text& with);
+  void IndexLines();
+
   IniEncoding encoding_ = IniEncoding::kAnsi;
   Text text_;
+  std::vector<IniLine> lines_;  // always the lines of text_
 };
 
 // The value WritePrivateProfileStruct stores: the bytes in upper-case hexadecimal digits, then

@@ -8,6 +8,7 @@ SettingsFileEdit::SettingsFileEdit(Text path, FileStore& store, WrittenFileLook 
   switch (store_.Read(path_, bytes)) {
     case FileReadResult::kRead:
       ini_ = IniText::FromBytes(bytes);
+      current_ = std::move(bytes);
       break;
     case FileReadResult::kMissing:
       break;
@@ -41,5 +42,9 @@ void SettingsFileEdit::RemoveKeys(const Text& section) {
 bool SettingsFileEdit::Commit() {
   // A file that is there but could not be read is never replaced by one built from nothing.
   if (!readable_) return false;
-  return store_.WriteWhole(path_, ini_.ToBytes(IniEncoding::kUtf16), look_);
+  const std::string bytes = ini_.ToBytes(IniEncoding::kUtf16);
+  // An apply saves every settings file and usually changes one or none; each write costs a flush
+  // to the disk. A write of the bytes the file holds would keep its look (kAsBefore) too.
+  if (look_ == WrittenFileLook::kAsBefore && current_ == bytes) return store_.MayReplace(path_);
+  return store_.WriteWhole(path_, bytes, look_);
 }

@@ -5,6 +5,8 @@
 // survive that way; an ANSI file is read as before and becomes UTF-16LE at its next write.
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/file_store.h"
@@ -25,7 +27,9 @@ class SettingsFileEdit {
   // library's numbered records): keys beyond the new count must not linger.
   void RemoveKeys(const Text& section);
 
-  // False when the file could not be read or written; the file on disk is then as it was.
+  // False when the file could not be read or written; the file on disk is then as it was. A file
+  // that already holds the complete text, with the look it keeps, is left untouched (a read-only
+  // one is still refused, as its write would be).
   [[nodiscard]] bool Commit();
 
  private:
@@ -33,5 +37,7 @@ class SettingsFileEdit {
   FileStore& store_;
   WrittenFileLook look_;
   bool readable_ = true;
+  // The target's bytes as read, when it was read: a write of the same bytes changes nothing.
+  std::optional<std::string> current_;
   IniText ini_;
 };

@@ -115,6 +115,7 @@ void SkinButton::SetImages(const RECT& rect, HBITMAP normal, HBITMAP over, HBITM
 }
 
 void SkinButton::DeleteLooks() {
+  for (CaptionedLook& look : captioned_) look.Forget();
   for (GdiBitmap& look : looks_) look.reset();
 }
 
@@ -159,7 +160,8 @@ LRESULT SkinButton::OnDrawItem(WPARAM, LPARAM lParam) {
   state.checked = checked_;
   state.hover = hover_;
   state.toggle_mode = toggleMode_;
-  HBITMAP picture = LookPicture(ChooseButtonPicture(state));
+  const ButtonPicture chosen = ChooseButtonPicture(state);
+  HBITMAP picture = LookPicture(chosen);
 
   RECT client{};
   GetClientRect(handle(), &client);
@@ -171,8 +173,18 @@ LRESULT SkinButton::OnDrawItem(WPARAM, LPARAM lParam) {
     return TRUE;
   }
 
+  const uint32_t argb = ChooseCaptionColour(state, colours_);
+  CaptionedLookKey key{argb, caption_, captionMode_, fontSize_, width, height};
+  CaptionedLook* kept = picture != nullptr ? &captioned_[static_cast<size_t>(chosen)] : nullptr;
+  if (kept != nullptr) {
+    if (HBITMAP ready = kept->Find(key)) {
+      DrawBitmap(item->hDC, ready, width, height);
+      return TRUE;
+    }
+  }
+
   // Composed off-screen so that the caption never flickers over a bare picture. Without a
-  // picture the caption goes over what is already on screen.
+  // picture the caption goes over what is already on screen, so that composition is not kept.
   OffscreenCanvas composed(item->hDC, width, height);
   if (!composed.ok()) return TRUE;
   if (picture != nullptr) {
@@ -181,9 +193,9 @@ LRESULT SkinButton::OnDrawItem(WPARAM, LPARAM lParam) {
     BitBlt(composed.dc(), 0, 0, width, height, item->hDC, 0, 0, SRCCOPY);
   }
   const CaptionLayout layout = LayoutCaption(captionMode_, ToPixelRect(client));
-  DrawGdiplusCaption(composed.dc(), caption_, layout, fontSize_,
-                     ChooseCaptionColour(state, colours_));
+  DrawGdiplusCaption(composed.dc(), caption_, layout, fontSize_, argb);
   composed.CopyTo(item->hDC);
+  if (kept != nullptr) kept->Keep(std::move(key), composed.TakePicture());
   return TRUE;
 }
 

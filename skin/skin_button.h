@@ -17,6 +17,7 @@
 
 #include "base/text.h"
 #include "skin/button_look.h"
+#include "skin/captioned_look.h"
 #include "skin/skin_description.h"
 #include "ui/gdi_handles.h"
 #include "ui/window.h"
@@ -91,7 +92,8 @@ class SkinButton : public Window {
   HWND OwnerOrParent() const;
   void CreateTooltip();
 
-  GdiBitmap looks_[4];  // indexed by ButtonPicture
+  GdiBitmap looks_[4];          // indexed by ButtonPicture
+  CaptionedLook captioned_[4];  // each look with the caption over it, as last drawn
   bool checked_ = false;
   bool toggleMode_ = false;
   bool hover_ = false;

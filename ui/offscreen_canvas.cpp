@@ -20,3 +20,8 @@ void OffscreenCanvas::CopyTo(HDC target) const {
   if (!ok() || target == nullptr) return;
   BitBlt(target, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
 }
+
+GdiBitmap OffscreenCanvas::TakePicture() {
+  selection_.reset();  // a bitmap still selected into a context cannot be used elsewhere
+  return std::move(bitmap_);
+}

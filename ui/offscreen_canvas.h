@@ -22,6 +22,8 @@ class OffscreenCanvas {
   // picture or when no copy could be made.
   bool DrawPicture(HBITMAP picture);
   void CopyTo(HDC target) const;
+  // Ends the drawing and hands the composed picture over (none when the canvas was refused).
+  [[nodiscard]] GdiBitmap TakePicture();
 
  private:
   // In this order, so that the bitmap leaves the context before it is deleted, and both before

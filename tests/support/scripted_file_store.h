@@ -13,6 +13,7 @@ class ScriptedFileStore : public FileStore {
     ++writes;
     return !refuseWrites && SystemFileStore().WriteWhole(path, bytes, look);
   }
+  bool MayReplace(const Text& path) override { return SystemFileStore().MayReplace(path); }
 
   bool failReads = false;
   bool refuseWrites = false;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "tests/windows/skin_control_host.h"
+#include "ui/enable_repaint.h"
 #include "ui/message_loop.h"
 
 namespace {
@@ -384,6 +385,120 @@ TEST_F(SkinButtonTest, DestroyingTheButtonTakesItsTooltipWithIt) {
   ASSERT_TRUE(IsWindow(tooltip));
   button.reset();
   EXPECT_FALSE(IsWindow(tooltip));
+}
+
+// A captioned look is composed once and kept; whatever changes between two paints of the same
+// button, the second shows exactly what a new button set up the same way shows.
+TEST_F(SkinButtonTest, AKeptCaptionedLookNeverOutlivesWhatItWasDrawnFrom) {
+  struct Setup {
+    const char16_t* caption = u"Apply";
+    int32_t mode = 2;
+    float fontSize = 12.0f;
+    uint32_t normalColour = 0xFFFFFFFF;
+    bool hover = false;
+    bool disabled = false;
+    int width = 80;
+    COLORREF pictures = kNormal;
+  };
+  const struct {
+    const char* what;
+    Setup after;
+  } rows[] = {
+      {"nothing changed", {}},
+      {"another caption", {u"OK"}},
+      {"another placement", {u"Apply", 1}},
+      {"another font size", {u"Apply", 2, 16.0f}},
+      {"another colour", {u"Apply", 2, 12.0f, 0xFF00FF00}},
+      {"another state", {u"Apply", 2, 12.0f, 0xFFFFFFFF, true}},
+      {"disabled", {u"Apply", 2, 12.0f, 0xFFFFFFFF, false, true}},
+      {"another size", {u"Apply", 2, 12.0f, 0xFFFFFFFF, false, false, 96}},
+      {"other pictures", {u"Apply", 2, 12.0f, 0xFFFFFFFF, false, false, 80, RGB(20, 90, 160)}},
+  };
+  auto apply = [](SkinButton& button, const Setup& s) {
+    SetWindowPos(button.handle(), nullptr, 0, 0, s.width, 24, SWP_NOMOVE | SWP_NOZORDER);
+    const RECT rect{10, 140, 10 + s.width, 164};
+    const HBITMAP picture = SolidPicture(kImageWidth, kImageHeight, s.pictures, -1, -1, kMark);
+    button.SetImages(rect, picture, picture, picture, picture);
+    DeleteObject(picture);
+    button.SetCaption(s.caption);
+    button.SetCaptionMode(s.mode);
+    button.SetFontSize(s.fontSize);
+    button.SetCaptionColours({s.normalColour, 0xFFFFFF00, 0xFF00FFFF, 0xFF303030});
+    button.SetHover(s.hover);
+    EnableWindow(button.handle(), s.disabled ? FALSE : TRUE);
+  };
+  for (const auto& r : rows) {
+    auto kept = MakeButton({10, 140, 90, 164}, false);
+    apply(*kept, Setup{});
+    const Pixels first = PrintClient(kept->handle());
+    EXPECT_EQ(PrintClient(kept->handle()).values, first.values) << r.what;
+    apply(*kept, r.after);
+    const Pixels again = PrintClient(kept->handle());
+
+    auto fresh = MakeButton({10, 140, 90, 164}, false);
+    apply(*fresh, r.after);
+    const Pixels expected = PrintClient(fresh->handle());
+    ASSERT_EQ(again.width, expected.width) << r.what;
+    EXPECT_EQ(again.values, expected.values) << r.what;
+    if (std::string(r.what) != "nothing changed") {
+      EXPECT_NE(again.values, first.values) << r.what << ": the change shows";
+    }
+  }
+}
+
+// The WM_DRAWITEM messages a host receives on this thread, and the last one's item state.
+struct DrawCount {
+  HWND host = nullptr;
+  int draws = 0;
+  UINT lastState = 0;
+};
+DrawCount g_drawCount;
+
+LRESULT CALLBACK CountDraws(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->message == WM_DRAWITEM && sent->hwnd == g_drawCount.host) {
+    ++g_drawCount.draws;
+    g_drawCount.lastState = reinterpret_cast<const DRAWITEMSTRUCT*>(sent->lParam)->itemState;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Enabling or disabling paints the new look once, before returning, even for the focused button
+// (which draws itself again on losing the focus); a hidden button stays hidden and unpainted.
+TEST_F(SkinButtonTest, EnableAndRepaintDrawsTheNewLookOnce) {
+  const struct {
+    const char* what;
+    bool shown;
+    bool focused;
+    bool enable;
+    int draws;
+  } rows[] = {
+      {"disable", true, false, false, 1},
+      {"disable the focused button", true, true, false, 1},
+      {"enable", true, false, true, 1},
+      {"disable a hidden button", false, false, false, 0},
+      {"enable a hidden button", false, false, true, 0},
+  };
+  for (const auto& r : rows) {
+    auto button = MakeButton({10, 10, 60, 40});
+    button->SetCaption(u"Apply");
+    HWND window = button->handle();
+    EnableWindow(window, r.enable ? FALSE : TRUE);
+    if (!r.shown) ShowWindow(window, SW_HIDE);
+    if (r.focused) SetFocus(window);
+    UpdateWindow(host_->handle());
+    g_drawCount = DrawCount{host_->handle()};
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountDraws, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    EnableAndRepaint(window, r.enable);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(g_drawCount.draws, r.draws) << r.what;
+    if (r.draws > 0) {
+      EXPECT_EQ((g_drawCount.lastState & ODS_DISABLED) != 0, !r.enable) << r.what;
+    }
+    EXPECT_EQ(IsWindowEnabled(window) != FALSE, r.enable) << r.what;
+    EXPECT_EQ((GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0, r.shown) << r.what;
+  }
 }
 
 TEST_F(SkinButtonTest, ScreenshotOfButtonsInTheirStates) {

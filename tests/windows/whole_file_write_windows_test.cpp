@@ -132,6 +132,38 @@ TEST_F(WholeFileWriteTest, TheReplacedFileKeepsItsLook) {
   SetFileAttributesW(Wide(WholeWriteTemporaryPath(path)), FILE_ATTRIBUTE_NORMAL);
 }
 
+// MayReplace answers what WriteWhole would refuse for the target itself, so that a file already
+// holding the bytes is left alone exactly where a write would have succeeded.
+TEST_F(WholeFileWriteTest, MayReplaceAgreesWithTheWrite) {
+  const struct {
+    const char* what;
+    DWORD attributes;  // 0: no file
+    bool folder;
+    bool replaceable;
+  } rows[] = {
+      {"no file", 0, false, true},
+      {"plain file", FILE_ATTRIBUTE_NORMAL, false, true},
+      {"hidden file", FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN, false, true},
+      {"read-only file", FILE_ATTRIBUTE_READONLY, false, false},
+      {"hidden read-only file", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY, false, false},
+      {"folder", 0, true, false},
+  };
+  for (const auto& r : rows) {
+    SetFileAttributesW(Wide(path), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(Wide(path));
+    RemoveDirectoryW(Wide(path));
+    if (r.folder) CreateDirectoryW(Wide(path), nullptr);
+    if (r.attributes != 0) {
+      WriteFileBytes(ToFilesystemPath(path), "old");
+      SetFileAttributesW(Wide(path), r.attributes);
+    }
+    EXPECT_EQ(files.MayReplace(path), r.replaceable) << r.what;
+    EXPECT_EQ(files.WriteWhole(path, "new", WrittenFileLook::kAsBefore), r.replaceable) << r.what;
+  }
+  SetFileAttributesW(Wide(path), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(Wide(path));
+}
+
 // Names and program paths in any language survive a save and a load through the system's INI
 // functions; an old ANSI file is read as before and keeps its other keys when it is rewritten.
 TEST_F(WholeFileWriteTest, TextsInAnyLanguageSurvive) {

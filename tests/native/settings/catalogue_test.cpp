@@ -10,6 +10,7 @@
 #include "settings/pointer_settings.h"
 #include "settings/profile_file.h"
 #include "tests/support/memory_registry.h"
+#include "tests/support/scripted_file_store.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -151,6 +152,57 @@ TEST(Catalogue, MissingConfigFolderFailsQuietly) {
   ResetSettingsBlock(*loaded);
   EXPECT_EQ(LoadAllSettings(*loaded, install.context()), 1);
   EXPECT_EQ(FieldText(loaded->profiles[3].ProFileName), u"Default4");
+}
+
+// An apply saves the whole catalogue but rewrites only the files whose text changes, and every
+// file ends with the bytes a save into an empty folder gives.
+TEST(Catalogue, SavingRewritesOnlyTheFilesWhoseTextChanges) {
+  const struct {
+    const char* what;
+    void (*edit)(SharedSettingsBlock& block);
+    int writes;
+  } rows[] = {
+      {"nothing changed", [](SharedSettingsBlock&) {}, 0},
+      {"a profile renamed",
+       [](SharedSettingsBlock& b) { CopyToField(b.profiles[3].ProFileName, u"Race"); }, 1},
+      {"a button of two profiles",
+       [](SharedSettingsBlock& b) {
+         b.profiles[0].MacroKeyInfo[2].functionCode = 5;
+         b.profiles[4].MacroKeyInfo[7].functionCode = 5;
+       },
+       2},
+      {"another current profile", [](SharedSettingsBlock& b) { b.CurrentProfile = 4; }, 1},
+      {"a pointer setting of the current profile",
+       [](SharedSettingsBlock& b) { b.profiles[1].MouseSpeed = 3; }, 1},
+  };
+  const char* files[] = {"Default0.gmp", "Default1.gmp", "Default2.gmp", "Default3.gmp",
+                         "Default4.gmp"};
+  for (const auto& r : rows) {
+    Installation install;
+    ScriptedFileStore store;
+    const SettingsContext context{install.dir.folder(), SystemPrivateProfile(), install.registry,
+                                  store};
+    auto block = NewBlock(0);
+    SetAllDefaults(*block);
+    block->CurrentProfile = 1;
+    ASSERT_TRUE(SaveAllSettings(*block, context)) << r.what;
+    EXPECT_EQ(store.writes, 6) << r.what << ": the first save writes config.ini and five slots";
+
+    r.edit(*block);
+    store.writes = 0;
+    ASSERT_TRUE(SaveAllSettings(*block, context)) << r.what;
+    EXPECT_EQ(store.writes, r.writes) << r.what;
+
+    Installation fresh;
+    ASSERT_TRUE(SaveAllSettings(*block, fresh.context())) << r.what;
+    EXPECT_EQ(ReadFileBytes(install.dir.path() / "config.ini"),
+              ReadFileBytes(fresh.dir.path() / "config.ini"))
+        << r.what;
+    for (const char* file : files) {
+      EXPECT_EQ(ReadFileBytes(install.config(file)), ReadFileBytes(fresh.config(file)))
+          << r.what << ", " << file;
+    }
+  }
 }
 
 TEST(Catalogue, MonitorStartIsMarkedInConfigIni) {
