@@ -49,7 +49,8 @@ bool SkinButton::Create(HWND owner, const RECT& rect) {
   ControlCreateArgs args;
   args.className = L"BUTTON";
   args.text = L"";
-  args.style = WS_CHILD | WS_VISIBLE;
+  // Owner-drawn from the start, so that OnSubclassed has nothing left to change.
+  args.style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
   args.rect = rect;
   args.parent = owner;
   args.id = 0;
@@ -72,8 +73,17 @@ void SkinButton::OnSubclassed() {
   // Owner-drawn, keeping the other low style bits; the type is replaced rather than added to, so
   // that a button created with another type still becomes owner-drawn.
   const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
-  SendMessageW(handle(), BM_SETSTYLE, ((style & 0xFF) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
-  SetWindowLongPtrW(handle(), GWL_STYLE, GetWindowLongPtrW(handle(), GWL_STYLE) & ~WS_TABSTOP);
+  if ((style & BS_TYPEMASK) != BS_OWNERDRAW) {
+    SendMessageW(handle(), BM_SETSTYLE, ((style & 0xFF) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
+  }
+  ClearStyle(WS_TABSTOP);
+}
+
+void SkinButton::ClearStyle(LONG_PTR bits) {
+  // A style change is a trip to the system and a round of messages, and a window makes dozens of
+  // buttons as it opens: only a style that has the bits is changed.
+  const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
+  if ((style & bits) != 0) SetWindowLongPtrW(handle(), GWL_STYLE, style & ~bits);
 }
 
 HWND SkinButton::tooltip() {
@@ -122,8 +132,7 @@ void SkinButton::TakeImages(const RECT& rect, const HBITMAP (&sources)[4], bool 
     }
   }
   if (handle() != nullptr) {
-    SetWindowLongPtrW(handle(), GWL_STYLE,
-                      GetWindowLongPtrW(handle(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+    ClearStyle(WS_BORDER | WS_TABSTOP);
     Repaint();
   }
 }

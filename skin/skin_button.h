@@ -87,6 +87,7 @@ class SkinButton : public Window {
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
   void ApplyHoverActions(const HoverActions& actions);
+  void ClearStyle(LONG_PTR bits);
   void Repaint();
   // Where a look's pixels are: a picture and the point of it that goes to the button's origin.
   struct Look {
