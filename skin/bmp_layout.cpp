@@ -34,13 +34,12 @@ std::optional<BmpLayout> ReadBmpLayout(const uint8_t* bytes, size_t size) {
       coloursUsed != 0) {
     return std::nullopt;
   }
-  if (width <= 0 || width > kMaxSide || height == 0 || height < -kMaxSide || height > kMaxSide) {
-    return std::nullopt;
-  }
+  // Top-down files (a negative height) are left to the system decoder, whose bitmaps the callers
+  // know; skins are stored bottom-up.
+  if (width <= 0 || width > kMaxSide || height <= 0 || height > kMaxSide) return std::nullopt;
   // Sides of at most 32767 keep every product below 2^32 * 4: no overflow in 64 bits.
   const uint64_t stride = (uint64_t{static_cast<uint32_t>(width)} * kTakenBitCount + 31) / 32 * 4;
-  const uint64_t rows = height < 0 ? uint64_t(-int64_t{height}) : uint64_t(height);
-  const uint64_t bitsSize = stride * rows;
+  const uint64_t bitsSize = stride * static_cast<uint32_t>(height);
   if (bitsOffset < kFileHeaderBytes + infoSize || bitsOffset > size ||
       bitsSize > size - bitsOffset) {
     return std::nullopt;
