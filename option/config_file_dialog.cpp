@@ -1,10 +1,9 @@
 #include "option/config_file_dialog.h"
 
-#include <commdlg.h>
-
 #include <cstring>
 
 #include "base/wide.h"
+#include "platform/system_function.h"
 
 Text ChooseConfigFile(HWND owner, FileDialogKind kind, const Text& programFolder,
                       const ConfigFileDialog& settings) {
@@ -20,13 +19,14 @@ Text ChooseConfigFile(HWND owner, FileDialogKind kind, const Text& programFolder
   dialog.lpstrFile = path;
   dialog.nMaxFile = MAX_PATH;
   dialog.lpstrDefExt = settings.defaultExtension;
-  BOOL chosen;
-  if (kind == FileDialogKind::kOpen) {
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    chosen = GetOpenFileNameW(&dialog);
-  } else {
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    chosen = GetSaveFileNameW(&dialog);
-  }
-  return chosen ? FromWide(path) : Text();
+  dialog.Flags = kind == FileDialogKind::kOpen ? OFN_FILEMUSTEXIST | OFN_HIDEREADONLY
+                                               : OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  return ShowFileDialog(kind, dialog) ? FromWide(path) : Text();
+}
+
+bool ShowFileDialog(FileDialogKind kind, OPENFILENAMEW& dialog) {
+  using DialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+  const auto show = SystemFunction<DialogFunction>(
+      L"comdlg32.dll", kind == FileDialogKind::kOpen ? "GetOpenFileNameW" : "GetSaveFileNameW");
+  return show != nullptr && show(&dialog) != FALSE;
 }

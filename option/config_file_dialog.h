@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include "base/text.h"
 
 enum class FileDialogKind { kOpen, kSave };
@@ -18,3 +20,7 @@ struct ConfigFileDialog {
 // The chosen full path, or empty when the user cancelled.
 Text ChooseConfigFile(HWND owner, FileDialogKind kind, const Text& programFolder,
                       const ConfigFileDialog& dialog);
+
+// The system's open or save dialog for `dialog`, with the dialog library loaded on first use (the
+// window opens without it). False when the user cancelled or the dialog could not be shown.
+[[nodiscard]] bool ShowFileDialog(FileDialogKind kind, OPENFILENAMEW& dialog);

@@ -1,7 +1,5 @@
 #include "option/configurator_window.h"
 
-#include <shellapi.h>
-
 #include "base/wide.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
@@ -17,6 +15,7 @@
 #include "option/menu_popup.h"
 #include "option/resource_ids.h"
 #include "platform/module_folder.h"
+#include "platform/system_function.h"
 #include "platform/system_settings_context.h"
 #include "platform/win32_input_sink.h"
 #include "settings/catalogue.h"
@@ -40,6 +39,13 @@ SkinnedDialogLook MainWindowLook() {
 constexpr int32_t kSliderIds[3] = {kPointerSpeedSliderId, kWheelSpeedSliderId,
                                    kDoubleClickSliderId};
 constexpr TrackRange kSliderRanges[3] = {kPointerSpeedRange, kWheelSpeedRange, kDoubleClickRange};
+
+// The shell library comes with the first visit rather than with the window.
+void OpenWebPage(HWND owner) {
+  using OpenFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  const auto open = SystemFunction<OpenFunction>(L"shell32.dll", "ShellExecuteW");
+  if (open != nullptr) open(owner, L"open", kProductWebPage, nullptr, nullptr, SW_SHOW);
+}
 
 }  // namespace
 
@@ -246,7 +252,7 @@ bool ConfiguratorWindow::RunCommand(int key) {
       Apply(ChangeFlags::kCompute);
       return true;
     case kWebPage:
-      ShellExecuteW(handle(), L"open", kProductWebPage, nullptr, nullptr, SW_SHOW);
+      OpenWebPage(handle());
       return true;
     case kRestoreAllRows:
       RestoreAllButtons();

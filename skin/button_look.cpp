@@ -19,6 +19,14 @@ bool ButtonLookIsCut(const PixelRect& rect, int32_t image_width, int32_t image_h
   return rect.left < image_width && rect.top < image_height && rect.right > 0 && rect.bottom > 0;
 }
 
+ButtonLookSource ChooseButtonLookSource(const PixelRect& rect, int32_t image_width,
+                                        int32_t image_height) {
+  if (!ButtonLookIsCut(rect, image_width, image_height)) return ButtonLookSource::kNone;
+  const bool within =
+      rect.left >= 0 && rect.top >= 0 && rect.right <= image_width && rect.bottom <= image_height;
+  return within ? ButtonLookSource::kShared : ButtonLookSource::kCut;
+}
+
 PixelRect LimitControlRect(const PixelRect& rect) {
   auto limit = [](int32_t edge) { return edge < -32768 ? -32768 : edge > 32767 ? 32767 : edge; };
   PixelRect limited{limit(rect.left), limit(rect.top), limit(rect.right), limit(rect.bottom)};

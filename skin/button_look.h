@@ -26,6 +26,15 @@ ButtonPicture ChooseButtonPicture(const ButtonLookState& state);
 // keeps what it overlaps.
 bool ButtonLookIsCut(const PixelRect& rect, int32_t image_width, int32_t image_height);
 
+// How a button at `rect` gets a look from a full-window image of the given size that lives as
+// long as the button: nothing (as ButtonLookIsCut), drawn straight from the image when the
+// rectangle lies wholly within it (no bitmap of its own, so a window with dozens of buttons opens
+// without making hundreds of them), or cut out into a bitmap of its own when it overlaps the image
+// only in part (the cut keeps the part outside the image as it always looked).
+enum class ButtonLookSource : uint8_t { kNone, kShared, kCut };
+ButtonLookSource ChooseButtonLookSource(const PixelRect& rect, int32_t image_width,
+                                        int32_t image_height);
+
 // A control rectangle as the system can place it: each edge limited to -32768..32767, so that
 // widths and heights stay within range whatever a description holds; an inverted rectangle
 // becomes empty at its left and top.

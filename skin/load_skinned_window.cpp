@@ -7,11 +7,6 @@
 
 namespace {
 
-void DeleteBitmap(HBITMAP& bitmap) {
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  bitmap = nullptr;
-}
-
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
@@ -33,17 +28,15 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
   const Text disableName = ini.ReadString(screen, u"Disable", u"");
   TraceStartup("skin description read");
 
+  // A window that loads its description again keeps no picture of the last one.
+  description.Release();
   PictureLoader(folder + maskName, description.mask);
-  SkinStateImages images;
-  PictureLoader(folder + normalName, images.normal);
-  PictureLoader(folder + overName, images.over);
-  PictureLoader(folder + downName, images.down);
-  PictureLoader(folder + disableName, images.disable);
-  // The normal picture stays as the background, which lives as long as the window; nothing keeps
-  // it selected, so the buttons' looks can be cut from it meanwhile.
-  if (description.background != nullptr) DeleteObject(description.background);
-  description.background = images.normal;
-  description.size = BitmapSize(images.normal);
+  PictureLoader(folder + normalName, description.background);
+  PictureLoader(folder + overName, description.over);
+  PictureLoader(folder + downName, description.down);
+  PictureLoader(folder + disableName, description.disable);
+  description.size = BitmapSize(description.background);
+  const SkinStateImages images = description.StateImages();
   TraceStartup("pictures decoded");
 
   if (window != nullptr) {
@@ -59,8 +52,4 @@ void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<Skin
     if (control.create) control.create(entry, images);
   }
   TraceStartup("controls created");
-
-  DeleteBitmap(images.over);
-  DeleteBitmap(images.down);
-  DeleteBitmap(images.disable);
 }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "base/wide.h"
 #include "skin/skin_button_caption.h"
 #include "ui/bitmap_copy.h"
@@ -17,14 +19,6 @@ SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
   return SIZE{info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
-}
-
-// One look: the part of source at rect, 1:1, in a bitmap of the button's own device format.
-GdiBitmap CutLook(HDC buttonDc, HBITMAP source, const RECT& rect) {
-  const SIZE size = BitmapSize(source);
-  const PixelRect cut = LimitControlRect(ToPixelRect(rect));
-  if (!ButtonLookIsCut(cut, size.cx, size.cy)) return GdiBitmap();
-  return CutBitmap(buttonDc, source, RECT{cut.left, cut.top, cut.right, cut.bottom});
 }
 
 bool LeftButtonHeld(WPARAM moveFlags) {
@@ -55,7 +49,8 @@ bool SkinButton::Create(HWND owner, const RECT& rect) {
   ControlCreateArgs args;
   args.className = L"BUTTON";
   args.text = L"";
-  args.style = WS_CHILD | WS_VISIBLE;
+  // Owner-drawn from the start, so that OnSubclassed has nothing left to change.
+  args.style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
   args.rect = rect;
   args.parent = owner;
   args.id = 0;
@@ -68,7 +63,7 @@ bool SkinButton::CreateFromSkin(HWND window, const ButtonPosEntry& entry,
       LimitControlRect(PixelRect{entry.left, entry.top, entry.right, entry.bottom});
   const RECT rect{limited.left, limited.top, limited.right, limited.bottom};
   if (!Create(window, rect)) return false;
-  SetImages(rect, images.normal, images.over, images.down, images.disable);
+  ShareImages(rect, images);
   SetChecked(entry.checked != 0);
   SetTooltip(true);
   return true;
@@ -78,8 +73,17 @@ void SkinButton::OnSubclassed() {
   // Owner-drawn, keeping the other low style bits; the type is replaced rather than added to, so
   // that a button created with another type still becomes owner-drawn.
   const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
-  SendMessageW(handle(), BM_SETSTYLE, ((style & 0xFF) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
-  SetWindowLongPtrW(handle(), GWL_STYLE, GetWindowLongPtrW(handle(), GWL_STYLE) & ~WS_TABSTOP);
+  if ((style & BS_TYPEMASK) != BS_OWNERDRAW) {
+    SendMessageW(handle(), BM_SETSTYLE, ((style & 0xFF) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
+  }
+  ClearStyle(WS_TABSTOP);
+}
+
+void SkinButton::ClearStyle(LONG_PTR bits) {
+  // A style change is a trip to the system and a round of messages, and a window makes dozens of
+  // buttons as it opens: only a style that has the bits is changed.
+  const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
+  if ((style & bits) != 0) SetWindowLongPtrW(handle(), GWL_STYLE, style & ~bits);
 }
 
 HWND SkinButton::tooltip() {
@@ -103,20 +107,40 @@ void SkinButton::CreateTooltip() {
 
 void SkinButton::SetImages(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down,
                            HBITMAP disable) {
+  TakeImages(rect, {normal, over, down, disable}, false);
+}
+
+void SkinButton::ShareImages(const RECT& rect, const SkinStateImages& images) {
+  TakeImages(rect, {images.normal, images.over, images.down, images.disable}, true);
+}
+
+void SkinButton::TakeImages(const RECT& rect, const HBITMAP (&sources)[4], bool shared) {
   DeleteLooks();
-  const WindowDc dc(handle());
-  const HBITMAP sources[4] = {normal, over, down, disable};
-  for (int look = 0; look < 4; ++look) looks_[look] = CutLook(dc.get(), sources[look], rect);
+  const PixelRect cut = LimitControlRect(ToPixelRect(rect));
+  std::optional<WindowDc> dc;  // only for cutting: sharing needs no context
+  for (int look = 0; look < 4; ++look) {
+    const SIZE size = BitmapSize(sources[look]);
+    ButtonLookSource source = ChooseButtonLookSource(cut, size.cx, size.cy);
+    if (source == ButtonLookSource::kShared && !shared) source = ButtonLookSource::kCut;
+    if (source == ButtonLookSource::kShared) {
+      looks_[look] = Look{sources[look], POINT{cut.left, cut.top}};
+    } else if (source == ButtonLookSource::kCut) {
+      if (!dc) dc.emplace(handle());
+      cutLooks_[look] =
+          CutBitmap(dc->get(), sources[look], RECT{cut.left, cut.top, cut.right, cut.bottom});
+      looks_[look] = Look{cutLooks_[look].get(), POINT{0, 0}};
+    }
+  }
   if (handle() != nullptr) {
-    SetWindowLongPtrW(handle(), GWL_STYLE,
-                      GetWindowLongPtrW(handle(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+    ClearStyle(WS_BORDER | WS_TABSTOP);
     Repaint();
   }
 }
 
 void SkinButton::DeleteLooks() {
   for (CaptionedLook& look : captioned_) look.Forget();
-  for (GdiBitmap& look : looks_) look.reset();
+  for (Look& look : looks_) look = Look{};
+  for (GdiBitmap& cut : cutLooks_) cut.reset();
 }
 
 void SkinButton::SetChecked(bool checked) {
@@ -141,9 +165,9 @@ void SkinButton::Repaint() {
   if (handle() != nullptr) InvalidateRect(handle(), nullptr, FALSE);
 }
 
-HBITMAP SkinButton::LookPicture(ButtonPicture picture) const {
+SkinButton::Look SkinButton::LookOf(ButtonPicture picture) const {
   const auto index = static_cast<size_t>(picture);
-  return index < 4 ? looks_[index].get() : nullptr;
+  return index < 4 ? looks_[index] : Look{};
 }
 
 HWND SkinButton::OwnerOrParent() const {
@@ -161,7 +185,7 @@ LRESULT SkinButton::OnDrawItem(WPARAM, LPARAM lParam) {
   state.hover = hover_;
   state.toggle_mode = toggleMode_;
   const ButtonPicture chosen = ChooseButtonPicture(state);
-  HBITMAP picture = LookPicture(chosen);
+  const Look look = LookOf(chosen);
 
   RECT client{};
   GetClientRect(handle(), &client);
@@ -169,13 +193,14 @@ LRESULT SkinButton::OnDrawItem(WPARAM, LPARAM lParam) {
   const int height = client.bottom - client.top;
   if (width <= 0 || height <= 0) return TRUE;
   if (caption_.empty()) {
-    DrawBitmap(item->hDC, picture, width, height);  // an empty look draws nothing
+    DrawBitmap(item->hDC, look.picture, width, height, look.origin);  // an empty look: nothing
     return TRUE;
   }
 
   const uint32_t argb = ChooseCaptionColour(state, colours_);
   CaptionedLookKey key{argb, caption_, captionMode_, fontSize_, width, height};
-  CaptionedLook* kept = picture != nullptr ? &captioned_[static_cast<size_t>(chosen)] : nullptr;
+  CaptionedLook* kept =
+      look.picture != nullptr ? &captioned_[static_cast<size_t>(chosen)] : nullptr;
   if (kept != nullptr) {
     if (HBITMAP ready = kept->Find(key)) {
       DrawBitmap(item->hDC, ready, width, height);
@@ -187,8 +212,8 @@ LRESULT SkinButton::OnDrawItem(WPARAM, LPARAM lParam) {
   // picture the caption goes over what is already on screen, so that composition is not kept.
   OffscreenCanvas composed(item->hDC, width, height);
   if (!composed.ok()) return TRUE;
-  if (picture != nullptr) {
-    composed.DrawPicture(picture);
+  if (look.picture != nullptr) {
+    composed.DrawPicture(look.picture, look.origin);
   } else {
     BitBlt(composed.dc(), 0, 0, width, height, item->hDC, 0, 0, SRCCOPY);
   }

@@ -32,14 +32,17 @@ class SkinButton : public Window {
   bool Create(HWND owner, const RECT& rect);
 
   // What a skinned window's creator does for a button (see SkinControl): Create at the entry's
-  // rectangle, the looks cut from the window's state pictures there, the checked state of the
-  // entry, and the tooltip refreshed. The caption is the window's to set.
+  // rectangle, the looks taken from the window's state pictures there (ShareImages), the checked
+  // state of the entry, and the tooltip refreshed. The caption is the window's to set.
   bool CreateFromSkin(HWND window, const ButtonPosEntry& entry, const SkinStateImages& images);
 
   // Cuts the four looks out of full-window pictures at rect (the button's rectangle in its
   // window) and takes the button out of the tab order. A missing picture, or a rectangle that
   // lies outside it, leaves that look empty: the button then draws nothing in that state.
   void SetImages(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable);
+  // As SetImages, for pictures that outlive the button (a skinned window's own): a look that lies
+  // wholly within its picture is drawn straight from it rather than copied.
+  void ShareImages(const RECT& rect, const SkinStateImages& images);
 
   // Repaints only when the state changes.
   void SetChecked(bool checked);
@@ -85,14 +88,23 @@ class SkinButton : public Window {
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
   void ApplyHoverActions(const HoverActions& actions);
+  void ClearStyle(LONG_PTR bits);
   void Repaint();
-  HBITMAP LookPicture(ButtonPicture picture) const;
+  // Where a look's pixels are: a picture and the point of it that goes to the button's origin.
+  struct Look {
+    HBITMAP picture = nullptr;
+    POINT origin{0, 0};
+  };
+
+  void TakeImages(const RECT& rect, const HBITMAP (&sources)[4], bool shared);
+  Look LookOf(ButtonPicture picture) const;
   void DrawCaption(HDC target, const RECT& client, uint32_t argb) const;
   void DeleteLooks();
   HWND OwnerOrParent() const;
   void CreateTooltip();
 
-  GdiBitmap looks_[4];          // indexed by ButtonPicture
+  Look looks_[4];               // indexed by ButtonPicture
+  GdiBitmap cutLooks_[4];       // the looks that are cut out, which the button owns
   CaptionedLook captioned_[4];  // each look with the caption over it, as last drawn
   bool checked_ = false;
   bool toggleMode_ = false;

@@ -25,8 +25,8 @@ void SetSkinFolder(const Text& folder) {
 }
 
 void SkinDescription::Release() {
-  if (mask != nullptr) DeleteObject(mask);
-  if (background != nullptr) DeleteObject(background);
-  mask = nullptr;
-  background = nullptr;
+  for (HBITMAP* picture : {&mask, &background, &over, &down, &disable}) {
+    if (*picture != nullptr) DeleteObject(*picture);
+    *picture = nullptr;
+  }
 }

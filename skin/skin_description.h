@@ -16,8 +16,8 @@
 Text SkinFolder();
 void SetSkinFolder(const Text& folder);
 
-// The four full-window pictures from which controls cut their looks; alive only while a window
-// creates its controls.
+// The four full-window pictures from which controls take their looks; they belong to the window
+// and live until it is destroyed (SkinDescription), so controls may draw straight from them.
 struct SkinStateImages {
   HBITMAP normal = nullptr;
   HBITMAP over = nullptr;
@@ -28,8 +28,9 @@ struct SkinStateImages {
 // One control of a window, in the window's own order: the number of its "BUTTONPOS" key and what
 // makes it. The creator receives the parsed entry (all zero when the key is absent) and the four
 // state pictures; it creates the control as a visible child with control id 0 at the entry's
-// rectangle, cuts the pictures it needs (they are deleted after the last control is made) and
-// sets any caption. A creator may ignore the pictures (edit fields, lists) or the text.
+// rectangle, takes the looks it needs from the pictures (they are deleted when the window is
+// destroyed, never selected into a context beyond one drawing call) and sets any caption. A creator
+// may ignore the pictures (edit fields, lists) or the text.
 struct SkinControl {
   int key = 0;
   std::function<void(const ButtonPosEntry& entry, const SkinStateImages& images)> create;
@@ -46,7 +47,13 @@ struct SkinDescription {
   HBITMAP background = nullptr;         // the "Normal" picture, owned by the window: painted as is
   SIZE size{0, 0};                      // of the background
   std::vector<ButtonPosEntry> entries;  // one per control, in the window's order
+  // The other state pictures, owned by the window: its controls draw their looks from them.
+  HBITMAP over = nullptr;
+  HBITMAP down = nullptr;
+  HBITMAP disable = nullptr;
 
-  // Deletes both pictures the window owns.
+  // The state pictures as the controls receive them.
+  SkinStateImages StateImages() const { return {background, over, down, disable}; }
+  // Deletes every picture the window owns.
   void Release();
 };

@@ -12,8 +12,8 @@ OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height)
   selection_.emplace(dc_.get(), bitmap_.get());
 }
 
-bool OffscreenCanvas::DrawPicture(HBITMAP picture) {
-  return ok() && DrawBitmap(dc_.get(), picture, width_, height_);
+bool OffscreenCanvas::DrawPicture(HBITMAP picture, POINT from) {
+  return ok() && DrawBitmap(dc_.get(), picture, width_, height_, from);
 }
 
 void OffscreenCanvas::CopyTo(HDC target) const {

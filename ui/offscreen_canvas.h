@@ -18,9 +18,9 @@ class OffscreenCanvas {
 
   bool ok() const { return selection_.has_value(); }
   HDC dc() const { return ok() ? dc_.get() : nullptr; }
-  // Copies `picture` 1:1 from its origin onto the canvas; nothing (and false) for a missing
+  // Copies `picture` 1:1 from `from` on onto the canvas; nothing (and false) for a missing
   // picture or when no copy could be made.
-  bool DrawPicture(HBITMAP picture);
+  bool DrawPicture(HBITMAP picture, POINT from = POINT{0, 0});
   void CopyTo(HDC target) const;
   // Ends the drawing and hands the composed picture over (none when the canvas was refused).
   [[nodiscard]] GdiBitmap TakePicture();

@@ -1,16 +1,19 @@
 #include "option/dialogs/exe_file_chooser.h"
 
-#include <commdlg.h>
 #include <shlobj.h>
 
 #include <vector>
 
 #include "base/wide.h"
+#include "option/config_file_dialog.h"
 #include "option/dialogs/profile_properties_fields.h"
+#include "platform/system_function.h"
 
 Text ChooseExeFile(HWND owner) {
   wchar_t desktop[MAX_PATH] = {};
-  if (!SHGetSpecialFolderPathW(nullptr, desktop, CSIDL_DESKTOP, FALSE)) desktop[0] = L'\0';
+  using FolderFunction = BOOL(WINAPI*)(HWND, LPWSTR, int, BOOL);
+  const auto folder = SystemFunction<FolderFunction>(L"shell32.dll", "SHGetSpecialFolderPathW");
+  if (folder == nullptr || !folder(nullptr, desktop, CSIDL_DESKTOP, FALSE)) desktop[0] = L'\0';
   const Text initial = ExeChooserInitialFile(FromWide(desktop));
   const Text filter = FileDialogFilter(u"exe file(*.exe)|*.EXE|");
 
@@ -32,7 +35,7 @@ Text ChooseExeFile(HWND owner) {
   // One file only: with several selected the dialog would return a folder and a list of names,
   // which is no program path.
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameW(&dialog)) return Text();
+  if (!ShowFileDialog(FileDialogKind::kOpen, dialog)) return Text();
   return FromWide(path.data());
 }
 

@@ -146,6 +146,68 @@ TEST_F(SkinTest, PictureLoaderTakesBmpAndJpegAndNeverFails) {
   }
 }
 
+// A plain BMP is read straight from its bytes and a top-down one by the system decoder; either
+// way the picture has the size and the pixels written, and those the system's own file loader
+// finds in the same file.
+TEST_F(SkinTest, PictureLoaderReadsPlainBmpsAsTheSystemLoaderDoes) {
+  struct Case {
+    const char* name;
+    int width;
+    int height;
+    bool topDown;
+  };
+  const Case cases[] = {
+      {"padded.bmp", 7, 5, false},   // 21 bytes a row, padded to 24
+      {"even.bmp", 4, 3, false},     // 12 bytes a row, no padding
+      {"one.bmp", 1, 1, false},      // 3 bytes padded to 4
+      {"top_down.bmp", 5, 4, true},  // rows stored from the top: the system decoder's
+      {"tall.bmp", 3, 40, true},
+  };
+  const PixelColour colour = [](int x, int y) {
+    return static_cast<uint32_t>((x * 37) << 16 | (y * 11) << 8 | (x + y * 7));
+  };
+  for (const Case& c : cases) {
+    WriteBmp(File(c.name), c.width, c.height, colour);
+    if (c.topDown) {
+      // The same pixels with the rows in the other order and a negative height.
+      std::string bytes = ReadFileBytes(File(c.name));
+      const size_t stride = (static_cast<size_t>(c.width) * 3 + 3) / 4 * 4;
+      std::string flipped = bytes.substr(0, 54);
+      for (int row = c.height - 1; row >= 0; --row)
+        flipped += bytes.substr(54 + row * stride, stride);
+      const uint32_t negative = static_cast<uint32_t>(-c.height);
+      for (int i = 0; i < 4; ++i) flipped[22 + i] = static_cast<char>(negative >> (8 * i));
+      WriteFileBytes(File(c.name), flipped);
+    }
+    HBITMAP loaded = nullptr;
+    const SIZE size = PictureLoader(Path(c.name), loaded);
+    EXPECT_EQ(size.cx, c.width) << c.name;
+    EXPECT_EQ(size.cy, c.height) << c.name;
+    ASSERT_NE(loaded, nullptr) << c.name;
+    int32_t w = 0, h = 0;
+    const std::vector<uint8_t> ours = ReadBitmapPixels(loaded, w, h);
+    if (!c.topDown) {
+      // Wine's file loader leaves top-down files black, so it is a reference for the others only.
+      auto* system = static_cast<HBITMAP>(LoadImageW(nullptr, File(c.name).c_str(), IMAGE_BITMAP, 0,
+                                                     0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+      ASSERT_NE(system, nullptr) << c.name;
+      int32_t sw = 0, sh = 0;
+      EXPECT_EQ(ours, ReadBitmapPixels(system, sw, sh)) << c.name;
+      DeleteObject(system);
+    }
+    // The colours written, top row first.
+    ASSERT_EQ(ours.size(), static_cast<size_t>(c.width) * c.height * 4) << c.name;
+    for (int y = 0; y < c.height; ++y) {
+      for (int x = 0; x < c.width; ++x) {
+        const uint8_t* p = &ours[(static_cast<size_t>(y) * c.width + x) * 4];
+        EXPECT_EQ(static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16), colour(x, y) & 0xFFFFFF)
+            << c.name << " at " << x << "," << y;
+      }
+    }
+    DeleteObject(loaded);
+  }
+}
+
 TEST_F(SkinTest, RegionFromMaskEqualsTheUnionOfItsPixelsAcrossBatches) {
   // Three kinds of pixel: white (outside), near white 254,255,255 and dark (inside). Every third
   // pixel is white, so 300 x 40 pixels give 4000 runs: two full batches of 2000.

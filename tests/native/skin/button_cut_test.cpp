@@ -1,5 +1,5 @@
-// Which button rectangles get a look cut out of a full-window image, and how a control's
-// rectangle is limited to what the system can place.
+// Which button rectangles get a look cut out of (or drawn straight from) a full-window image,
+// and how a control's rectangle is limited to what the system can place.
 
 #include <gtest/gtest.h>
 
@@ -32,6 +32,35 @@ TEST(ButtonLookIsCut, OnlyRectanglesThatOverlapTheImage) {
   for (size_t i = 0; i < std::size(cases); ++i) {
     const CutCase& c = cases[i];
     EXPECT_EQ(ButtonLookIsCut(c.rect, c.width, c.height), c.cut) << "row " << i;
+  }
+}
+
+TEST(ChooseButtonLookSource, SharesOnlyRectanglesWhollyInsideTheImage) {
+  struct SourceCase {
+    PixelRect rect;
+    int32_t width;
+    int32_t height;
+    ButtonLookSource source;
+  };
+  using enum ButtonLookSource;
+  const SourceCase cases[] = {
+      {{10, 10, 50, 30}, 100, 80, kShared},
+      {{0, 0, 100, 80}, 100, 80, kShared},    // the whole image, edges included
+      {{99, 79, 100, 80}, 100, 80, kShared},  // the last pixel
+      {{0, 0, 101, 80}, 100, 80, kCut},       // one column beyond the right edge
+      {{0, 0, 100, 81}, 100, 80, kCut},       // one row beyond the bottom edge
+      {{-1, 0, 50, 30}, 100, 80, kCut},       // one column before the left edge
+      {{0, -1, 50, 30}, 100, 80, kCut},       // one row above the top edge
+      {{90, 70, 130, 110}, 100, 80, kCut},    // overlaps the bottom-right corner
+      {{100, 10, 140, 30}, 100, 80, kNone},   // wholly outside
+      {{10, 10, 10, 30}, 100, 80, kNone},     // no width
+      {{10, 30, 50, 10}, 100, 80, kNone},     // inverted
+      {{10, 10, 50, 30}, 0, 0, kNone},        // no image
+      {{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, 100, 80, kCut},  // no overflow
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const SourceCase& c = cases[i];
+    EXPECT_EQ(ChooseButtonLookSource(c.rect, c.width, c.height), c.source) << "row " << i;
   }
 }
 
