@@ -29,7 +29,6 @@ bool OptionApp::InitInstance() {
   controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
 
-  menuHookInstalled_ = InstallMenuFrameHook();
   // GDI+ starts once for the whole run (the session ends it when the process ends).
   GdiplusReady();
   TraceStartup("GDI+ started");
@@ -41,10 +40,7 @@ bool OptionApp::InitInstance() {
 }
 
 int OptionApp::ExitInstance() {
-  if (menuHookInstalled_) {
-    RemoveMenuFrameHook();
-    menuHookInstalled_ = false;
-  }
+  RemoveMenuFrameHook();  // set by the main window once it was created
   if (instanceMutex_ != nullptr) {
     ReleaseMutex(instanceMutex_);
     CloseHandle(instanceMutex_);

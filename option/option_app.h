@@ -18,5 +18,4 @@ class OptionApp {
 
  private:
   HANDLE instanceMutex_ = nullptr;
-  bool menuHookInstalled_ = false;
 };

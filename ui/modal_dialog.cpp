@@ -21,12 +21,17 @@ bool ModalDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
 }
 
 LRESULT CALLBACK ModalDialog::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+  const HHOOK hook = g_creationHook;
+  const LRESULT result = CallNextHookEx(hook, code, wParam, lParam);
   if (code == HCBT_CREATEWND && g_pendingDialog != nullptr) {
     ModalDialog* dialog = g_pendingDialog;
     g_pendingDialog = nullptr;
     dialog->BindAtCreation(reinterpret_cast<HWND>(wParam));
+    // Its work is done: left in place, the hook would see every control the dialog creates, and
+    // each hook call is a trip to the system.
+    if (hook != nullptr && UnhookWindowsHookEx(hook)) g_creationHook = nullptr;
   }
-  return CallNextHookEx(g_creationHook, code, wParam, lParam);
+  return result;
 }
 
 INT_PTR CALLBACK ModalDialog::DialogProc(HWND, UINT message, WPARAM, LPARAM) {
@@ -52,7 +57,7 @@ INT_PTR ModalDialog::DoModal(HWND owner) {
     dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                         reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
                                         owner, &ModalDialog::DialogProc, 0);
-    UnhookWindowsHookEx(g_creationHook);
+    if (g_creationHook != nullptr) UnhookWindowsHookEx(g_creationHook);  // no window was created
     g_creationHook = nullptr;
   }
   g_pendingDialog = nullptr;

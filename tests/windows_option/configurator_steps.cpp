@@ -7,6 +7,7 @@
 #include "settings/ini_file.h"
 #include "settings/profile_defaults.h"
 #include "settings/profile_file.h"
+#include "skin/menu_frame_hook.h"
 #include "skin/owner_menu_layout.h"
 #include "tests/windows_support/pump.h"
 
@@ -101,7 +102,9 @@ bool OpenFunctionMenu(const OptionProcess& option, int button) {
   if (!option.WaitUntilIdle()) return false;
   ClickControl(option.window(), option.folder(), kFunctionMenuKey);
   if (!PumpUntil([] { return OpenMenuWindow() != nullptr; }, kWaitMs)) return false;
-  return option.WaitUntilIdle();
+  if (!option.WaitUntilIdle()) return false;
+  // The menu has the program's flat frame: the frame hook is in place by the time a menu opens.
+  return GetPropW(OpenMenuWindow(), kMenuOldProcProperty) != nullptr;
 }
 
 }  // namespace
