@@ -20,6 +20,7 @@
 #include "platform/win32_input_sink.h"
 #include "settings/catalogue.h"
 #include "settings/language_strings.h"
+#include "skin/menu_frame_hook.h"
 #include "skin/slider_messages.h"
 #include "ui/enable_repaint.h"
 #include "ui/startup_trace.h"
@@ -186,6 +187,9 @@ void ConfiguratorWindow::InitDialog() {
   activeSlotMessage_ = RegisterWindowMessageW(Wide(kActiveProfileMessageName));
   AskActiveSlot();
   RefreshMainWindow();
+  // The menu-frame hook sees every message the thread sends, which makes each control's creation
+  // several times slower; no menu can open before this window exists, so it is set only now.
+  InstallMenuFrameHook();
   TraceStartup("window created");
 }
 

@@ -3,7 +3,6 @@
 #include "base/wide.h"
 #include "option/resource_ids.h"
 #include "settings/language_strings.h"
-#include "skin/menu_frame_hook.h"
 
 bool MenuPopup::Build(const std::vector<MenuItem>& items, const MenuPopupStyle& style) {
   Destroy();
@@ -46,10 +45,7 @@ OwnerMenu* MenuPopup::BuildMenu(const std::vector<MenuItem>& items, int fixedWid
 
 int MenuPopup::Track(HWND owner, int x, int y, UINT flags) {
   if (root() == nullptr) return 0;
-  BeginMenuFrames();
-  const BOOL result = TrackPopupMenu(root(), flags, x, y, 0, owner, nullptr);
-  EndMenuFrames();
-  return static_cast<int>(result);
+  return static_cast<int>(TrackPopupMenu(root(), flags, x, y, 0, owner, nullptr));
 }
 
 bool MenuPopup::MeasureItem(MEASUREITEMSTRUCT& measure) const {

@@ -29,7 +29,6 @@ bool OptionApp::InitInstance() {
   controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
 
-  SetMenuLoopWatcher([](bool begins) { begins ? BeginMenuFrames() : EndMenuFrames(); });
   // GDI+ starts once for the whole run (the session ends it when the process ends).
   GdiplusReady();
   TraceStartup("GDI+ started");
@@ -41,7 +40,7 @@ bool OptionApp::InitInstance() {
 }
 
 int OptionApp::ExitInstance() {
-  RemoveMenuFrameHook();  // in case a menu loop never told its end
+  RemoveMenuFrameHook();  // set by the main window once it was created
   if (instanceMutex_ != nullptr) {
     ReleaseMutex(instanceMutex_);
     CloseHandle(instanceMutex_);

@@ -187,18 +187,6 @@ bool MenuFrameHookInstalled() {
   return gMenuFrameHook != nullptr;
 }
 
-namespace {
-int gOpenMenuLoops = 0;
-}  // namespace
-
-void BeginMenuFrames() {
-  if (gOpenMenuLoops++ == 0) InstallMenuFrameHook();
-}
-
-void EndMenuFrames() {
-  if (gOpenMenuLoops > 0 && --gOpenMenuLoops == 0) RemoveMenuFrameHook();
-}
-
 size_t SubclassedMenuWindowCount() {
   return gMenuFrameHook != nullptr ? gMenuFrameHook->count : 0;
 }

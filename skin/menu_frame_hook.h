@@ -23,12 +23,6 @@ void RemoveMenuFrameHook();
 
 bool MenuFrameHookInstalled();
 
-// The hook is a trip to the system on every message the thread sends, which slows every window
-// the program creates or repaints; so it is set only while a menu can be open: from a
-// BeginMenuFrames to its EndMenuFrames. They nest; an EndMenuFrames without a Begin does nothing.
-void BeginMenuFrames();
-void EndMenuFrames();
-
 // How many menu windows are subclassed right now.
 size_t SubclassedMenuWindowCount();
 

@@ -16,19 +16,6 @@ std::unordered_map<HWND, Window*>& Bindings() {
 // The object whose Create call is running: bound to the first window of a framework class that
 // receives WM_NCCREATE.
 Window* g_creating = nullptr;
-MenuLoopWatcher g_menuLoopWatcher = nullptr;
-
-// A context menu is tracked inside the handling of WM_CONTEXTMENU, so that message brackets it
-// too, for menus (a control's own) that send no WM_ENTERMENULOOP.
-void TellMenuLoop(UINT message, bool handled) {
-  if (g_menuLoopWatcher == nullptr) return;
-  if (!handled && (message == WM_ENTERMENULOOP || message == WM_CONTEXTMENU)) {
-    g_menuLoopWatcher(true);
-  }
-  if (handled && (message == WM_EXITMENULOOP || message == WM_CONTEXTMENU)) {
-    g_menuLoopWatcher(false);
-  }
-}
 
 bool OnThisThread(HWND window) {
   return GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
@@ -187,20 +174,14 @@ LRESULT CALLBACK Window::SubclassWindowProc(HWND window, UINT message, WPARAM wP
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void SetMenuLoopWatcher(MenuLoopWatcher watcher) {
-  g_menuLoopWatcher = watcher;
-}
-
 LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   CurrentMessage here{message, wParam, lParam, true};
   CurrentMessage* outer = current_;
   current_ = &here;
   LRESULT result = 0;
-  TellMenuLoop(message, false);
   bool handled = ReflectToChild(message, wParam, lParam, result);
   if (!handled) handled = RouteMessage(message, wParam, lParam, result);
   if (!handled) result = CallDefault(message, wParam, lParam);
-  TellMenuLoop(message, true);
   current_ = outer;
   if (message == WM_NCDESTROY) Unbind();
   return result;

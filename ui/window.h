@@ -80,12 +80,6 @@ struct ControlCreateArgs {
 // framework's). True when the class exists afterwards, also when it was registered before.
 bool RegisterFrameworkClass(const wchar_t* name, UINT classStyle, HBRUSH background);
 
-// Told, with true, when a menu loop begins in a window of the framework (its system menu, a
-// control's context menu) and, with false, when it ends: for what must see the thread's menu
-// windows only while one can be open. One watcher for the thread; null for none.
-using MenuLoopWatcher = void (*)(bool begins);
-void SetMenuLoopWatcher(MenuLoopWatcher watcher);
-
 class Window {
  public:
   Window() = default;

@@ -9,11 +9,9 @@
 
 #include <cstdint>
 #include <iterator>
-#include <vector>
 
 #include "skin/menu_frame_hook.h"
 #include "tests/windows_support/dib_canvas.h"
-#include "ui/window.h"
 
 namespace {
 
@@ -215,49 +213,6 @@ TEST(MenuFrameHook, LeavesWindowsOfOtherClassesAlone) {
   }
   RemoveMenuFrameHook();
   EXPECT_FALSE(MenuFrameHookInstalled());
-}
-
-// The frame hook is in place exactly while a menu loop of a framework window is open, nested loops
-// included; a loop end without a beginning takes nothing away.
-TEST(MenuFrameHook, IsSetOnlyWhileAMenuLoopIsOpen) {
-  // A framework window whose context-menu handling notes whether the hook is in place.
-  class ContextWindow : public Window {
-   public:
-    bool hookDuringContextMenu = false;
-
-   protected:
-    bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-      if (message == WM_CONTEXTMENU) hookDuringContextMenu = MenuFrameHookInstalled();
-      return Window::RouteMessage(message, wParam, lParam, result);
-    }
-  };
-  struct Step {
-    UINT message;
-    bool installedAfter;
-  };
-  const std::vector<Step> rows[] = {
-      {{WM_ENTERMENULOOP, true}, {WM_EXITMENULOOP, false}},
-      {{WM_ENTERMENULOOP, true},
-       {WM_ENTERMENULOOP, true},
-       {WM_EXITMENULOOP, true},
-       {WM_EXITMENULOOP, false}},
-      {{WM_EXITMENULOOP, false}, {WM_ENTERMENULOOP, true}, {WM_EXITMENULOOP, false}},
-      {{WM_CONTEXTMENU, false}},
-  };
-  SetMenuLoopWatcher([](bool begins) { begins ? BeginMenuFrames() : EndMenuFrames(); });
-  ContextWindow window;
-  WindowCreateArgs args;
-  args.style = WS_POPUP;
-  ASSERT_TRUE(window.Create(args));
-  for (const std::vector<Step>& row : rows) {
-    for (size_t i = 0; i < row.size(); ++i) {
-      SendMessageW(window.handle(), row[i].message, 0, 0);
-      EXPECT_EQ(MenuFrameHookInstalled(), row[i].installedAfter) << "step " << i;
-    }
-  }
-  EXPECT_TRUE(window.hookDuringContextMenu);
-  SetMenuLoopWatcher(nullptr);
-  DestroyWindow(window.handle());
 }
 
 }  // namespace
