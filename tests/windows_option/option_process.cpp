@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "base/file_paths.h"
 #include "base/wide.h"
 #include "bridge/identities.h"
 #include "platform/module_folder.h"
 #include "skin/button_pos.h"
-#include "tests/windows_support/png_writer.h"
 #include "tests/windows_support/pump.h"
 #include "tests/windows_support/thread_idle.h"
 #include "tests/windows_support/window_picture.h"
@@ -172,31 +169,10 @@ void ParkPointer() {
 
 ScreenPixels CaptureScreen(const RECT& rect) {
   ScreenPixels pixels;
+  pixels.bytes = CaptureScreenPixels(rect);
+  if (pixels.bytes.empty()) return pixels;
   pixels.width = rect.right - rect.left;
   pixels.height = rect.bottom - rect.top;
-  if (pixels.width <= 0 || pixels.height <= 0) return ScreenPixels{};
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = pixels.width;
-  info.bmiHeader.biHeight = -pixels.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (section != nullptr && bits != nullptr) {
-    HGDIOBJ old = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const auto* begin = static_cast<const uint8_t*>(bits);
-    pixels.bytes.assign(begin, begin + static_cast<size_t>(pixels.width) * pixels.height * 4);
-    SelectObject(memory, old);
-  }
-  if (section != nullptr) DeleteObject(section);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return pixels;
 }
 
@@ -250,17 +226,4 @@ double MatchingShare(const ScreenPixels& a, const ScreenPixels& b) {
     if (p[0] == q[0] && p[1] == q[1] && p[2] == q[2]) ++equal;
   }
   return static_cast<double>(equal) / static_cast<double>(count);
-}
-
-std::wstring SaveScreenPicture(const RECT& screenRect, const std::string& name) {
-  const ScreenPixels pixels = CaptureScreen(screenRect);
-  if (pixels.bytes.empty()) return L"";
-  const std::vector<uint8_t> png = EncodePng(pixels.bytes.data(), pixels.width, pixels.height);
-  const fs::path folder = ScreenshotFolder();
-  std::error_code ignored;
-  fs::create_directories(folder, ignored);
-  const fs::path file = folder / (name + ".png");
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-  return out ? file.wstring() : L"";
 }

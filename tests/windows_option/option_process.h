@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/windows_support/window_picture.h"  // SaveScreenPicture for the suites
+
 // Copies Option.exe, lan.dll and the skins folder from the test program's folder into `folder`
 // and makes its config folder.
 void LayOutConfigurator(const std::filesystem::path& folder);
@@ -79,5 +81,3 @@ ScreenPixels CaptureScreen(const RECT& screenRect);
 ScreenPixels PictureRect(const std::filesystem::path& file, const RECT& rect);
 // Share of pixels (0 to 1) whose colours are equal.
 double MatchingShare(const ScreenPixels& a, const ScreenPixels& b);
-// Writes <ScreenshotFolder()>\<name>.png; empty when nothing was written.
-std::wstring SaveScreenPicture(const RECT& screenRect, const std::string& name);

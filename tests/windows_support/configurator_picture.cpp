@@ -32,9 +32,9 @@ bool LooksPainted(const std::vector<uint8_t>& pixels) {
 
 // Painted, and the same as a moment ago: its controls' texts come after the background.
 bool PaintedAndSettled(HWND window, std::vector<uint8_t>& previous) {
-  int width = 0;
-  int height = 0;
-  std::vector<uint8_t> pixels = CaptureScreenPixels(window, width, height);
+  RECT bounds{};
+  if (!GetWindowRect(window, &bounds)) return false;
+  std::vector<uint8_t> pixels = CaptureScreenPixels(bounds);
   const bool settled = LooksPainted(pixels) && pixels == previous;
   previous = std::move(pixels);
   return settled;

@@ -4,11 +4,14 @@
 
 #include "tests/windows_support/png_writer.h"
 
-std::vector<uint8_t> CaptureWindowPixels(HWND window, int& width, int& height) {
-  RECT bounds{};
-  if (!GetWindowRect(window, &bounds)) return {};
-  width = bounds.right - bounds.left;
-  height = bounds.bottom - bounds.top;
+namespace {
+
+// The rectangle's size drawn by `draw(memory, width, height)` into a top-down 32-bit section made
+// for `reference` (null: the screen); empty when the rectangle is empty or the drawing failed.
+template <typename Draw>
+std::vector<uint8_t> CaptureRect(const RECT& rect, HDC reference, Draw draw) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return {};
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -18,33 +21,47 @@ std::vector<uint8_t> CaptureWindowPixels(HWND window, int& width, int& height) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC memory = CreateCompatibleDC(nullptr);
+  HDC memory = CreateCompatibleDC(reference);
   HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   std::vector<uint8_t> pixels;
   if (section != nullptr && bits != nullptr) {
     HGDIOBJ old = SelectObject(memory, section);
-    if (PrintWindow(window, memory, 0)) {
+    if (draw(memory, width, height)) {
       GdiFlush();
       const auto* begin = static_cast<const uint8_t*>(bits);
       pixels.assign(begin, begin + static_cast<size_t>(width) * height * 4);
-      // PrintWindow draws the whole rectangle; what the window's shape leaves out is shown
-      // white, as in the mask.
-      HRGN shape = CreateRectRgn(0, 0, 0, 0);
-      if (GetWindowRgn(window, shape) != ERROR) {
-        for (int y = 0; y < height; ++y) {
-          for (int x = 0; x < width; ++x) {
-            if (PtInRegion(shape, x, y)) continue;
-            uint8_t* px = &pixels[(static_cast<size_t>(y) * width + x) * 4];
-            px[0] = px[1] = px[2] = 0xFF;
-          }
-        }
-      }
-      DeleteObject(shape);
     }
     SelectObject(memory, old);
   }
   if (section != nullptr) DeleteObject(section);
   DeleteDC(memory);
+  return pixels;
+}
+
+}  // namespace
+
+std::vector<uint8_t> CaptureWindowPixels(HWND window, int& width, int& height) {
+  RECT bounds{};
+  if (!GetWindowRect(window, &bounds)) return {};
+  width = bounds.right - bounds.left;
+  height = bounds.bottom - bounds.top;
+  std::vector<uint8_t> pixels = CaptureRect(bounds, nullptr, [window](HDC memory, int, int) {
+    return PrintWindow(window, memory, 0) != FALSE;
+  });
+  if (pixels.empty()) return pixels;
+  // PrintWindow draws the whole rectangle; what the window's shape leaves out is shown white, as
+  // in the mask.
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(window, shape) != ERROR) {
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        if (PtInRegion(shape, x, y)) continue;
+        uint8_t* px = &pixels[(static_cast<size_t>(y) * width + x) * 4];
+        px[0] = px[1] = px[2] = 0xFF;
+      }
+    }
+  }
+  DeleteObject(shape);
   return pixels;
 }
 
@@ -95,41 +112,21 @@ std::wstring SaveWindowPicture(HWND window, const std::string& name) {
   return SavePixels(pixels, width, height, name);
 }
 
-std::vector<uint8_t> CaptureScreenPixels(HWND window, int& width, int& height) {
-  RECT bounds{};
-  if (!GetWindowRect(window, &bounds)) return {};
-  width = bounds.right - bounds.left;
-  height = bounds.bottom - bounds.top;
-  if (width <= 0 || height <= 0) return {};
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
+std::vector<uint8_t> CaptureScreenPixels(const RECT& rect) {
   HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  std::vector<uint8_t> pixels;
-  if (section != nullptr && bits != nullptr) {
-    HGDIOBJ old = SelectObject(memory, section);
-    if (BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY)) {
-      GdiFlush();
-      const auto* begin = static_cast<const uint8_t*>(bits);
-      pixels.assign(begin, begin + static_cast<size_t>(width) * height * 4);
-    }
-    SelectObject(memory, old);
-  }
-  if (section != nullptr) DeleteObject(section);
-  DeleteDC(memory);
+  std::vector<uint8_t> pixels = CaptureRect(rect, screen, [&](HDC memory, int width, int height) {
+    return BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
+  });
   ReleaseDC(nullptr, screen);
   return pixels;
 }
 
+std::wstring SaveScreenPicture(const RECT& rect, const std::string& name) {
+  return SavePixels(CaptureScreenPixels(rect), rect.right - rect.left, rect.bottom - rect.top,
+                    name);
+}
+
 std::wstring SaveScreenPicture(HWND window, const std::string& name) {
-  int width = 0, height = 0;
-  const std::vector<uint8_t> pixels = CaptureScreenPixels(window, width, height);
-  return SavePixels(pixels, width, height, name);
+  RECT bounds{};
+  return GetWindowRect(window, &bounds) ? SaveScreenPicture(bounds, name) : std::wstring();
 }

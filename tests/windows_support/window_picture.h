@@ -18,10 +18,11 @@ std::wstring ScreenshotFolder();
 // Writes <ScreenshotFolder()>\<name>.png. The path written, or empty when nothing was written.
 std::wstring SaveWindowPicture(HWND window, const std::string& name);
 
-// What the screen shows where the window is, for another process's window, which PrintWindow
-// cannot reach; the window must be on top. Empty on failure.
-std::vector<uint8_t> CaptureScreenPixels(HWND window, int& width, int& height);
+// What the screen shows in a rectangle (screen coordinates): for another process's window, which
+// PrintWindow cannot reach, or a window with a menu beside it. Empty on failure.
+std::vector<uint8_t> CaptureScreenPixels(const RECT& rect);
 
-// Writes the screen's picture of the window as <ScreenshotFolder()>\<name>.png. The path
-// written, or empty when nothing was written.
+// Writes the screen's picture of a rectangle, or of where the window is (it must be on top), as
+// <ScreenshotFolder()>\<name>.png. The path written, or empty when nothing was written.
+std::wstring SaveScreenPicture(const RECT& rect, const std::string& name);
 std::wstring SaveScreenPicture(HWND window, const std::string& name);
