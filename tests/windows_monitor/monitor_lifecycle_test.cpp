@@ -146,7 +146,9 @@ TEST(MonitorLifecycle, PublishesTheCatalogueAndAppliesNewSettingsOnNotice) {
   EXPECT_EQ(live.doubleClick, 333u);
   // Wine 8 accepts SPI_SETMOUSESPEED but answers SPI_GETMOUSESPEED with 0 even in the process
   // that set it, so the pointer speed can only be checked on Windows.
-  if (!RunningUnderWine()) EXPECT_EQ(live.speed, 13);
+  if (!RunningUnderWine()) {
+    EXPECT_EQ(live.speed, 13);
+  }
   EXPECT_EQ(live.wheelLines, 7u);
   EXPECT_EQ(live.mouse[0], 0);
   EXPECT_EQ(live.mouse[1], 0);

@@ -155,8 +155,9 @@ TEST_F(ConfiguratorControlsTest, AnUnappliedDoubleClickTimeIsPutBack) {
     ClickControl(option.window(), dir_.path(), key);
     if (key != kCloseKey) {
       ASSERT_TRUE(option.WaitUntilIdle());
+    } else {
+      ASSERT_TRUE(option.WaitForExit());
     }
-    if (key == kCloseKey) ASSERT_TRUE(option.WaitForExit());
     EXPECT_EQ(ReadLiveSettings().doubleClick, applied) << "after key " << key;
   }
 }
