@@ -18,6 +18,7 @@
 #include "base/file_paths.h"
 #include "base/wide.h"
 #include "bench/bench_launch.h"
+#include "bench/bench_poll.h"
 #include "bench/bench_stats.h"
 #include "bridge/identities.h"
 #include "bridge/messages.h"
@@ -43,20 +44,6 @@ struct StartFigures {
   std::vector<double> privateCommitKib;
   std::vector<double> workingSetKib;
 };
-
-// Polls every millisecond (the test pump's 20 ms would blur the figures), keeping this thread's
-// messages flowing.
-template <typename Done>
-bool PollUntil(Done done, DWORD timeoutMs) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (!done()) {
-    if (GetTickCount64() > end) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-  }
-  return true;
-}
 
 struct Memory {
   double privateUsageKib = -1;  // what the process-memory counters call private
@@ -104,7 +91,7 @@ StartFigures Starts(const fs::path& exe, const wchar_t* title, int threads,
           return (window != nullptr && CountThreadsOf(id) >= threads) ||
                  WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
         },
-        kWaitMs);
+        kWaitMs, 1);
     DWORD_PTR ignored = 0;
     started = started && window != nullptr &&
               SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &ignored) != 0;
@@ -117,7 +104,7 @@ StartFigures Starts(const fs::path& exe, const wchar_t* title, int threads,
       figures.workingSetKib.push_back(memory.workingSetKib);
     }
     if (window != nullptr) close(window);
-    if (!PollUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, kWaitMs)) {
+    if (!PollUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, kWaitMs, 1)) {
       TerminateProcess(process, 1);
     }
     CloseHandle(process);

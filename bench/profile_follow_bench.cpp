@@ -18,6 +18,7 @@
 #include "base/file_paths.h"
 #include "base/wide.h"
 #include "bench/bench_launch.h"
+#include "bench/bench_poll.h"
 #include "bench/bench_stats.h"
 #include "bridge/identities.h"
 #include "platform/module_folder.h"
@@ -35,17 +36,6 @@ constexpr int kSwitches = 200;  // per figure, half of them to the game and half
 constexpr int kExtra1 = 3;
 constexpr uint8_t kUsageA = 0x04, kUsageB = 0x05;
 constexpr DWORD kWaitMs = 5000;
-
-template <typename Done>
-bool PollUntil(Done done, DWORD timeoutMs) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (!done()) {
-    if (GetTickCount64() > end) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-  }
-  return true;
-}
 
 ProfileSettings HoldingKey(int slot, uint8_t usage) {
   ProfileSettings p;
@@ -86,7 +76,8 @@ class Bench {
     own_ = CreateOwnWindow();
     gameProcess_ = Launch(game);
     return own_ != nullptr && gameProcess_ != nullptr &&
-           PollUntil([this] { return GameWindow() != nullptr; }, kWaitMs) && observer_.installed();
+           PollUntil([this] { return GameWindow() != nullptr; }, kWaitMs, 0) &&
+           observer_.installed();
   }
 
   ~Bench() {
@@ -115,7 +106,7 @@ class Bench {
   // The change itself is not timed: the figures start once the window is in front.
   bool BringToFront(HWND window) const {
     SetForegroundWindow(window);
-    return PollUntil([window] { return GetForegroundWindow() == window; }, kWaitMs);
+    return PollUntil([window] { return GetForegroundWindow() == window; }, kWaitMs, 0);
   }
   static void RaiseEvent(HWND window) {
     NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, window, OBJID_WINDOW, CHILDID_SELF);
@@ -130,7 +121,7 @@ class Bench {
       if (!BringToFront(Window(toGame))) continue;
       const LONGLONG start = CounterNow();
       RaiseEvent(Window(toGame));
-      if (!PollUntil([&] { return Answer() == expected; }, kWaitMs)) continue;
+      if (!PollUntil([&] { return Answer() == expected; }, kWaitMs, 0)) continue;
       switches.push_back(CounterMilliseconds(start, CounterNow()));
       const LONGLONG asked = CounterNow();
       (void)Answer();

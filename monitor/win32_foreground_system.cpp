@@ -4,28 +4,17 @@
 
 #include <array>
 
+#include "base/unique_handle.h"
+
 namespace {
 
-// Owns one handle; every path of these short look-ups closes it.
-class ScopedHandle {
- public:
-  explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
-  ~ScopedHandle() {
-    if (handle_ != nullptr) CloseHandle(handle_);
-  }
-  ScopedHandle(const ScopedHandle&) = delete;
-  ScopedHandle& operator=(const ScopedHandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
+// Every path of these short look-ups closes what it opened.
+using ScopedHandle = UniqueHandle<HANDLE, &CloseHandle>;
 
 Elevation TokenElevationOf(HANDLE process) {
-  HANDLE rawToken = nullptr;
+  ScopedHandle token;
   // An elevated process's token may refuse a non-elevated asker: unknown, never a guess.
-  if (!OpenProcessToken(process, TOKEN_QUERY, &rawToken)) return Elevation::kUnknown;
-  const ScopedHandle token(rawToken);
+  if (!OpenProcessToken(process, TOKEN_QUERY, token.receive())) return Elevation::kUnknown;
   TOKEN_ELEVATION elevation{};
   DWORD size = 0;
   if (!GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size)) {

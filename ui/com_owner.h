@@ -1,7 +1,7 @@
 #pragma once
 // The sole owner of one COM interface pointer: released exactly once.
 
-#include "ui/unique_handle.h"
+#include "base/unique_handle.h"
 
 template <typename Interface>
 void ReleaseInterface(Interface* object) {

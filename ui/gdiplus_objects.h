@@ -2,8 +2,8 @@
 // Owners of GDI+ flat-interface objects, so that every exit of a drawing step releases what it
 // made. They live inside one drawing call, well before the process-wide GDI+ session ends.
 
+#include "base/unique_handle.h"
 #include "ui/gdiplus_session.h"
-#include "ui/unique_handle.h"
 
 template <typename T, auto Delete>
 using GdipOwner = UniqueHandle<T*, Delete>;

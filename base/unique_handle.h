@@ -1,7 +1,7 @@
 #pragma once
-// The sole owner of one handle or pointer that is given back with Release (a GDI object, a device
-// context, a GDI+ object, a COM interface): given back exactly once, when the owner goes or is
-// reset. Move-only; never throws.
+// The sole owner of one handle or pointer that is given back with Release (a kernel handle, a GDI
+// object, a device context, a GDI+ object, a COM interface): given back exactly once, when the
+// owner goes or is reset. Move-only; never throws.
 
 #include <utility>
 
