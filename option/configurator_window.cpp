@@ -187,8 +187,8 @@ void ConfiguratorWindow::InitDialog() {
   activeSlotMessage_ = RegisterWindowMessageW(Wide(kActiveProfileMessageName));
   AskActiveSlot();
   RefreshMainWindow();
-  // The menu-frame hook sees every message the thread sends, which makes each control's creation
-  // several times slower; no menu can open before this window exists, so it is set only now.
+  // The menu-frame hook is called for every window the thread creates; no menu can open before
+  // this window exists, so it is set only now, after the controls.
   InstallMenuFrameHook();
   TraceStartup("window created");
 }

@@ -100,9 +100,6 @@ LRESULT CALLBACK MenuFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM 
       }
       return result;
     }
-    case WM_SHOWWINDOW:
-      if (wParam == 0) Unsubclass(window, previous);
-      return CallWindowProcW(previous, window, message, wParam, lParam);
     case WM_NCDESTROY:
       Unsubclass(window, previous);
       RemovePropW(window, kMenuOldProcProperty);  // the window ends: nothing forwards any more
@@ -122,7 +119,7 @@ bool IsPopupMenuWindow(HWND window) {
 
 void SubclassMenuWindow(HWND window) {
   if (!IsPopupMenuWindow(window)) return;
-  // The property marks a window already subclassed: a second sizing message must not wrap it again.
+  // The property marks a window already subclassed: nothing may wrap it a second time.
   if (GetPropW(window, kMenuOldProcProperty) != nullptr) return;
   const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
   if (previous == nullptr || !Track(window, previous)) return;
@@ -138,10 +135,11 @@ void SubclassMenuWindow(HWND window) {
   }
 }
 
+// A creation hook rather than one on every sent message: under Wine a thread's message hook makes
+// each message the thread sends a round trip to the server, which made Apply half again as slow.
 LRESULT CALLBACK MenuFrameHookProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && gMenuFrameHook != nullptr && lParam != 0) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (MenuHookWatchesMessage(call->message)) SubclassMenuWindow(call->hwnd);
+  if (code == HCBT_CREATEWND && gMenuFrameHook != nullptr) {
+    SubclassMenuWindow(reinterpret_cast<HWND>(wParam));
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -153,8 +151,7 @@ bool InstallMenuFrameHook() {
   auto* state = new (std::nothrow) MenuFrameHookState;
   if (state == nullptr) return false;
   gMenuFrameHook = state;
-  state->hook =
-      SetWindowsHookExW(WH_CALLWNDPROC, &MenuFrameHookProc, nullptr, GetCurrentThreadId());
+  state->hook = SetWindowsHookExW(WH_CBT, &MenuFrameHookProc, nullptr, GetCurrentThreadId());
   if (state->hook == nullptr) {
     gMenuFrameHook = nullptr;
     delete state;

@@ -1,11 +1,11 @@
 #pragma once
-// The menu-frame hook: a WH_CALLWNDPROC hook on the user-interface thread that subclasses every
-// popup menu window ("#32768") the thread creates, so that it gets a thin flat frame (a black
+// The menu-frame hook: a window-creation (WH_CBT) hook on the user-interface thread that subclasses
+// every popup menu window ("#32768") the thread creates, so that it gets a thin flat frame (a black
 // outline inside two light-grey ones) instead of the system's three-dimensional border.
 //
-// A menu window is subclassed when it is created (or at its first internal sizing message) and
-// restored when it is hidden or destroyed. Its previous window procedure is kept in the window
-// property "CoolMenu_oldProc", which also tells that the window is subclassed already.
+// A menu window is subclassed when it is created and restored when it is destroyed (a window shown
+// again keeps its frame). Its previous window procedure is kept in the window property
+// "CoolMenu_oldProc", which also tells that the window is subclassed already.
 
 #include <windows.h>
 

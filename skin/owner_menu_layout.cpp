@@ -71,10 +71,6 @@ std::array<FrameLine, 3> MenuFrameLines(int32_t width, int32_t height) {
           FrameLine{inner, kMenuBackgroundColour}};
 }
 
-bool MenuHookWatchesMessage(uint32_t message) {
-  return message == 0x0001 /* WM_CREATE */ || message == kMenuSizingMessage;
-}
-
 bool IsPopupMenuClassName(TextView class_name) {
   return class_name == u"#32768";
 }

@@ -75,9 +75,9 @@ struct FrameLine {
 // and two light-grey outlines inside it.
 std::array<FrameLine, 3> MenuFrameLines(int32_t width, int32_t height);
 
-// The frame hook watches window creation and the menu window's internal sizing message.
+// A menu window's internal sizing message, sent while it is open: it must never wrap the window a
+// second time.
 constexpr uint32_t kMenuSizingMessage = 482;
-bool MenuHookWatchesMessage(uint32_t message);
 
 // The class name is read into a buffer of this many characters, terminator included.
 constexpr size_t kMenuClassNameBufferLength = 10;
