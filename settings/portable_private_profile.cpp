@@ -42,13 +42,6 @@ bool Save(const fs::path& path, const IniText& ini, IniEncoding encoding) {
   return !out.fail();
 }
 
-// The value of the key, or nothing when the file, the section or the key is missing.
-std::optional<Text> FindValue(const Text& section, const Text& key, const Text& path) {
-  std::optional<IniText> ini = Load(ToFilesystemPath(path));
-  if (!ini) return std::nullopt;
-  return ini->Find(section, key);
-}
-
 // The system's callers see names and values as zero-terminated strings.
 TextView UpToNul(TextView text) {
   return text.substr(0, text.find(u'\0'));
@@ -112,6 +105,13 @@ int HexDigit(char16_t c) {
 }
 
 }  // namespace
+
+std::optional<Text> PortablePrivateProfile::FindValue(const Text& section, const Text& key,
+                                                      const Text& path) {
+  std::optional<IniText> ini = Load(ToFilesystemPath(path));
+  if (!ini) return std::nullopt;
+  return ini->Find(section, key);
+}
 
 uint32_t PortablePrivateProfile::GetString(const Text& section, const Text& key,
                                            const Text& fallback, char16_t* buffer, uint32_t size,

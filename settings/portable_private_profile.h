@@ -12,6 +12,7 @@
 // bare file names, which Windows puts in the Windows folder; callers pass full paths.
 
 #include <cstdint>
+#include <optional>
 
 #include "base/text.h"
 #include "settings/private_profile.h"
@@ -30,4 +31,9 @@ class PortablePrivateProfile : public PrivateProfile {
   // A null buffer (which would delete the key on Windows) is refused.
   bool WriteStruct(const Text& section, const Text& key, const void* buffer, uint32_t size,
                    const Text& path) override;
+
+ protected:
+  // The key's value as the file holds it, or nothing when the file, the section or the key is
+  // missing. Every read goes through here.
+  virtual std::optional<Text> FindValue(const Text& section, const Text& key, const Text& path);
 };

@@ -1,7 +1,7 @@
 #include "skin/load_skinned_window.h"
 
-#include "platform/win32_private_profile.h"
 #include "settings/ini_file.h"
+#include "settings/read_once_profile.h"
 #include "skin/picture_loader.h"
 #include "ui/startup_trace.h"
 
@@ -18,7 +18,8 @@ SIZE BitmapSize(HBITMAP bitmap) {
 void LoadSkinnedWindow(HWND window, const Text& fileName, const std::vector<SkinControl>& controls,
                        SkinDescription& description) {
   const Text folder = SkinFolder();
-  Win32PrivateProfile profile;
+  // Read once: every control below looks up its place in it.
+  ReadOnceProfile profile;
   const IniFile ini(folder + fileName, profile);
   const Text screen = u"SCREEN";
   const Text maskName = ini.ReadString(screen, u"Mask", u"");

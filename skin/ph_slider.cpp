@@ -42,7 +42,12 @@ bool CPHSlider::Create(const Text& imagePath, int32_t left, int32_t top, int32_t
   if (handle() != nullptr) return false;
   GdiBitmap picture(static_cast<HBITMAP>(LoadImageW(nullptr, Wide(imagePath), IMAGE_BITMAP, 0, 0,
                                                     LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-  if (!picture) return false;
+  return Create(std::move(picture), left, top, right, bottom, owner, id, shape);
+}
+
+bool CPHSlider::Create(GdiBitmap picture, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                       HWND owner, int32_t id, bool shape) {
+  if (handle() != nullptr || !picture) return false;
   BITMAP info{};
   if (GetObjectW(picture.get(), sizeof info, &info) == 0 ||
       !RegisterFrameworkClass(kThumbClass, 0, nullptr)) {

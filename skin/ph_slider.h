@@ -25,6 +25,9 @@ class CPHSlider : public Window {
   // cannot be loaded or the window cannot be created.
   bool Create(const Text& imagePath, int32_t left, int32_t top, int32_t right, int32_t bottom,
               HWND owner, int32_t id, bool shape);
+  // The same with the picture already loaded; the thumb keeps it.
+  bool Create(GdiBitmap picture, int32_t left, int32_t top, int32_t right, int32_t bottom,
+              HWND owner, int32_t id, bool shape);
 
   void SetRange(int32_t minimum, int32_t maximum);
   // Clamps and stores the value and moves the thumb onto it; the owner is not told. Without a

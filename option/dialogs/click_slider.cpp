@@ -36,15 +36,15 @@ ClickSlider::~ClickSlider() {
 
 bool ClickSlider::Create(const Text& thumbImagePath, const RECT& rect, HWND owner, int32_t id) {
   if (handle() != nullptr) return false;
-  auto picture = static_cast<HBITMAP>(LoadImageW(nullptr, Wide(thumbImagePath), IMAGE_BITMAP, 0, 0,
-                                                 LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-  if (picture == nullptr) return false;
+  // Loaded once here, where a missing picture refuses the track, and given to the thumb.
+  GdiBitmap picture(static_cast<HBITMAP>(LoadImageW(nullptr, Wide(thumbImagePath), IMAGE_BITMAP, 0,
+                                                    0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
   BITMAP info{};
-  const bool measured = GetObjectW(picture, sizeof info, &info) != 0;
-  DeleteObject(picture);
-  if (!measured || !RegisterFrameworkClass(kTrackClass, 0, nullptr)) return false;
-  imagePath_ = thumbImagePath;
-  imageSize_ = SIZE{info.bmWidth, info.bmHeight};
+  if (!picture || GetObjectW(picture.get(), sizeof info, &info) == 0 ||
+      !RegisterFrameworkClass(kTrackClass, 0, nullptr)) {
+    return false;
+  }
+  thumbPicture_ = std::move(picture);
   rect_ = rect;
   owner_ = owner;
   id_ = id;
@@ -66,8 +66,8 @@ LRESULT ClickSlider::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   // The thumb travels over the whole track; its values go to the track, which relays them. It is
   // shaped by its corner colour, so that the track shows through its cut corners.
-  thumb_.Create(imagePath_, 0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top, handle(), id_,
-                true);
+  thumb_.Create(std::move(thumbPicture_), 0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top,
+                handle(), id_, true);
   thumb_.SetPos(0);
   return 0;
 }

@@ -51,8 +51,7 @@ class ClickSlider : public Window {
   HWND owner_ = nullptr;
   int32_t id_ = 0;
   RECT rect_{};
-  Text imagePath_;
-  SIZE imageSize_{0, 0};
+  GdiBitmap thumbPicture_;  // from Create until the thumb takes it as the track is made
   TrackRange range_{0, 10, false};
   CPHSlider thumb_;
   HBITMAP background_ = nullptr;
