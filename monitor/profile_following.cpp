@@ -38,14 +38,26 @@ const ProfileSettings* ProfileFollowing::ActiveProfile(const SharedSettingsBlock
 }
 
 void ProfileFollowing::RefreshTip(const SharedSettingsBlock& settings) {
+  shownTip_.reset();
+  UpdateTip(settings);
+}
+
+void ProfileFollowing::UpdateTip(const SharedSettingsBlock& settings) {
   const TextView program = follower_.ByProgram() ? TextView(follower_.Program()) : TextView();
-  SetTrayTip(window_, ActiveProfileTip(patterns_, settings, follower_.ActiveSlot(), program));
+  Text tip = ActiveProfileTip(patterns_, settings, follower_.ActiveSlot(), program);
+  if (tip == shownTip_) return;
+  // A refused change (no task bar yet) is tried again at the next one.
+  if (SetTrayTip(window_, tip)) {
+    shownTip_ = std::move(tip);
+  } else {
+    shownTip_.reset();
+  }
 }
 
 void ProfileFollowing::Tell(const FollowStep& step, const SharedSettingsBlock& settings,
                             bool automatic) {
   // A reload may have renamed the active profile even without a switch.
-  if (step.switched || !automatic) RefreshTip(settings);
+  if (step.switched || !automatic) UpdateTip(settings);
   if (step.switched && automatic) {
     const TextView program = step.byProgram ? TextView(step.program) : TextView();
     Pace(pacer_.Offer(SwitchNotice(patterns_, settings, step.activeSlot, program),

@@ -36,13 +36,16 @@ class ProfileFollowing {
   // After a step: the tip follows the active profile (and every reload, `automatic` false); an
   // automatic switch is announced (paced), an elevated program in front warned about once.
   void Tell(const FollowStep& step, const SharedSettingsBlock& settings, bool automatic);
-  // The tip as it is now, for an icon added again.
+  // The tip as it is now, for an icon added again (with the default tip).
   void RefreshTip(const SharedSettingsBlock& settings);
   // The notice timer fired.
   void OnNoticeTimer();
 
  private:
   void Pace(NotificationPacer::Decision decision);
+  // Sets the tip unless the icon shows it already: every apply reloads, and each change of the
+  // icon is a round trip to the task bar's process.
+  void UpdateTip(const SharedSettingsBlock& settings);
 
   HWND window_;
   UINT foregroundMessage_;
@@ -52,4 +55,5 @@ class ProfileFollowing {
   ForegroundEventHook hook_;
   NotificationPacer pacer_;
   ProfileNoticePatterns patterns_;
+  std::optional<Text> shownTip_;  // what the icon shows, as far as this side knows
 };

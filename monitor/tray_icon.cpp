@@ -64,11 +64,11 @@ void AddTrayIcon(HWND owner, HINSTANCE instance) {
   Shell_NotifyIconW(NIM_ADD, &data);
 }
 
-void SetTrayTip(HWND owner, TextView tip) {
+bool SetTrayTip(HWND owner, TextView tip) {
   NOTIFYICONDATAW data = IconData(owner);
   data.uFlags = NIF_TIP;
   CopyCut(data.szTip, tip);
-  Shell_NotifyIconW(NIM_MODIFY, &data);
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 void ShowTrayNotice(HWND owner, TextView title, TextView text) {

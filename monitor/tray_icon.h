@@ -10,8 +10,8 @@ inline constexpr int kProgramIconResource = 128;
 
 void AddTrayIcon(HWND owner, HINSTANCE instance);
 void RemoveTrayIcon(HWND owner);
-// The tip shown over the icon.
-void SetTrayTip(HWND owner, TextView tip);
+// The tip shown over the icon; false when the task bar refused it (none there yet).
+[[nodiscard]] bool SetTrayTip(HWND owner, TextView tip);
 // A short notification from the icon (a balloon or toast, as the shell shows them).
 void ShowTrayNotice(HWND owner, TextView title, TextView text);
 
