@@ -1,9 +1,9 @@
 #include "platform/win32_input_sink.h"
 
-#include <mmsystem.h>
 #include <shldisp.h>
 
 #include "platform/shell_worker.h"
+#include "platform/system_function.h"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
@@ -23,6 +23,12 @@ Win32InputSink::Win32InputSink(ShellWorker* shell) : shell_(shell) {
   counterFrequency_ = static_cast<uint64_t>(frequency.QuadPart);
   preciseTimer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
                                          TIMER_ALL_ACCESS);
+  // Only a system without that timer needs the multimedia library; it is loaded here, at start,
+  // so that no pause ever waits for it.
+  if (preciseTimer_ == nullptr) {
+    beginPeriod_ = SystemFunction<TimePeriodFunction>(L"winmm.dll", "timeBeginPeriod");
+    endPeriod_ = SystemFunction<TimePeriodFunction>(L"winmm.dll", "timeEndPeriod");
+  }
 }
 
 Win32InputSink::~Win32InputSink() {
@@ -55,9 +61,13 @@ void Win32InputSink::SendMouse(uint32_t flags, int32_t data, MouseExtraInfo extr
 // at its usual resolution whenever the monitor is not performing input.
 void Win32InputSink::Sleep(uint32_t milliseconds) {
   if (milliseconds == 0 || WaitOnPreciseTimer(uint64_t{milliseconds} * 1000)) return;
-  timeBeginPeriod(1);
+  SleepAtFineResolution(milliseconds);
+}
+
+void Win32InputSink::SleepAtFineResolution(DWORD milliseconds) {
+  const bool raised = beginPeriod_ != nullptr && endPeriod_ != nullptr && beginPeriod_(1) == 0;
   ::Sleep(milliseconds);
-  timeEndPeriod(1);
+  if (raised) endPeriod_(1);
 }
 
 bool Win32InputSink::WaitOnPreciseTimer(uint64_t microseconds) {
@@ -88,9 +98,7 @@ void Win32InputSink::SleepUntil(uint64_t deadlineMicroseconds) {
   if (now >= deadlineMicroseconds) return;
   const uint64_t remaining = deadlineMicroseconds - now;
   if (WaitOnPreciseTimer(remaining)) return;
-  timeBeginPeriod(1);
-  ::Sleep(static_cast<DWORD>(remaining / 1000));
-  timeEndPeriod(1);
+  SleepAtFineResolution(static_cast<DWORD>(remaining / 1000));
   while (NowMicroseconds() < deadlineMicroseconds) ::Sleep(0);
 }
 

@@ -36,9 +36,15 @@ class Win32InputSink : public InputSink {
  private:
   // Waits about this long on the high-resolution timer; false, at once, without one.
   bool WaitOnPreciseTimer(uint64_t microseconds);
+  // Sleep with the system timer at 1 ms for the length of the pause, where that can be set.
+  void SleepAtFineResolution(DWORD milliseconds);
+
+  using TimePeriodFunction = UINT(WINAPI*)(UINT);
 
   ShellWorker* shell_;
   Win32KeyboardLayout layout_;
   uint64_t counterFrequency_ = 1;  // performance-counter ticks per second
   HANDLE preciseTimer_ = nullptr;  // null where high-resolution waitable timers do not exist
+  TimePeriodFunction beginPeriod_ = nullptr;  // set only without the high-resolution timer
+  TimePeriodFunction endPeriod_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "base/wide.h"
+#include "platform/system_function.h"
 #include "ui/gdi_handles.h"
 
 const MessageRoute<DoubleClickTestButton> DoubleClickTestButton::kRoutes[] = {
@@ -76,10 +77,14 @@ void DoubleClickTestButton::PlayClip() {
     SendMessageW(animation_, ACM_OPENW, 0, reinterpret_cast<LPARAM>(Wide(clip_)));
   }
   SendMessageW(animation_, ACM_PLAY, 1, MAKELPARAM(0, 0xFFFF));
+  // The multimedia library is loaded at the first double click, not by every start.
+  using PlaySoundFunction = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
+  const auto play = SystemFunction<PlaySoundFunction>(L"winmm.dll", "PlaySoundW");
+  if (play == nullptr) return;
   if (sound_.empty()) {
-    PlaySoundW(L"SystemDefault", nullptr, SND_ALIAS | SND_ASYNC | SND_NOWAIT);
+    play(L"SystemDefault", nullptr, SND_ALIAS | SND_ASYNC | SND_NOWAIT);
   } else {
-    PlaySoundW(Wide(sound_), nullptr, SND_FILENAME | SND_ASYNC | SND_NOWAIT);
+    play(Wide(sound_), nullptr, SND_FILENAME | SND_ASYNC | SND_NOWAIT);
   }
 }
 

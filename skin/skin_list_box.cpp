@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/wide.h"
+#include "platform/system_function.h"
 #include "ui/gdi_handles.h"
 
 // The one in-place edit box of the process. It watches key releases rather than presses: the
@@ -217,8 +218,14 @@ LRESULT SkinListBox::OnDrawItem(WPARAM, LPARAM lParam) {
       if (const MemoryDc source = CompatibleMemoryDc(dc)) {
         const SelectionScope iconSelected(source.get(), icon.get());
         const PixelOffset at = ListRowIconOrigin(row);
-        TransparentBlt(dc, at.x, at.y, info.bmWidth, info.bmHeight, source.get(), 0, 0,
-                       info.bmWidth, info.bmHeight, RGB(0, 0, 0));
+        // From a library loaded when a list first draws an icon, not by every start.
+        using TransparentBltFunction =
+            BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
+        const auto blt = SystemFunction<TransparentBltFunction>(L"msimg32.dll", "TransparentBlt");
+        if (blt != nullptr) {
+          blt(dc, at.x, at.y, info.bmWidth, info.bmHeight, source.get(), 0, 0, info.bmWidth,
+              info.bmHeight, RGB(0, 0, 0));
+        }
       }
     }
   }
