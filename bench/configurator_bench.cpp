@@ -122,17 +122,27 @@ void ReportStages(const StageTimes& stages, double baselineMedian) {
   }
 }
 
-// Milliseconds of one BM_CLICK on `button`: the click's handling runs inside the call.
-std::vector<double> Clicks(HWND button) {
-  std::vector<double> times;
-  for (int i = 0; i < kApplies && button != nullptr; ++i) {
-    const LONGLONG start = CounterNow();
-    DWORD_PTR ignored = 0;
-    if (!SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &ignored)) break;
-    times.push_back(CounterMilliseconds(start, CounterNow()));
+// Milliseconds of one BM_CLICK on `button` (the click's handling runs inside the call), or a
+// negative value when it was not handled.
+double Click(HWND button) {
+  const LONGLONG start = CounterNow();
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &ignored)) return -1;
+  return CounterMilliseconds(start, CounterNow());
+}
+
+// Clicks on Apply and on the minimal window's button, taken in turns, as the starts are.
+void Clicks(HWND apply, HWND baselineButton, std::vector<double>& applies,
+            std::vector<double>& baseline) {
+  for (int i = 0; i < kApplies && apply != nullptr && baselineButton != nullptr; ++i) {
+    const double a = Click(apply);
     PumpUntil([] { return false; }, 20);
+    const double b = Click(baselineButton);
+    PumpUntil([] { return false; }, 20);
+    if (a < 0 || b < 0) break;
+    applies.push_back(a);
+    baseline.push_back(b);
   }
-  return times;
 }
 
 void Report(const char* what, const SampleSummary& ours, const SampleSummary& baseline) {
@@ -160,33 +170,32 @@ int main() {
   Report("process start to the first painted window", start, startBaseline);
   ReportStages(stages, startBaseline.median);
 
-  // Apply beside a running monitor.
+  // Apply beside a running monitor, in turns with a click in the minimal window.
+  HANDLE minimalProcess = Launch(minimal);
+  HWND minimalWindow = nullptr;
+  PumpUntil([&] { return Painted(minimalWindow = FindWindowW(nullptr, L"MinimalBenchWindow")); },
+            30000);
   MonitorProcess monitor;
   LayOutConfigurator(monitor.folder().path());
   ProfileSettings p;
   std::memset(&p, 0, sizeof p);
   SetProfileDefaults(p, 0);
   monitor.WriteCurrentProfile(p);
-  std::vector<double> applies;
-  if (monitor.Start()) {
+  std::vector<double> applies, baselineClicks;
+  if (minimalWindow != nullptr && monitor.Start()) {
     OptionProcess option(monitor.folder().path());
     if (option.Start()) {
-      applies = Clicks(ControlWindow(option.window(), option.folder(), kApplyKey));
+      Clicks(ControlWindow(option.window(), option.folder(), kApplyKey),
+             FindWindowExW(minimalWindow, nullptr, L"BUTTON", nullptr), applies, baselineClicks);
     }
   }
   monitor.Exit();
-
-  std::vector<double> baselineClicks;
-  HANDLE process = Launch(minimal);
-  HWND window = nullptr;
-  PumpUntil([&] { return Painted(window = FindWindowW(nullptr, L"MinimalBenchWindow")); }, 30000);
-  if (window != nullptr) {
-    baselineClicks = Clicks(FindWindowExW(window, nullptr, L"BUTTON", nullptr));
-    PostMessageW(window, WM_CLOSE, 0, 0);
-  }
-  if (process != nullptr) {
-    if (WaitForSingleObject(process, 15000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
-    CloseHandle(process);
+  if (minimalWindow != nullptr) PostMessageW(minimalWindow, WM_CLOSE, 0, 0);
+  if (minimalProcess != nullptr) {
+    if (WaitForSingleObject(minimalProcess, 15000) != WAIT_OBJECT_0) {
+      TerminateProcess(minimalProcess, 1);
+    }
+    CloseHandle(minimalProcess);
   }
   Report("click on Apply to the end of the apply (monitor reload included)", Summarise(applies),
          Summarise(baselineClicks));
