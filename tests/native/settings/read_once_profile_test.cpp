@@ -24,6 +24,28 @@ class CountingStore : public ScriptedFileStore {
   int reads = 0;
 };
 
+// Stands for the system's functions: counts what reaches it and answers with a mark.
+class MarkingProfile : public PortablePrivateProfile {
+ public:
+  uint32_t GetString(const Text&, const Text&, const Text&, char16_t* buffer, uint32_t size,
+                     const Text&) override {
+    ++calls;
+    if (size < 2) return 0;
+    buffer[0] = u'S';
+    buffer[1] = u'\0';
+    return 1;
+  }
+  uint32_t GetInt(const Text&, const Text&, int32_t, const Text&) override {
+    ++calls;
+    return 4242;
+  }
+  bool GetStruct(const Text&, const Text&, void*, uint32_t, const Text&) override {
+    ++calls;
+    return false;
+  }
+  int calls = 0;
+};
+
 struct Answers {
   Text text;
   uint32_t number = 0;
@@ -60,7 +82,8 @@ TEST(ReadOnceProfile, AnswersAsTheEngineFromOneRead) {
       {u"BUTTONPOS", u"none"}, {u"NOSECTION", u"1"},
   };
   CountingStore files;
-  ReadOnceProfile once(files);
+  MarkingProfile system;
+  ReadOnceProfile once(files, system);
   PortablePrivateProfile engine;
   for (const auto& r : rows) {
     const Answers kept = Ask(once, r.section, r.key, path);
@@ -72,6 +95,33 @@ TEST(ReadOnceProfile, AnswersAsTheEngineFromOneRead) {
     EXPECT_EQ(kept.bytes, fresh.bytes) << where;
   }
   EXPECT_EQ(files.reads, 1);
+  EXPECT_EQ(system.calls, 0);
+}
+
+// An ANSI file with a byte beyond ASCII means what the machine's code page says, which only the
+// system knows: every key of it goes to the system's functions. UTF-16 and plain ASCII do not.
+TEST(ReadOnceProfile, AnsiBeyondAsciiIsLeftToTheSystem) {
+  TempDir dir;
+  const struct {
+    const char* file;
+    std::string bytes;
+    bool bySystem;
+  } rows[] = {
+      {"ascii.ini", "[a]\r\nk=OK\r\n"s, false},
+      {"ansi.ini", "[a]\r\nk=\xC8\xB7\xB6\xA8\r\n"s, true},
+      {"utf16.ini", "\xFF\xFE[\0a\0]\0\r\0\n\0k\0=\0\xE9\0"s, false},
+  };
+  for (const auto& r : rows) {
+    WriteFileBytes(dir.path() / r.file, r.bytes);
+    CountingStore files;
+    MarkingProfile system;
+    ReadOnceProfile once(files, system);
+    const Answers a = Ask(once, u"a", u"k", dir.file(r.file));
+    EXPECT_EQ(a.text == u"S", r.bySystem) << r.file;
+    EXPECT_EQ(a.number == 4242u, r.bySystem) << r.file;
+    EXPECT_EQ(system.calls, r.bySystem ? 3 : 0) << r.file;
+    EXPECT_EQ(files.reads, 1) << r.file;
+  }
 }
 
 // A file that is missing or cannot be read gives every key its default, without asking the
