@@ -9,6 +9,10 @@
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
 #endif
 
+namespace {
+constexpr uint16_t kScanCodeA = 0x1E;
+}  // namespace
+
 uint16_t Win32KeyboardLayout::ScanCodeOf(uint8_t virtualKey) const {
   return static_cast<uint16_t>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
 }
@@ -25,6 +29,10 @@ Win32InputSink::Win32InputSink(ShellWorker* shell) : shell_(shell) {
                                          TIMER_ALL_ACCESS);
   // Only a system without that timer needs the multimedia library; it is loaded here, at start,
   // so that no pause ever waits for it.
+  // A thread's first key translation loads the keyboard layout for it (10 to 20 ms under Wine);
+  // done here, on the thread that will inject, so that a macro's first key is not that late and
+  // the keys due just after it do not follow in a bunch.
+  layout_.VirtualKeyAt(kScanCodeA);
   if (preciseTimer_ == nullptr) {
     beginPeriod_ = SystemFunction<TimePeriodFunction>(L"winmm.dll", "timeBeginPeriod");
     endPeriod_ = SystemFunction<TimePeriodFunction>(L"winmm.dll", "timeEndPeriod");

@@ -16,8 +16,8 @@ class Win32KeyboardLayout : public KeyboardLayout {
 
 class Win32InputSink : public InputSink {
  public:
-  // `shell` runs the Shell requests off the calling thread; it is not owned. Without one, Shell
-  // requests do nothing.
+  // Built on the thread that injects with it. `shell` runs the Shell requests off the calling
+  // thread; it is not owned. Without one, Shell requests do nothing.
   explicit Win32InputSink(ShellWorker* shell);
   ~Win32InputSink() override;
   Win32InputSink(const Win32InputSink&) = delete;
