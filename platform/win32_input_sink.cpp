@@ -27,12 +27,12 @@ Win32InputSink::Win32InputSink(ShellWorker* shell) : shell_(shell) {
   counterFrequency_ = static_cast<uint64_t>(frequency.QuadPart);
   preciseTimer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
                                          TIMER_ALL_ACCESS);
-  // Only a system without that timer needs the multimedia library; it is loaded here, at start,
-  // so that no pause ever waits for it.
   // A thread's first key translation loads the keyboard layout for it (10 to 20 ms under Wine);
   // done here, on the thread that will inject, so that a macro's first key is not that late and
   // the keys due just after it do not follow in a bunch.
   layout_.VirtualKeyAt(kScanCodeA);
+  // Only a system without that timer needs the multimedia library; it is loaded here, at start,
+  // so that no pause ever waits for it.
   if (preciseTimer_ == nullptr) {
     beginPeriod_ = SystemFunction<TimePeriodFunction>(L"winmm.dll", "timeBeginPeriod");
     endPeriod_ = SystemFunction<TimePeriodFunction>(L"winmm.dll", "timeEndPeriod");
