@@ -28,10 +28,15 @@ Elevation TokenElevationOf(HANDLE process) {
 ForegroundWindow Win32ForegroundSystem::Foreground() {
   HWND window = GetForegroundWindow();
   if (window == nullptr) return {};
+  const auto handle = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window));
+  // A window never changes process, and a handle's value comes back for another window only after
+  // its slot has been reused tens of thousands of times; so the same window in front needs no
+  // second question, which every press would otherwise pay for.
+  if (handle == last_.window && last_.processId != 0) return last_;
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
-  return {static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)),
-          static_cast<uint32_t>(processId)};
+  last_ = {handle, static_cast<uint32_t>(processId)};
+  return last_;
 }
 
 std::optional<Text> Win32ForegroundSystem::ImagePath(uint32_t processId) {

@@ -8,6 +8,9 @@ class Win32ForegroundSystem : public ForegroundSystem {
   ForegroundWindow Foreground() override;
   std::optional<Text> ImagePath(uint32_t processId) override;
   Elevation ProcessElevation(uint32_t processId) override;
+
+ private:
+  ForegroundWindow last_;  // the window in front when last asked, and its process
 };
 
 // Whether the monitor itself runs as administrator; unknown counts as not.
