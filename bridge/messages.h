@@ -21,6 +21,8 @@ inline constexpr uint32_t kMsgTrayNotify = 1036;
 inline constexpr uint32_t kMsgShowConfigurator = 1039;
 inline constexpr uint32_t kMsgButtonEvent = 1325;  // wParam button index, lParam kind
 inline constexpr uint32_t kMsgCentrePointer = 1326;
+// A hook report's button event that had to wait its turn (same parameters as 1325).
+inline constexpr uint32_t kMsgWaitingButtonEvent = 1327;
 inline constexpr uint32_t kMsgMacroPlay = 1616;    // thread message to the macro worker
 inline constexpr uint32_t kMsgMouseReport = 5121;  // from the hook library
 // The foreground event hook: another window came to the front.

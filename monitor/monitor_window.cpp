@@ -39,6 +39,7 @@ const MonitorWindow::Route MonitorWindow::kRoutes[] = {
     {kMsgSettingsChangedExternal, &MonitorWindow::OnSettingsChanged},
     {kMsgMouseReport, &MonitorWindow::OnMouseReport},
     {kMsgButtonEvent, &MonitorWindow::OnButtonEvent},
+    {kMsgWaitingButtonEvent, &MonitorWindow::OnWaitingButtonEvent},
     {WM_TIMER, &MonitorWindow::OnTimer},
     {kMsgCentrePointer, &MonitorWindow::OnCentrePointer},
     {kMsgTrayNotify, &MonitorWindow::OnTrayNotify},
@@ -77,20 +78,28 @@ LRESULT CALLBACK MonitorWindow::WindowProc(HWND window, UINT message, WPARAM wPa
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  if (self != nullptr && self->running_ && message == self->taskbarCreated_ && message != 0) {
-    AddTrayIcon(window, self->instance_);
-    if (self->following_) self->following_->RefreshTip(g_monitorSettings);
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  // Counted so that a report taken while another of the window's messages is being handled
+  // (during a call that lets sent messages in, or a menu's loop) does not act halfway through it.
+  ++self->handlerDepth_;
+  const LRESULT result = self->Handle(window, message, wParam, lParam);
+  --self->handlerDepth_;
+  return result;
+}
+
+LRESULT MonitorWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (running_ && message == taskbarCreated_ && message != 0) {
+    AddTrayIcon(window, instance_);
+    if (following_) following_->RefreshTip(g_monitorSettings);
     return 0;
   }
-  if (self != nullptr && self->running_ && message == self->activeProfileMessage_ && message != 0) {
-    return self->OnActiveProfileQuestion(wParam, lParam);
+  if (running_ && message == activeProfileMessage_ && message != 0) {
+    return OnActiveProfileQuestion(wParam, lParam);
   }
-  if (self != nullptr) {
-    for (const Route& route : kRoutes) {
-      if (route.message == message) return (self->*route.handler)(wParam, lParam);
-    }
+  for (const Route& route : kRoutes) {
+    if (route.message == message) return (this->*route.handler)(wParam, lParam);
   }
-  if (message == WM_NCDESTROY && self != nullptr) self->window_ = nullptr;
+  if (message == WM_NCDESTROY) window_ = nullptr;
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -276,15 +285,31 @@ LRESULT MonitorWindow::OnSettingsChanged(WPARAM, LPARAM) {
 }
 
 LRESULT MonitorWindow::OnMouseReport(WPARAM wParam, LPARAM lParam) {
+  // The hook's watchdog times this thread's answer, not the input the button's function injects.
+  ReplyMessage(1);
+  if (auto event = TranslateMouseReport(wParam, lParam)) {
+    const auto index = static_cast<WPARAM>(event->index);
+    const auto kind = static_cast<LPARAM>(event->kind);
+    // Performed here, one hop from the hook. Inside another handler, or behind events still
+    // waiting, it waits its turn in the queue instead: no handler is interrupted halfway, and a
+    // release never overtakes its press.
+    if (handlerDepth_ == 1 && waitingReports_ == 0) {
+      OnButtonEvent(index, kind);
+    } else if (PostMessageW(window_, kMsgWaitingButtonEvent, index, kind)) {
+      ++waitingReports_;
+    }
+  }
+  // After the function, which the debug output must not delay.
   wchar_t text[64];
   std::swprintf(text, 64, L"wParam=%x,lParam=%x\n\r", static_cast<unsigned>(wParam),
                 static_cast<unsigned>(lParam));
   OutputDebugStringW(text);
-  if (auto event = TranslateMouseReport(wParam, lParam)) {
-    PostMessageW(window_, kMsgButtonEvent, static_cast<WPARAM>(event->index),
-                 static_cast<LPARAM>(event->kind));
-  }
   return 1;
+}
+
+LRESULT MonitorWindow::OnWaitingButtonEvent(WPARAM wParam, LPARAM lParam) {
+  if (waitingReports_ > 0) --waitingReports_;
+  return OnButtonEvent(wParam, lParam);
 }
 
 LRESULT MonitorWindow::OnButtonEvent(WPARAM wParam, LPARAM lParam) {

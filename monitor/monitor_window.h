@@ -39,6 +39,7 @@ class MonitorWindow {
   };
   static const Route kRoutes[];
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   LRESULT OnCreate(WPARAM, LPARAM);
   LRESULT OnDestroy(WPARAM, LPARAM);
@@ -46,6 +47,7 @@ class MonitorWindow {
   LRESULT OnSettingsChanged(WPARAM, LPARAM);
   LRESULT OnMouseReport(WPARAM, LPARAM);
   LRESULT OnButtonEvent(WPARAM, LPARAM);
+  LRESULT OnWaitingButtonEvent(WPARAM, LPARAM);
   LRESULT OnTimer(WPARAM, LPARAM);
   LRESULT OnCentrePointer(WPARAM, LPARAM);
   LRESULT OnTrayNotify(WPARAM, LPARAM);
@@ -70,6 +72,8 @@ class MonitorWindow {
   bool running_ = false;           // start-up completed
   UINT taskbarCreated_ = 0;        // registered message: the icon is to be added again
   UINT activeProfileMessage_ = 0;  // registered message: the active slot, asked or told
+  int handlerDepth_ = 0;           // calls of the window procedure on the thread's stack
+  int waitingReports_ = 0;         // report events posted to wait their turn, not yet run
   Text configIniPath_;
   HMODULE wtsapi_ = nullptr;
   ShellWorker shellWorker_;  // shell calls, off this thread

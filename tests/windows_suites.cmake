@@ -91,6 +91,7 @@ add_executable(launch_marker windows_monitor/launch_marker.cpp)
 # Loaded into the monitor by a message hook, to watch its button events from outside.
 add_library(message_spy SHARED windows_monitor/message_spy.cpp)
 set_target_properties(message_spy PROPERTIES PREFIX "")
+target_link_libraries(message_spy PRIVATE monitor_lib)
 
 # The installer (make dist) as a user runs it: one program whose tests build on one another, in a
 # Wine prefix made afresh for each run on a display of its own (scripts/installer-suite.sh), so

@@ -69,6 +69,12 @@ class ButtonEventTest : public ::testing::Test {
     const DWORD thread = GetWindowThreadProcessId(monitor_.window(), nullptr);
     hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, spy_, thread);
     ASSERT_NE(hook_, nullptr);
+    // The hook library's reports are sent: the monitor takes them without queueing them.
+    auto sentProc = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void (*)()>(GetProcAddress(spy_, "SpySentMessage")));
+    ASSERT_NE(sentProc, nullptr);
+    sentHook_ = SetWindowsHookExW(WH_CALLWNDPROC, sentProc, spy_, thread);
+    ASSERT_NE(sentHook_, nullptr);
     // A report posted straight to the window proves the spy is in place before any input.
     PostMessageW(monitor_.window(), kMsgMouseReport, 0x208, 0);
     ASSERT_TRUE(WaitForEvents(1)) << "the spy never reported";
@@ -77,6 +83,7 @@ class ButtonEventTest : public ::testing::Test {
   }
   void TearDown() override {
     if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+    if (sentHook_ != nullptr) UnhookWindowsHookEx(sentHook_);
     monitor_.Exit();
     if (spy_ != nullptr) FreeLibrary(spy_);
   }
@@ -88,6 +95,7 @@ class ButtonEventTest : public ::testing::Test {
   Observer observer_;
   HMODULE spy_ = nullptr;
   HHOOK hook_ = nullptr;
+  HHOOK sentHook_ = nullptr;
 };
 
 TEST_F(ButtonEventTest, SimulatedPressesArriveWithIndexAndKind) {
